@@ -1,0 +1,78 @@
+// The registry as the program sees it: hives, keys opened by path, typed values.
+// Names and texts are code page 1252 bytes; the Win32 implementation converts at the API.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+enum class Hive { CurrentUser, LocalMachine };
+
+// Registry value types, numbered as Windows numbers them.
+enum class RegType : std::uint32_t {
+    None = 0,
+    Sz = 1,
+    ExpandSz = 2,
+    Binary = 3,
+    DWord = 4,
+    MultiSz = 7,
+};
+
+struct RegValue {
+    std::uint32_t type = 0;  // a RegType, or any other number the store holds
+    std::vector<std::uint8_t> data;
+};
+
+struct RegValueInfo {
+    std::uint32_t type = 0;
+    std::uint32_t size = 0;  // bytes as stored; for REG_SZ including the terminating zero
+};
+
+// The result of a registry call: 0 for success, otherwise the system's error number.
+using RegStatus = std::uint32_t;
+
+// An open key. Closing happens when the object is destroyed.
+class RegKey {
+public:
+    virtual ~RegKey() = default;
+    RegKey() = default;
+    RegKey(const RegKey&) = delete;
+    RegKey& operator=(const RegKey&) = delete;
+
+    // The empty name is the key's default value.
+    virtual std::optional<RegValueInfo> QueryValue(const std::string& name) = 0;
+    virtual std::optional<RegValue> ReadValue(const std::string& name) = 0;
+    // A REG_SZ value is passed as its text bytes without the terminating zero;
+    // the implementation stores the zero.
+    virtual RegStatus WriteValue(const std::string& name, std::uint32_t type,
+                                 const std::vector<std::uint8_t>& data) = 0;
+    virtual RegStatus DeleteValue(const std::string& name) = 0;
+    virtual std::vector<std::string> ValueNames() = 0;
+    virtual std::vector<std::string> SubKeyNames() = 0;
+    virtual RegStatus CreateSubKey(const std::string& name) = 0;
+};
+
+class Registry {
+public:
+    virtual ~Registry() = default;
+    // Opens hive\path; with create, makes the key and any missing parents.
+    // Returns null and sets *status (when given) on failure.
+    virtual std::unique_ptr<RegKey> Open(Hive hive, const std::string& path, bool create,
+                                         RegStatus* status = nullptr) = 0;
+    // Deletes the key with everything below it.
+    virtual RegStatus DeleteKey(Hive hive, const std::string& path) = 0;
+    // The system's text for an error number, in code page 1252.
+    virtual std::string ErrorText(RegStatus status) = 0;
+};
+
+// Error numbers the program names.
+inline constexpr RegStatus kRegOk = 0;
+inline constexpr RegStatus kRegFileNotFound = 2;
+inline constexpr RegStatus kRegAccessDenied = 5;
+inline constexpr RegStatus kRegKeyDeleted = 1018;
+
+} // namespace platform

@@ -1,0 +1,43 @@
+// The operating-system services of this process. main() installs the Win32 ones; tests
+// install fakes. Every user reaches a service through these accessors.
+#pragma once
+
+#include "platform/Clock.h"
+#include "platform/InstanceLock.h"
+#include "platform/IoPorts.h"
+#include "platform/Keyboard.h"
+#include "platform/MessageBoxes.h"
+#include "platform/Processes.h"
+#include "platform/Registry.h"
+#include "platform/System.h"
+#include "platform/Windows.h"
+
+namespace platform {
+
+struct Services {
+    Registry* registry = nullptr;
+    MessageBoxes* boxes = nullptr;
+    InstanceLock* instanceLock = nullptr;
+    TopLevelWindows* windows = nullptr;
+    System* system = nullptr;
+    Keyboard* keyboard = nullptr;
+    IoPorts* ports = nullptr;
+    Clock* clock = nullptr;
+    Processes* processes = nullptr;
+};
+
+// Replaces the installed services and returns the earlier ones.
+Services Install(const Services& services);
+const Services& Installed();
+
+Registry& Reg();
+MessageBoxes& Boxes();
+InstanceLock& Lock();
+TopLevelWindows& Windows();
+System& Sys();
+Keyboard& Keys();
+IoPorts& Ports();
+Clock& Time();
+Processes& Procs();
+
+} // namespace platform

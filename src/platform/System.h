@@ -1,0 +1,23 @@
+// Facts about this process and its system.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform {
+
+class System {
+public:
+    virtual ~System() = default;
+    // GetVersionExA's platform id: 0 Win32s, 1 the 9x family, 2 NT.
+    virtual std::uint32_t PlatformId() = 0;
+    // Full path of the running program file.
+    virtual std::string ProgramPath() = 0;
+    // GetWindowsDirectoryA as returned, without any change.
+    virtual std::string WindowsDirectory() = 0;
+    // Command-line parameters without the program path.
+    virtual std::vector<std::string> Arguments() = 0;
+};
+
+} // namespace platform

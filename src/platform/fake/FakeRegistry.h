@@ -1,0 +1,68 @@
+// An in-memory registry with the behaviour the program relies on: names compared without
+// case, a trailing backslash naming the same key, values kept in creation order.
+#pragma once
+
+#include "platform/Registry.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace platform::fake {
+
+class FakeRegistry : public Registry {
+public:
+    struct Node {
+        std::string name;
+        std::vector<std::pair<std::string, RegValue>> values;
+        std::vector<std::unique_ptr<Node>> children;
+        bool deleted = false;
+        Node* parent = nullptr;
+    };
+
+    FakeRegistry();
+    ~FakeRegistry() override;
+
+    std::unique_ptr<RegKey> Open(Hive hive, const std::string& path, bool create,
+                                 RegStatus* status = nullptr) override;
+    RegStatus DeleteKey(Hive hive, const std::string& path) override;
+    std::string ErrorText(RegStatus status) override;
+
+    // Test controls: every write (values and keys) below the given path fails with the
+    // status; an empty path ends the failure.
+    void FailWritesUnder(Hive hive, const std::string& path, RegStatus status = kRegAccessDenied);
+    // Direct access for tests.
+    bool KeyExists(Hive hive, const std::string& path);
+    void SetValue(Hive hive, const std::string& path, const std::string& name, RegType type,
+                  const std::vector<std::uint8_t>& data);
+    void SetString(Hive hive, const std::string& path, const std::string& name,
+                   const std::string& text);
+    void SetBinary(Hive hive, const std::string& path, const std::string& name,
+                   const std::vector<std::uint8_t>& data);
+    std::optional<RegValue> GetValue(Hive hive, const std::string& path, const std::string& name);
+    // The REG_SZ text without its terminating zero; nullopt when missing or not REG_SZ.
+    std::optional<std::string> GetString(Hive hive, const std::string& path,
+                                         const std::string& name);
+    std::vector<std::string> ValueNamesOf(Hive hive, const std::string& path);
+    // Number of keys opened and not yet closed.
+    int OpenKeys() const { return openKeys_; }
+
+    bool WriteAllowed(const Node* node, RegStatus* status) const;
+    int& OpenKeyCounter() { return openKeys_; }
+
+private:
+    Node* Root(Hive hive);
+    Node* Find(Hive hive, const std::string& path, bool create);
+    static bool IsBelow(const Node* node, const Node* ancestor);
+
+    Node currentUser_;
+    Node localMachine_;
+    Hive failHive_ = Hive::CurrentUser;
+    std::string failPath_;
+    RegStatus failStatus_ = kRegOk;
+    int openKeys_ = 0;
+    std::vector<std::unique_ptr<Node>> deletedNodes_;
+};
+
+} // namespace platform::fake

@@ -1,0 +1,14 @@
+// Waiting on Windows.
+#pragma once
+
+#include "platform/Clock.h"
+
+namespace platform::win32 {
+
+class Win32Clock : public platform::Clock {
+public:
+    void Sleep(std::uint32_t milliseconds) override;
+    void SleepAlertable(std::uint32_t milliseconds) override;
+};
+
+} // namespace platform::win32
