@@ -26,7 +26,9 @@ const SpecialFunction specialFunctions[SpecialFunctionCount] = {
     {"Cursor POS1", "$FF$00$24"},
 };
 
-bool InRange(int index) { return index >= 0 && index < SpecialFunctionCount; }
+bool InRange(int index) {
+    return index >= 0 && index < SpecialFunctionCount;
+}
 
 } // namespace
 

@@ -23,7 +23,9 @@ std::unique_ptr<TPCSpeaker> pcSpeaker;
 
 } // namespace
 
-std::uint8_t TPCSpeaker::PortIn(std::uint16_t port) { return platform::Ports().In(port); }
+std::uint8_t TPCSpeaker::PortIn(std::uint16_t port) {
+    return platform::Ports().In(port);
+}
 
 void TPCSpeaker::PortOut(std::uint16_t port, std::uint16_t value) {
     platform::Ports().Out(port, static_cast<std::uint8_t>(value & 0xFF));
@@ -48,7 +50,9 @@ void TPCSpeaker::ToneOff() {
     PortOut(ControlPortB, state & static_cast<std::uint8_t>(~SpeakerBits));
 }
 
-void TPCSpeaker::Wait(std::uint32_t milliseconds) { platform::Time().Sleep(milliseconds); }
+void TPCSpeaker::Wait(std::uint32_t milliseconds) {
+    platform::Time().Sleep(milliseconds);
+}
 
 void TPCSpeaker::PlayTone(std::uint16_t frequency, std::uint32_t duration) {
     ToneOn(frequency);
@@ -56,9 +60,13 @@ void TPCSpeaker::PlayTone(std::uint16_t frequency, std::uint32_t duration) {
     ToneOff();
 }
 
-void CreatePCSpeaker() { pcSpeaker = std::make_unique<TPCSpeaker>(); }
+void CreatePCSpeaker() {
+    pcSpeaker = std::make_unique<TPCSpeaker>();
+}
 
-void ReleasePCSpeaker() { pcSpeaker.reset(); }
+void ReleasePCSpeaker() {
+    pcSpeaker.reset();
+}
 
 TPCSpeaker& PCSpeaker() {
     if (!pcSpeaker) {

@@ -4,8 +4,12 @@
 
 namespace platform::win32 {
 
-void Win32Clock::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+void Win32Clock::Sleep(std::uint32_t milliseconds) {
+    ::Sleep(milliseconds);
+}
 
-void Win32Clock::SleepAlertable(std::uint32_t milliseconds) { ::SleepEx(milliseconds, TRUE); }
+void Win32Clock::SleepAlertable(std::uint32_t milliseconds) {
+    ::SleepEx(milliseconds, TRUE);
+}
 
 } // namespace platform::win32

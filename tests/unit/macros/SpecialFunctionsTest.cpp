@@ -11,7 +11,7 @@ TEST(SpecialFunctions, CaptionsAndTextsInListOrder) {
         {"Umlautwandlung ASCII", "^*2"},
         {"Umlautwandlung HTML", "^*3"},
         {"EasyTab Funktion", "^*7"},
-        {"Datum/Uhrzeit einf\xFCgen", "^*49\"dd/mm/yyyy hh:nn:ss\"^*40"},
+        {"Datum/Uhrzeit einfügen", "^*49\"dd/mm/yyyy hh:nn:ss\"^*40"},
         {"Windows beenden", "^*9"},
         {"Zeilenvorschub (ENTER)", "$0D"},
         {"ESC", "$1B"},
