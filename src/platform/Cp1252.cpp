@@ -8,11 +8,16 @@ char Cp1252Upper(char c) {
         return static_cast<char>(b - 0x20);
     }
     switch (b) {
-    case 0x9A: return static_cast<char>(0x8A); // š
-    case 0x9C: return static_cast<char>(0x8C); // œ
-    case 0x9E: return static_cast<char>(0x8E); // ž
-    case 0xFF: return static_cast<char>(0x9F); // ÿ
-    default: break;
+    case 0x9A:
+        return static_cast<char>(0x8A); // š
+    case 0x9C:
+        return static_cast<char>(0x8C); // œ
+    case 0x9E:
+        return static_cast<char>(0x8E); // ž
+    case 0xFF:
+        return static_cast<char>(0x9F); // ÿ
+    default:
+        break;
     }
     if (b >= 0xE0 && b <= 0xFE && b != 0xF7) {
         return static_cast<char>(b - 0x20);

@@ -23,13 +23,13 @@ enum class RegType : std::uint32_t {
 };
 
 struct RegValue {
-    std::uint32_t type = 0;  // a RegType, or any other number the store holds
+    std::uint32_t type = 0; // a RegType, or any other number the store holds
     std::vector<std::uint8_t> data;
 };
 
 struct RegValueInfo {
     std::uint32_t type = 0;
-    std::uint32_t size = 0;  // bytes as stored; for REG_SZ including the terminating zero
+    std::uint32_t size = 0; // bytes as stored; for REG_SZ including the terminating zero
 };
 
 // The result of a registry call: 0 for success, otherwise the system's error number.

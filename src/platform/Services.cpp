@@ -22,16 +22,36 @@ Services Install(const Services& services) {
     return earlier;
 }
 
-const Services& Installed() { return installed; }
+const Services& Installed() {
+    return installed;
+}
 
-Registry& Reg() { return Need(installed.registry, "registry"); }
-MessageBoxes& Boxes() { return Need(installed.boxes, "message boxes"); }
-InstanceLock& Lock() { return Need(installed.instanceLock, "instance lock"); }
-TopLevelWindows& Windows() { return Need(installed.windows, "windows"); }
-System& Sys() { return Need(installed.system, "system"); }
-Keyboard& Keys() { return Need(installed.keyboard, "keyboard"); }
-IoPorts& Ports() { return Need(installed.ports, "I/O ports"); }
-Clock& Time() { return Need(installed.clock, "clock"); }
-Processes& Procs() { return Need(installed.processes, "processes"); }
+Registry& Reg() {
+    return Need(installed.registry, "registry");
+}
+MessageBoxes& Boxes() {
+    return Need(installed.boxes, "message boxes");
+}
+InstanceLock& Lock() {
+    return Need(installed.instanceLock, "instance lock");
+}
+TopLevelWindows& Windows() {
+    return Need(installed.windows, "windows");
+}
+System& Sys() {
+    return Need(installed.system, "system");
+}
+Keyboard& Keys() {
+    return Need(installed.keyboard, "keyboard");
+}
+IoPorts& Ports() {
+    return Need(installed.ports, "I/O ports");
+}
+Clock& Time() {
+    return Need(installed.clock, "clock");
+}
+Processes& Procs() {
+    return Need(installed.processes, "processes");
+}
 
 } // namespace platform

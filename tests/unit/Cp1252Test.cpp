@@ -7,8 +7,8 @@ TEST(Cp1252, UpperCaseAsTheRegistryCompares) {
         const char* in;
         const char* out;
     } cases[] = {
-        {"abc", "ABC"}, {"größe", "GRÖßE"}, {"äöü", "ÄÖÜ"}, {"šœžÿ", "ŠŒŽŸ"}, {"÷", "÷"},
-        {"€", "€"},
+        {"abc", "ABC"},   {"größe", "GRÖßE"}, {"äöü", "ÄÖÜ"},
+        {"šœžÿ", "ŠŒŽŸ"}, {"÷", "÷"},         {"€", "€"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(platform::Cp1252UpperText(c.in), c.out) << c.in;

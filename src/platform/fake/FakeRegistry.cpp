@@ -263,13 +263,17 @@ RegStatus FakeRegistry::DeleteKey(Hive hive, const std::string& path) {
 
 std::string FakeRegistry::ErrorText(RegStatus status) {
     switch (status) {
-    case kRegOk: return "Der Vorgang wurde erfolgreich beendet.";
-    case kRegFileNotFound: return "Das System kann die angegebene Datei nicht finden.";
-    case kRegAccessDenied: return "Zugriff verweigert";
+    case kRegOk:
+        return "Der Vorgang wurde erfolgreich beendet.";
+    case kRegFileNotFound:
+        return "Das System kann die angegebene Datei nicht finden.";
+    case kRegAccessDenied:
+        return "Zugriff verweigert";
     case kRegKeyDeleted:
         return "Unzulässiger Vorgang für einen Registrierungsschlüssel, der zum Löschen "
                "markiert wurde.";
-    default: return "Fehler " + std::to_string(status);
+    default:
+        return "Fehler " + std::to_string(status);
     }
 }
 

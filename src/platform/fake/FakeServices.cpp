@@ -6,9 +6,15 @@ namespace platform::fake {
 
 void FakeMessageBoxes::Beep(SystemSound sound) {
     switch (sound) {
-    case SystemSound::Hand: log.push_back("beep:hand"); break;
-    case SystemSound::Question: log.push_back("beep:question"); break;
-    case SystemSound::Default: log.push_back("beep:default"); break;
+    case SystemSound::Hand:
+        log.push_back("beep:hand");
+        break;
+    case SystemSound::Question:
+        log.push_back("beep:question");
+        break;
+    case SystemSound::Default:
+        log.push_back("beep:default");
+        break;
     }
 }
 
@@ -16,9 +22,15 @@ bool FakeMessageBoxes::Show(BoxKind kind, const std::string& text, const std::st
     Shown box{kind, text, title};
     shown.push_back(box);
     switch (kind) {
-    case BoxKind::Info: log.push_back("info:" + text); break;
-    case BoxKind::Error: log.push_back("error:" + text); break;
-    case BoxKind::YesNo: log.push_back("yesno:" + text); break;
+    case BoxKind::Info:
+        log.push_back("info:" + text);
+        break;
+    case BoxKind::Error:
+        log.push_back("error:" + text);
+        break;
+    case BoxKind::YesNo:
+        log.push_back("yesno:" + text);
+        break;
     }
     if (onShow) {
         onShow(box);
@@ -41,7 +53,8 @@ WindowId FakeWindows::Add(const std::string& className, const std::string& title
 }
 
 FakeWindows::Window* FakeWindows::Get(WindowId id) {
-    auto it = std::find_if(zOrder.begin(), zOrder.end(), [&](const Window& w) { return w.id == id; });
+    auto it =
+        std::find_if(zOrder.begin(), zOrder.end(), [&](const Window& w) { return w.id == id; });
     return it == zOrder.end() ? nullptr : &*it;
 }
 
@@ -219,6 +232,8 @@ FakePlatform::FakePlatform() {
     earlier_ = Install(services);
 }
 
-FakePlatform::~FakePlatform() { Install(earlier_); }
+FakePlatform::~FakePlatform() {
+    Install(earlier_);
+}
 
 } // namespace platform::fake

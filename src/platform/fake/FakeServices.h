@@ -50,7 +50,7 @@ public:
         std::string className;
         std::string title;
         bool iconic = false;
-        bool answers = true;  // whether a sent message is handled
+        bool answers = true; // whether a sent message is handled
     };
     struct Message {
         WindowId window;
@@ -77,8 +77,8 @@ public:
     void SetForeground(WindowId window) override;
     bool Post(WindowId window, std::uint32_t message, std::uintptr_t wParam,
               std::intptr_t lParam) override;
-    bool Send(WindowId window, std::uint32_t message, std::uintptr_t wParam,
-              std::intptr_t lParam, std::uint32_t timeoutMs) override;
+    bool Send(WindowId window, std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+              std::uint32_t timeoutMs) override;
 
 private:
     WindowId nextId_ = 0x100;

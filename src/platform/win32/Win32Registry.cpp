@@ -1,0 +1,216 @@
+#include "platform/win32/Win32Registry.h"
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace platform::win32 {
+namespace {
+
+HKEY RootOf(Hive hive) {
+    return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+}
+
+// The registry takes no leading backslash; a trailing one names the same key.
+std::wstring KeyPath(const std::string& path) {
+    std::size_t begin = 0;
+    std::size_t end = path.size();
+    while (begin < end && path[begin] == '\\') {
+        ++begin;
+    }
+    while (end > begin && path[end - 1] == '\\') {
+        --end;
+    }
+    return Wide(path.substr(begin, end - begin));
+}
+
+bool IsText(DWORD type) {
+    return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
+}
+
+// Text values are stored as UTF-16; the program sees them as code page 1252 bytes with
+// the terminating zero, as the ANSI registry functions would give them.
+std::vector<std::uint8_t> TextToProgram(const std::vector<BYTE>& raw) {
+    std::wstring wide(raw.size() / sizeof(wchar_t), L'\0');
+    if (!wide.empty()) {
+        std::memcpy(wide.data(), raw.data(), wide.size() * sizeof(wchar_t));
+    }
+    if (wide.empty() || wide.back() != L'\0') {
+        wide.push_back(L'\0');
+    }
+    const std::string text = Narrow(wide);
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+class Win32Key : public RegKey {
+public:
+    explicit Win32Key(HKEY key) : key_(key) {}
+
+    std::optional<RegValueInfo> QueryValue(const std::string& name) override {
+        auto value = ReadValue(name);
+        if (!value) {
+            return std::nullopt;
+        }
+        return RegValueInfo{value->type, static_cast<std::uint32_t>(value->data.size())};
+    }
+
+    std::optional<RegValue> ReadValue(const std::string& name) override {
+        const std::wstring wname = Wide(name);
+        DWORD type = 0;
+        DWORD size = 0;
+        LONG result = RegQueryValueExW(key_.Get(), wname.c_str(), nullptr, &type, nullptr, &size);
+        if (result != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        std::vector<BYTE> raw(size);
+        for (;;) {
+            size = static_cast<DWORD>(raw.size());
+            result = RegQueryValueExW(key_.Get(), wname.c_str(), nullptr, &type,
+                                      raw.empty() ? nullptr : raw.data(), &size);
+            if (result == ERROR_MORE_DATA) {
+                raw.resize(size);
+                continue;
+            }
+            break;
+        }
+        if (result != ERROR_SUCCESS) {
+            return std::nullopt;
+        }
+        raw.resize(size);
+        RegValue value;
+        value.type = type;
+        value.data =
+            IsText(type) ? TextToProgram(raw) : std::vector<std::uint8_t>(raw.begin(), raw.end());
+        return value;
+    }
+
+    RegStatus WriteValue(const std::string& name, std::uint32_t type,
+                         const std::vector<std::uint8_t>& data) override {
+        const std::wstring wname = Wide(name);
+        if (IsText(type)) {
+            std::wstring text = Wide(std::string(data.begin(), data.end()));
+            text.push_back(L'\0');
+            return static_cast<RegStatus>(RegSetValueExW(
+                key_.Get(), wname.c_str(), 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
+                static_cast<DWORD>(text.size() * sizeof(wchar_t))));
+        }
+        return static_cast<RegStatus>(RegSetValueExW(key_.Get(), wname.c_str(), 0, type,
+                                                     data.empty() ? nullptr : data.data(),
+                                                     static_cast<DWORD>(data.size())));
+    }
+
+    RegStatus DeleteValue(const std::string& name) override {
+        return static_cast<RegStatus>(RegDeleteValueW(key_.Get(), Wide(name).c_str()));
+    }
+
+    std::vector<std::string> ValueNames() override {
+        std::vector<std::string> names;
+        DWORD count = 0;
+        DWORD longest = 0;
+        if (RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             &count, &longest, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+            return names;
+        }
+        names.reserve(count);
+        std::wstring buffer(longest + 1, L'\0');
+        for (DWORD index = 0;; ++index) {
+            DWORD length = static_cast<DWORD>(buffer.size());
+            const LONG result = RegEnumValueW(key_.Get(), index, buffer.data(), &length, nullptr,
+                                              nullptr, nullptr, nullptr);
+            if (result == ERROR_MORE_DATA) {
+                buffer.resize(buffer.size() * 2 + 256);
+                --index;
+                continue;
+            }
+            if (result != ERROR_SUCCESS) {
+                break;
+            }
+            names.push_back(Narrow(buffer.data(), length));
+        }
+        return names;
+    }
+
+    std::vector<std::string> SubKeyNames() override {
+        std::vector<std::string> names;
+        wchar_t buffer[256];
+        for (DWORD index = 0;; ++index) {
+            DWORD length = 256;
+            if (RegEnumKeyExW(key_.Get(), index, buffer, &length, nullptr, nullptr, nullptr,
+                              nullptr) != ERROR_SUCCESS) {
+                break;
+            }
+            names.push_back(Narrow(buffer, length));
+        }
+        return names;
+    }
+
+    RegStatus CreateSubKey(const std::string& name) override {
+        HKEY sub = nullptr;
+        const LONG result = RegCreateKeyExW(key_.Get(), KeyPath(name).c_str(), 0, nullptr, 0,
+                                            KEY_ALL_ACCESS, nullptr, &sub, nullptr);
+        KeyHandle owner(sub);
+        return static_cast<RegStatus>(result);
+    }
+
+private:
+    KeyHandle key_;
+};
+
+} // namespace
+
+std::unique_ptr<RegKey> Win32Registry::Open(Hive hive, const std::string& path, bool create,
+                                            RegStatus* status) {
+    HKEY key = nullptr;
+    LONG result;
+    const std::wstring wpath = KeyPath(path);
+    if (create) {
+        result = RegCreateKeyExW(RootOf(hive), wpath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                 nullptr, &key, nullptr);
+    } else {
+        result = RegOpenKeyExW(RootOf(hive), wpath.c_str(), 0, KEY_ALL_ACCESS, &key);
+        if (result == ERROR_ACCESS_DENIED) {
+            // Keys of the machine hive are readable without being writable.
+            result = RegOpenKeyExW(RootOf(hive), wpath.c_str(), 0, KEY_READ, &key);
+        }
+    }
+    if (status != nullptr) {
+        *status = static_cast<RegStatus>(result);
+    }
+    if (result != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return std::make_unique<Win32Key>(key);
+}
+
+RegStatus Win32Registry::DeleteKey(Hive hive, const std::string& path) {
+    const std::wstring wpath = KeyPath(path);
+    if (wpath.empty()) {
+        return ERROR_ACCESS_DENIED;
+    }
+    // Deletes the key itself together with everything below it.
+    return static_cast<RegStatus>(RegDeleteTreeW(RootOf(hive), wpath.c_str()));
+}
+
+std::string Win32Registry::ErrorText(RegStatus status) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, status, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    std::wstring text;
+    if (buffer != nullptr) {
+        text.assign(buffer, length);
+        LocalFree(buffer);
+    }
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
+        text.pop_back();
+    }
+    if (text.empty()) {
+        return "Fehler " + std::to_string(status);
+    }
+    return Narrow(text);
+}
+
+} // namespace platform::win32

@@ -1,0 +1,16 @@
+// The Windows registry behind the program's registry interface.
+#pragma once
+
+#include "platform/Registry.h"
+
+namespace platform::win32 {
+
+class Win32Registry : public Registry {
+public:
+    std::unique_ptr<RegKey> Open(Hive hive, const std::string& path, bool create,
+                                 RegStatus* status = nullptr) override;
+    RegStatus DeleteKey(Hive hive, const std::string& path) override;
+    std::string ErrorText(RegStatus status) override;
+};
+
+} // namespace platform::win32

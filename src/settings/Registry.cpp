@@ -1,0 +1,190 @@
+#include "settings/Registry.h"
+
+#include "platform/Services.h"
+#include "settings/StoreError.h"
+
+namespace settings {
+namespace {
+
+std::string TrimSlashes(const std::string& path) {
+    std::size_t begin = 0;
+    std::size_t end = path.size();
+    while (begin < end && path[begin] == '\\') {
+        ++begin;
+    }
+    while (end > begin && path[end - 1] == '\\') {
+        --end;
+    }
+    return path.substr(begin, end - begin);
+}
+
+bool IsType(std::uint32_t type, platform::RegType expected) {
+    return type == static_cast<std::uint32_t>(expected);
+}
+
+} // namespace
+
+TRegistry::TRegistry(platform::Hive root) : root_(root) {}
+
+TRegistry::~TRegistry() = default;
+
+void TRegistry::SetRootKey(platform::Hive root) {
+    CloseKey();
+    root_ = root;
+}
+
+std::string TRegistry::Resolve(const std::string& path) const {
+    const bool absolute = !path.empty() && path.front() == '\\';
+    std::string relative = TrimSlashes(path);
+    if (absolute || current_ == nullptr || currentPath_.empty()) {
+        return relative;
+    }
+    return relative.empty() ? currentPath_ : currentPath_ + "\\" + relative;
+}
+
+bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
+    const std::string full = Resolve(path);
+    auto key = platform::Reg().Open(root_, full, canCreate);
+    if (key == nullptr) {
+        return false;
+    }
+    current_ = std::move(key);
+    currentPath_ = full;
+    return true;
+}
+
+void TRegistry::CloseKey() {
+    current_.reset();
+    currentPath_.clear();
+}
+
+bool TRegistry::CreateKey(const std::string& name) {
+    const std::string full = Resolve(name);
+    return platform::Reg().Open(root_, full, true) != nullptr;
+}
+
+bool TRegistry::DeleteKey(const std::string& path) {
+    return platform::Reg().DeleteKey(root_, Resolve(path)) == platform::kRegOk;
+}
+
+bool TRegistry::DeleteValue(const std::string& name) {
+    return current_ != nullptr && current_->DeleteValue(name) == platform::kRegOk;
+}
+
+bool TRegistry::ValueExists(const std::string& name) {
+    return current_ != nullptr && current_->QueryValue(name).has_value();
+}
+
+bool TRegistry::KeyExists(const std::string& path) {
+    return platform::Reg().Open(root_, Resolve(path), false) != nullptr;
+}
+
+bool TRegistry::HasSubKeys() {
+    return current_ != nullptr && !current_->SubKeyNames().empty();
+}
+
+std::vector<std::string> TRegistry::GetValueNames() {
+    return current_ != nullptr ? current_->ValueNames() : std::vector<std::string>{};
+}
+
+std::vector<std::string> TRegistry::GetKeyNames() {
+    return current_ != nullptr ? current_->SubKeyNames() : std::vector<std::string>{};
+}
+
+std::string TRegistry::ReadString(const std::string& name) {
+    if (current_ == nullptr) {
+        return {};
+    }
+    auto value = current_->ReadValue(name);
+    if (!value) {
+        return {};
+    }
+    if (!IsType(value->type, platform::RegType::Sz) &&
+        !IsType(value->type, platform::RegType::ExpandSz)) {
+        RaiseReadError(name);
+    }
+    std::string text(value->data.begin(), value->data.end());
+    // The text ends at its terminating zero (and at any zero stored before it).
+    const auto zero = text.find('\0');
+    if (zero != std::string::npos) {
+        text.resize(zero);
+    }
+    return text;
+}
+
+void TRegistry::Write(const std::string& name, platform::RegType type,
+                      const std::vector<std::uint8_t>& data) {
+    if (current_ == nullptr) {
+        RaiseWriteError(name, platform::Reg().ErrorText(platform::kRegFileNotFound));
+    }
+    const platform::RegStatus status =
+        current_->WriteValue(name, static_cast<std::uint32_t>(type), data);
+    if (status != platform::kRegOk) {
+        RaiseWriteError(name, platform::Reg().ErrorText(status));
+    }
+}
+
+void TRegistry::WriteString(const std::string& name, const std::string& text) {
+    // A zero byte would end the stored text early and lose the rest.
+    if (text.find('\0') != std::string::npos) {
+        RaiseWriteError(name, "");
+    }
+    Write(name, platform::RegType::Sz, std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+int TRegistry::ReadBinaryData(const std::string& name, std::uint8_t* buffer, int bufferSize) {
+    if (current_ == nullptr) {
+        return 0;
+    }
+    auto value = current_->ReadValue(name);
+    if (!value) {
+        return 0;
+    }
+    const int size = static_cast<int>(value->data.size());
+    if (!IsType(value->type, platform::RegType::Binary) || size > bufferSize) {
+        RaiseReadError(name);
+    }
+    std::copy(value->data.begin(), value->data.end(), buffer);
+    return size;
+}
+
+void TRegistry::WriteBinaryData(const std::string& name, const std::uint8_t* data, int size) {
+    Write(name, platform::RegType::Binary, std::vector<std::uint8_t>(data, data + size));
+}
+
+std::int32_t TRegistry::ReadInteger(const std::string& name) {
+    auto value = current_ != nullptr ? current_->ReadValue(name) : std::nullopt;
+    if (!value || !IsType(value->type, platform::RegType::DWord) || value->data.size() != 4) {
+        RaiseReadError(name);
+    }
+    const auto& d = value->data;
+    return static_cast<std::int32_t>(
+        static_cast<std::uint32_t>(d[0]) | (static_cast<std::uint32_t>(d[1]) << 8) |
+        (static_cast<std::uint32_t>(d[2]) << 16) | (static_cast<std::uint32_t>(d[3]) << 24));
+}
+
+TRegDataType TRegistry::GetDataType(const std::string& name) {
+    auto info = current_ != nullptr ? current_->QueryValue(name) : std::nullopt;
+    if (!info) {
+        return TRegDataType::rdUnknown;
+    }
+    switch (static_cast<platform::RegType>(info->type)) {
+    case platform::RegType::Sz:
+        return TRegDataType::rdString;
+    case platform::RegType::ExpandSz:
+        return TRegDataType::rdExpandString;
+    case platform::RegType::DWord:
+        return TRegDataType::rdInteger;
+    case platform::RegType::Binary:
+        return TRegDataType::rdBinary;
+    default:
+        return TRegDataType::rdUnknown;
+    }
+}
+
+int TRegistry::GetDataSize(const std::string& name) {
+    auto info = current_ != nullptr ? current_->QueryValue(name) : std::nullopt;
+    return info ? static_cast<int>(info->size) : -1;
+}
+
+} // namespace settings

@@ -1,0 +1,63 @@
+// TRegistry: a registry accessor with a root hive and at most one open current key.
+// A path that begins with a backslash, or any path while no key is open, is taken from
+// the root; otherwise it is taken below the current key.
+#pragma once
+
+#include "platform/Registry.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace settings {
+
+enum class TRegDataType { rdUnknown, rdString, rdExpandString, rdInteger, rdBinary };
+
+class TRegistry {
+public:
+    explicit TRegistry(platform::Hive root = platform::Hive::CurrentUser);
+    virtual ~TRegistry();
+    TRegistry(const TRegistry&) = delete;
+    TRegistry& operator=(const TRegistry&) = delete;
+
+    void SetRootKey(platform::Hive root);
+    platform::Hive RootKey() const { return root_; }
+    const std::string& CurrentPath() const { return currentPath_; }
+    bool HasCurrentKey() const { return current_ != nullptr; }
+
+    bool OpenKey(const std::string& path, bool canCreate);
+    void CloseKey();
+    bool CreateKey(const std::string& name);
+    bool DeleteKey(const std::string& path);
+    bool DeleteValue(const std::string& name);
+    bool ValueExists(const std::string& name);
+    bool KeyExists(const std::string& path);
+    bool HasSubKeys();
+    std::vector<std::string> GetValueNames();
+    std::vector<std::string> GetKeyNames();
+
+    // A missing value reads as the empty text; a value that is not text is a read error.
+    std::string ReadString(const std::string& name);
+    void WriteString(const std::string& name, const std::string& text);
+    // Reads at most bufferSize bytes of REG_BINARY data; returns the size read (0 for a
+    // missing value). A value of another type or a larger size is a read error.
+    int ReadBinaryData(const std::string& name, std::uint8_t* buffer, int bufferSize);
+    void WriteBinaryData(const std::string& name, const std::uint8_t* data, int size);
+    // REG_DWORD; a missing value or another type is a read error.
+    std::int32_t ReadInteger(const std::string& name);
+    TRegDataType GetDataType(const std::string& name);
+    // -1 when the value is missing.
+    int GetDataSize(const std::string& name);
+
+private:
+    std::string Resolve(const std::string& path) const;
+    void Write(const std::string& name, platform::RegType type,
+               const std::vector<std::uint8_t>& data);
+
+    platform::Hive root_;
+    std::unique_ptr<platform::RegKey> current_;
+    std::string currentPath_;
+};
+
+} // namespace settings

@@ -1,0 +1,9 @@
+#include "setup/Install.h"
+
+namespace setup {
+
+// The first-run defaults are not written yet: the installation does nothing so far, and
+// the settings window follows as usual.
+void RunInstall() {}
+
+} // namespace setup

@@ -1,0 +1,8 @@
+// The uninstallation, run for "/U".
+#pragma once
+
+namespace setup {
+
+void RunUninstall();
+
+} // namespace setup

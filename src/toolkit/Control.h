@@ -1,0 +1,159 @@
+// Control objects: each holds its own state. On Windows a peer keeps the real control in
+// step both ways; in tests there is no peer and the state is all there is.
+#pragma once
+
+#include <functional>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+namespace toolkit {
+
+class TForm;
+
+class ControlPeer {
+public:
+    virtual ~ControlPeer() = default;
+    // Pushes the control's whole state to the window.
+    virtual void Refresh() = 0;
+    virtual void Focus() = 0;
+};
+
+class TControl {
+public:
+    // The id names the control in the dialog template.
+    TControl(TForm& form, int id);
+    virtual ~TControl();
+    TControl(const TControl&) = delete;
+    TControl& operator=(const TControl&) = delete;
+
+    int Id() const { return id_; }
+    TForm& Form() const { return form_; }
+
+    const std::string& Caption() const { return caption_; }
+    void SetCaption(const std::string& caption);
+    bool Enabled() const { return enabled_; }
+    void SetEnabled(bool enabled);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool visible);
+    const std::string& Hint() const { return hint_; }
+    bool ShowHint() const { return showHint_; }
+    void SetHint(const std::string& hint, bool shown);
+
+    void SetFocus();
+    bool Focused() const;
+
+    void AttachPeer(ControlPeer* peer);
+    ControlPeer* Peer() const { return peer_; }
+
+protected:
+    void Changed();
+    // Runs a handler through the application's error display.
+    static void Fire(const std::function<void()>& handler);
+
+private:
+    TForm& form_;
+    int id_;
+    std::string caption_;
+    bool enabled_ = true;
+    bool visible_ = true;
+    std::string hint_;
+    bool showHint_ = false;
+    ControlPeer* peer_ = nullptr;
+};
+
+class TLabel : public TControl {
+public:
+    using TControl::TControl;
+};
+
+class TButton : public TControl {
+public:
+    using TControl::TControl;
+    std::function<void()> OnClick;
+    // What a click sets as the form's modal result (after the handler), if anything.
+    int ModalResultOnClick = 0;
+    // A click by the user or by the program.
+    void Click();
+};
+
+// A two-state button that stays pressed, as the start/stop button of the driver.
+class TToggleButton : public TButton {
+public:
+    using TButton::TButton;
+    bool Down() const { return down_; }
+    void SetDown(bool down);
+    // The user's click flips the pressed state before the handler runs.
+    void UserClick();
+
+private:
+    bool down_ = false;
+};
+
+class TCheckBox : public TControl {
+public:
+    using TControl::TControl;
+    std::function<void()> OnClick;
+    bool Checked() const { return checked_; }
+    // A change of state fires OnClick, whoever makes it.
+    void SetChecked(bool checked);
+    void UserClick() { SetChecked(!checked_); }
+
+private:
+    bool checked_ = false;
+};
+
+class TRadioButton : public TControl {
+public:
+    using TControl::TControl;
+    std::function<void()> OnClick;
+    // The other buttons of the group, which checking this one unchecks.
+    void SetGroup(std::initializer_list<TRadioButton*> partners);
+    bool Checked() const { return checked_; }
+    void SetChecked(bool checked);
+    void UserClick();
+
+private:
+    bool checked_ = false;
+    std::vector<TRadioButton*> partners_;
+};
+
+class TEdit : public TControl {
+public:
+    using TControl::TControl;
+    std::function<void()> OnChange;
+    const std::string& Text() const { return Caption(); }
+    void SetText(const std::string& text) { SetCaption(text); }
+    // Text typed by the user.
+    void UserSetText(const std::string& text);
+};
+
+class TTabSheet : public TControl {
+public:
+    // A page has a dialog template of its own.
+    TTabSheet(TForm& form, int id, int templateId) : TControl(form, id), templateId_(templateId) {}
+    int TemplateId() const { return templateId_; }
+
+private:
+    int templateId_;
+};
+
+class TPageControl : public TControl {
+public:
+    using TControl::TControl;
+    std::function<void()> OnChange;
+    void AddPage(TTabSheet& page);
+    const std::vector<TTabSheet*>& Pages() const { return pages_; }
+    TTabSheet* ActivePage() const;
+    int ActivePageIndex() const { return active_; }
+    // Chosen by the program: no OnChange.
+    void SetActivePage(TTabSheet& page);
+    // Chosen by the user: fires OnChange.
+    void UserSelectPage(int index);
+
+private:
+    std::vector<TTabSheet*> pages_;
+    int active_ = 0;
+};
+
+} // namespace toolkit

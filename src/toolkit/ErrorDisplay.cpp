@@ -1,0 +1,28 @@
+#include "toolkit/ErrorDisplay.h"
+
+#include "platform/Services.h"
+#include "toolkit/Application.h"
+
+#include <stdexcept>
+
+namespace toolkit {
+
+void ShowErrorText(const std::string& text) {
+    platform::Boxes().Show(platform::BoxKind::Error, text, ApplicationTitle());
+}
+
+void ShowException(const std::exception_ptr& error) {
+    // Nothing may escape from here: it runs inside window procedures.
+    try {
+        try {
+            std::rethrow_exception(error);
+        } catch (const std::exception& e) {
+            ShowErrorText(e.what());
+        } catch (...) {
+            ShowErrorText("Unbekannter Fehler");
+        }
+    } catch (...) {
+    }
+}
+
+} // namespace toolkit

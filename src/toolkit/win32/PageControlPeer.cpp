@@ -1,0 +1,40 @@
+#include "toolkit/win32/PageControlPeer.h"
+
+#include "platform/win32/WideText.h"
+
+#include <commctrl.h>
+
+namespace toolkit::win32 {
+
+PageControlPeer::PageControlPeer(TPageControl& pages, HWND tab, std::vector<HWND> pageWindows)
+    : Win32Peer(pages, tab), pages_(pages), pageWindows_(std::move(pageWindows)) {
+    for (std::size_t i = 0; i < pages_.Pages().size(); ++i) {
+        std::wstring caption = platform::win32::Wide(pages_.Pages()[i]->Caption());
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = caption.data();
+        SendMessageW(tab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
+void PageControlPeer::Refresh() {
+    const int active = pages_.ActivePageIndex();
+    if (SendMessageW(window_, TCM_GETCURSEL, 0, 0) != active) {
+        SendMessageW(window_, TCM_SETCURSEL, static_cast<WPARAM>(active), 0);
+    }
+    for (std::size_t i = 0; i < pageWindows_.size(); ++i) {
+        ShowWindow(pageWindows_[i], static_cast<int>(i) == active ? SW_SHOWNA : SW_HIDE);
+    }
+    EnableWindow(window_, pages_.Enabled() ? TRUE : FALSE);
+}
+
+LRESULT PageControlPeer::Notify(NMHDR* header) {
+    if (header->code == TCN_SELCHANGE) {
+        const int index = static_cast<int>(SendMessageW(window_, TCM_GETCURSEL, 0, 0));
+        pages_.UserSelectPage(index);
+        Refresh();
+    }
+    return 0;
+}
+
+} // namespace toolkit::win32

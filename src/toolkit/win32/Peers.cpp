@@ -1,0 +1,164 @@
+#include "toolkit/win32/Peers.h"
+
+#include "platform/win32/WideText.h"
+
+#include <commctrl.h>
+
+namespace toolkit::win32 {
+namespace {
+
+using platform::win32::Narrow;
+using platform::win32::Wide;
+
+std::string WindowText(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    const int got = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(got));
+    return Narrow(text);
+}
+
+class ButtonPeer : public Win32Peer {
+public:
+    ButtonPeer(TButton& button, HWND window) : Win32Peer(button, window), button_(button) {}
+    void Command(WORD code) override {
+        if (code == BN_CLICKED) {
+            button_.Click();
+        }
+    }
+
+private:
+    TButton& button_;
+};
+
+class ToggleButtonPeer : public Win32Peer {
+public:
+    ToggleButtonPeer(TToggleButton& button, HWND window)
+        : Win32Peer(button, window), button_(button) {}
+    void Refresh() override {
+        RefreshCommon(true);
+        SendMessageW(window_, BM_SETCHECK, button_.Down() ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    void Command(WORD code) override {
+        if (code == BN_CLICKED) {
+            button_.UserClick();
+        }
+    }
+
+private:
+    TToggleButton& button_;
+};
+
+class CheckBoxPeer : public Win32Peer {
+public:
+    CheckBoxPeer(TCheckBox& box, HWND window) : Win32Peer(box, window), box_(box) {}
+    void Refresh() override {
+        RefreshCommon(true);
+        SendMessageW(window_, BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    void Command(WORD code) override {
+        if (code == BN_CLICKED) {
+            box_.UserClick();
+        }
+    }
+
+private:
+    TCheckBox& box_;
+};
+
+class RadioButtonPeer : public Win32Peer {
+public:
+    RadioButtonPeer(TRadioButton& button, HWND window)
+        : Win32Peer(button, window), button_(button) {}
+    void Refresh() override {
+        RefreshCommon(true);
+        SendMessageW(window_, BM_SETCHECK, button_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
+    }
+    void Command(WORD code) override {
+        if (code == BN_CLICKED) {
+            button_.UserClick();
+        }
+    }
+
+private:
+    TRadioButton& button_;
+};
+
+class EditPeer : public Win32Peer {
+public:
+    EditPeer(TEdit& edit, HWND window) : Win32Peer(edit, window), edit_(edit) {}
+    void Refresh() override {
+        if (WindowText(window_) != edit_.Text()) {
+            refreshing_ = true;
+            SetWindowTextW(window_, Wide(edit_.Text()).c_str());
+            refreshing_ = false;
+        }
+        RefreshCommon(false);
+    }
+    void Command(WORD code) override {
+        if (code != EN_CHANGE || refreshing_) {
+            return;
+        }
+        bool lossy = false;
+        const int length = GetWindowTextLengthW(window_);
+        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+        text.resize(static_cast<std::size_t>(GetWindowTextW(window_, text.data(), length + 1)));
+        const std::string narrow = Narrow(text, &lossy);
+        if (lossy) {
+            // A character outside code page 1252 would be stored changed: refuse it.
+            MessageBeep(MB_ICONHAND);
+            Refresh();
+            return;
+        }
+        if (narrow != edit_.Text()) {
+            edit_.UserSetText(narrow);
+        }
+    }
+
+private:
+    TEdit& edit_;
+    bool refreshing_ = false;
+};
+
+} // namespace
+
+void Win32Peer::RefreshCommon(bool withText) {
+    if (withText) {
+        const std::wstring text = Wide(control_.Caption());
+        if (WindowText(window_) != control_.Caption()) {
+            SetWindowTextW(window_, text.c_str());
+        }
+    }
+    if ((IsWindowEnabled(window_) != FALSE) != control_.Enabled()) {
+        EnableWindow(window_, control_.Enabled() ? TRUE : FALSE);
+    }
+    const bool visible = (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (visible != control_.Visible()) {
+        ShowWindow(window_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
+    }
+}
+
+void Win32Peer::Refresh() {
+    RefreshCommon(true);
+}
+
+std::unique_ptr<Win32Peer> MakePeer(TControl& control, HWND window) {
+    if (auto* toggle = dynamic_cast<TToggleButton*>(&control)) {
+        return std::make_unique<ToggleButtonPeer>(*toggle, window);
+    }
+    if (auto* button = dynamic_cast<TButton*>(&control)) {
+        return std::make_unique<ButtonPeer>(*button, window);
+    }
+    if (auto* box = dynamic_cast<TCheckBox*>(&control)) {
+        return std::make_unique<CheckBoxPeer>(*box, window);
+    }
+    if (auto* radio = dynamic_cast<TRadioButton*>(&control)) {
+        return std::make_unique<RadioButtonPeer>(*radio, window);
+    }
+    if (auto* edit = dynamic_cast<TEdit*>(&control)) {
+        return std::make_unique<EditPeer>(*edit, window);
+    }
+    return std::make_unique<Win32Peer>(control, window);
+}
+
+} // namespace toolkit::win32

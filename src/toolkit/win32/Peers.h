@@ -1,0 +1,33 @@
+// The Win32 side of the control objects: a peer per control keeps the real control and
+// the object in step.
+#pragma once
+
+#include "toolkit/Control.h"
+
+#include <windows.h>
+
+#include <memory>
+
+namespace toolkit::win32 {
+
+class Win32Peer : public ControlPeer {
+public:
+    Win32Peer(TControl& control, HWND window) : control_(control), window_(window) {}
+    HWND Window() const { return window_; }
+    void Focus() override { SetFocus(window_); }
+    void Refresh() override;
+    // A WM_COMMAND notification from the control.
+    virtual void Command(WORD /*code*/) {}
+    // A WM_NOTIFY from the control; the result for the dialog.
+    virtual LRESULT Notify(NMHDR* /*header*/) { return 0; }
+
+protected:
+    void RefreshCommon(bool withText);
+    TControl& control_;
+    HWND window_;
+};
+
+// Makes the peer that fits the control's kind.
+std::unique_ptr<Win32Peer> MakePeer(TControl& control, HWND window);
+
+} // namespace toolkit::win32

@@ -1,0 +1,138 @@
+// What the program relies on from the registry, run against every implementation.
+#include "contract/RegistryUnderTest.h"
+
+#include <algorithm>
+
+using platform::Hive;
+using platform::RegType;
+
+namespace {
+
+std::vector<std::uint8_t> Bytes(const std::string& text) {
+    return std::vector<std::uint8_t>(text.begin(), text.end());
+}
+
+std::vector<std::string> Sorted(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+constexpr auto kSz = static_cast<std::uint32_t>(RegType::Sz);
+constexpr auto kBinary = static_cast<std::uint32_t>(RegType::Binary);
+constexpr auto kDWord = static_cast<std::uint32_t>(RegType::DWord);
+
+} // namespace
+
+TEST_P(RegistryContract, KeyNamesIgnoreCaseAndATrailingBackslash) {
+    auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Größe", true);
+    ASSERT_NE(key, nullptr);
+    ASSERT_EQ(key->WriteValue("Wert", kSz, Bytes("x")), platform::kRegOk);
+    for (const char* path : {"software\\tsetuptests\\GRÖßE", "Software\\TSetupTests\\Größe\\",
+                             "SOFTWARE\\TSETUPTESTS\\größe\\"}) {
+        auto again = Reg().Open(Hive::CurrentUser, path, false);
+        ASSERT_NE(again, nullptr) << path;
+        EXPECT_TRUE(again->QueryValue("WERT").has_value()) << path;
+        EXPECT_TRUE(again->QueryValue("wert").has_value()) << path;
+    }
+}
+
+TEST_P(RegistryContract, OpeningWithCreationMakesMissingParents) {
+    ASSERT_NE(Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\A\\B\\C", true), nullptr);
+    for (const char* path : {"Software\\TSetupTests\\A", "Software\\TSetupTests\\A\\B"}) {
+        EXPECT_NE(Reg().Open(Hive::CurrentUser, path, false), nullptr) << path;
+    }
+    auto a = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\A", false);
+    EXPECT_EQ(a->SubKeyNames(), std::vector<std::string>{"B"});
+}
+
+TEST_P(RegistryContract, OpeningAMissingKeyWithoutCreationFailsAndCreatesNothing) {
+    platform::RegStatus status = platform::kRegOk;
+    EXPECT_EQ(Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Missing", false, &status),
+              nullptr);
+    EXPECT_EQ(status, platform::kRegFileNotFound);
+    auto root = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests", true);
+    EXPECT_TRUE(root->SubKeyNames().empty());
+}
+
+TEST_P(RegistryContract, DeletingAKeyTakesEverythingBelowIt) {
+    auto c = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\A\\B\\C", true);
+    ASSERT_EQ(c->WriteValue("v", kSz, Bytes("1")), platform::kRegOk);
+    auto a = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\A", false);
+    ASSERT_EQ(a->WriteValue("w", kSz, Bytes("2")), platform::kRegOk);
+    a.reset();
+    c.reset();
+    EXPECT_EQ(Reg().DeleteKey(Hive::CurrentUser, "Software\\TSetupTests\\a"), platform::kRegOk);
+    EXPECT_EQ(Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\A", false), nullptr);
+    EXPECT_NE(Reg().Open(Hive::CurrentUser, "Software\\TSetupTests", false), nullptr);
+    EXPECT_NE(Reg().DeleteKey(Hive::CurrentUser, "Software\\TSetupTests\\A"), platform::kRegOk);
+}
+
+TEST_P(RegistryContract, WritingToAKeyDeletedMeanwhileFails) {
+    auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Gone", true);
+    ASSERT_EQ(Reg().DeleteKey(Hive::CurrentUser, "Software\\TSetupTests\\Gone"), platform::kRegOk);
+    EXPECT_NE(key->WriteValue("v", kSz, Bytes("1")), platform::kRegOk);
+    EXPECT_FALSE(Reg().ErrorText(platform::kRegKeyDeleted).empty());
+}
+
+TEST_P(RegistryContract, ValuesKeepTheirTypesSizesAndBytes) {
+    struct Case {
+        const char* name;
+        std::uint32_t type;
+        std::vector<std::uint8_t> data;
+        std::uint32_t storedSize;
+        std::vector<std::uint8_t> readBack;
+    } cases[] = {
+        {"text", kSz, Bytes("abc"), 4, Bytes(std::string("abc", 4))},
+        {"empty text", kSz, {}, 1, {0}},
+        {"umlauts", kSz, Bytes("ßü€$\"\\"), 7, Bytes(std::string("ßü€$\"\\", 7))},
+        {"one byte", kBinary, {2}, 1, {2}},
+        {"no bytes", kBinary, {}, 0, {}},
+        {"two bytes", kBinary, {1, 0}, 2, {1, 0}},
+        {"number", kDWord, {1, 2, 3, 4}, 4, {1, 2, 3, 4}},
+    };
+    auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Types", true);
+    for (const auto& c : cases) {
+        ASSERT_EQ(key->WriteValue(c.name, c.type, c.data), platform::kRegOk) << c.name;
+    }
+    for (const auto& c : cases) {
+        auto info = key->QueryValue(c.name);
+        ASSERT_TRUE(info.has_value()) << c.name;
+        EXPECT_EQ(info->type, c.type) << c.name;
+        EXPECT_EQ(info->size, c.storedSize) << c.name;
+        auto value = key->ReadValue(c.name);
+        ASSERT_TRUE(value.has_value()) << c.name;
+        EXPECT_EQ(value->data, c.readBack) << c.name;
+    }
+    // Writing again under another type replaces the value.
+    ASSERT_EQ(key->WriteValue("TEXT", kBinary, {7}), platform::kRegOk);
+    EXPECT_EQ(key->QueryValue("text")->type, kBinary);
+}
+
+TEST_P(RegistryContract, ValueNamesListEveryValueOnceWhateverTheOrder) {
+    auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Names", true);
+    for (const char* name : {"0008005A", "00080047", "Default", "Größe", ""}) {
+        ASSERT_EQ(key->WriteValue(name, kSz, Bytes(name)), platform::kRegOk) << name;
+    }
+    ASSERT_EQ(key->WriteValue("default", kSz, Bytes("again")), platform::kRegOk);
+    EXPECT_EQ(Sorted(key->ValueNames()), Sorted({"", "0008005A", "00080047", "Default", "Größe"}));
+    EXPECT_EQ(key->DeleteValue("GRÖßE"), platform::kRegOk);
+    EXPECT_NE(key->DeleteValue("Größe"), platform::kRegOk);
+    EXPECT_EQ(Sorted(key->ValueNames()), Sorted({"", "0008005A", "00080047", "Default"}));
+}
+
+TEST_P(RegistryContract, TheDefaultValueIsTheEmptyName) {
+    auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Sound\\.current", true);
+    EXPECT_FALSE(key->QueryValue("").has_value());
+    ASSERT_EQ(key->WriteValue("", kSz, Bytes("ding.wav")), platform::kRegOk);
+    EXPECT_EQ(key->ReadValue("")->data, Bytes(std::string("ding.wav", 9)));
+    EXPECT_EQ(key->ValueNames(), std::vector<std::string>{""});
+}
+
+TEST_P(RegistryContract, SubKeysAreCreatedBelowAnOpenKey) {
+    auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Scheme\\", true);
+    for (const char* name : {"Ein", "Aus", "Großschrift"}) {
+        ASSERT_EQ(key->CreateSubKey(name), platform::kRegOk) << name;
+    }
+    ASSERT_EQ(key->CreateSubKey("ein"), platform::kRegOk);
+    EXPECT_EQ(Sorted(key->SubKeyNames()), Sorted({"Ein", "Aus", "Großschrift"}));
+}

@@ -1,0 +1,49 @@
+// The registries the shared suites run against: the fake natively, the real one under Wine.
+#pragma once
+
+#include "platform/Registry.h"
+#include "platform/fake/FakeServices.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <gtest/gtest.h>
+
+struct RegistryUnderTest {
+    std::string name;
+    std::function<std::unique_ptr<platform::Registry>()> make;
+};
+
+inline std::string RegistryName(const testing::TestParamInfo<RegistryUnderTest>& info) {
+    return info.param.name;
+}
+
+// All fakes installed, with the registry replaced by the one under test. Each test works
+// below its own key, deleted before and after.
+class RegistryFixture : public testing::TestWithParam<RegistryUnderTest> {
+protected:
+    void SetUp() override {
+        registry_ = GetParam().make();
+        platform::Services services = platform::Installed();
+        services.registry = registry_.get();
+        earlier_ = platform::Install(services);
+        registry_->DeleteKey(platform::Hive::CurrentUser, kTestRoot);
+    }
+    void TearDown() override {
+        registry_->DeleteKey(platform::Hive::CurrentUser, kTestRoot);
+        platform::Install(earlier_);
+    }
+    platform::Registry& Reg() { return *registry_; }
+
+    static constexpr const char* kTestRoot = "Software\\TSetupTests";
+    platform::fake::FakePlatform fake_;
+
+private:
+    std::unique_ptr<platform::Registry> registry_;
+    platform::Services earlier_;
+};
+
+// The suites; each test program instantiates them with its registries.
+class RegistryContract : public RegistryFixture {};
+class OptionsStore : public RegistryFixture {};

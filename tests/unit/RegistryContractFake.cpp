@@ -1,0 +1,13 @@
+#include "contract/RegistryUnderTest.h"
+
+INSTANTIATE_TEST_SUITE_P(Fake, RegistryContract,
+                         testing::Values(RegistryUnderTest{
+                             "Fake",
+                             [] { return std::make_unique<platform::fake::FakeRegistry>(); }}),
+                         RegistryName);
+
+INSTANTIATE_TEST_SUITE_P(Fake, OptionsStore,
+                         testing::Values(RegistryUnderTest{
+                             "Fake",
+                             [] { return std::make_unique<platform::fake::FakeRegistry>(); }}),
+                         RegistryName);
