@@ -1,1 +1,255 @@
-int wmain() { return 0; }
+// Command-line helper for the end-to-end tests: looks at and acts on the top-level windows
+// of other programs.
+//
+//   wintool find <title>                prints the window (decimal handle); 1 if there is none
+//   wintool wait <title> <ms>           waits until the window exists and is visible; 1 on timeout
+//   wintool minimize <title>            minimises the window
+//   wintool iconic <title>              0 if the window is minimised, else 1
+//   wintool visible <title>             0 if the window is visible, else 1
+//   wintool foreground                  prints the title of the foreground window
+//   wintool close <title>               posts WM_CLOSE to the window
+//   wintool acp                         prints the ANSI code page
+//   wintool click <title> <controlId>   clicks the button with that ID inside the window
+//   wintool text <title> <controlId>    prints the text of the control with that ID
+//
+// Titles are matched exactly (FindWindowW, any class). Output is UTF-8. Exit code 0 for
+// success or true, 1 for failure or false, 2 for a usage error.
+
+#include <windows.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+constexpr int kTrue = 0;
+constexpr int kFalse = 1;
+constexpr int kUsage = 2;
+constexpr DWORD kPollMilliseconds = 50;
+// Reading a control's text waits this long at most for the program to answer.
+constexpr UINT kTextTimeoutMilliseconds = 5000;
+
+void PrintLine(const std::string& utf8) {
+    std::fwrite(utf8.data(), 1, utf8.size(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
+}
+
+std::string Utf8(const std::wstring& wide) {
+    if (wide.empty()) {
+        return std::string();
+    }
+    const int size = static_cast<int>(wide.size());
+    const int bytes =
+        WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<std::size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, text.data(), bytes, nullptr, nullptr);
+    return text;
+}
+
+bool ParseNumber(const wchar_t* text, unsigned long long& value) {
+    if (text == nullptr || *text == L'\0') {
+        return false;
+    }
+    wchar_t* end = nullptr;
+    value = std::wcstoull(text, &end, 10);
+    return *end == L'\0' && *text != L'-';
+}
+
+HWND FindTop(const wchar_t* title) {
+    return FindWindowW(nullptr, title);
+}
+
+std::wstring WindowTitle(HWND window) {
+    const int length = GetWindowTextLengthW(window);
+    if (length <= 0) {
+        return std::wstring();
+    }
+    std::wstring title(static_cast<std::size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(window, title.data(), length + 1);
+    title.resize(copied > 0 ? static_cast<std::size_t>(copied) : 0);
+    return title;
+}
+
+struct ControlSearch {
+    int id;
+    HWND found;
+};
+
+BOOL CALLBACK MatchControl(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<ControlSearch*>(param);
+    if (GetDlgCtrlID(window) == search->id) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Any descendant: controls may sit in child dialogs (the pages of the settings window).
+HWND FindControl(HWND top, int id) {
+    ControlSearch search{id, nullptr};
+    EnumChildWindows(top, MatchControl, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+int Find(const wchar_t* title) {
+    const HWND window = FindTop(title);
+    if (window == nullptr) {
+        return kFalse;
+    }
+    PrintLine(std::to_string(reinterpret_cast<std::uintptr_t>(window)));
+    return kTrue;
+}
+
+int Wait(const wchar_t* title, unsigned long long milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (;;) {
+        const HWND window = FindTop(title);
+        if (window != nullptr && IsWindowVisible(window)) {
+            return kTrue;
+        }
+        if (GetTickCount64() >= deadline) {
+            return kFalse;
+        }
+        Sleep(kPollMilliseconds);
+    }
+}
+
+int Minimize(const wchar_t* title) {
+    const HWND window = FindTop(title);
+    if (window == nullptr) {
+        return kFalse;
+    }
+    ShowWindow(window, SW_MINIMIZE);
+    return kTrue;
+}
+
+int Iconic(const wchar_t* title) {
+    const HWND window = FindTop(title);
+    return window != nullptr && IsIconic(window) ? kTrue : kFalse;
+}
+
+int Visible(const wchar_t* title) {
+    const HWND window = FindTop(title);
+    return window != nullptr && IsWindowVisible(window) ? kTrue : kFalse;
+}
+
+int Foreground() {
+    const HWND window = GetForegroundWindow();
+    if (window == nullptr) {
+        return kFalse;
+    }
+    PrintLine(Utf8(WindowTitle(window)));
+    return kTrue;
+}
+
+int Close(const wchar_t* title) {
+    const HWND window = FindTop(title);
+    if (window == nullptr) {
+        return kFalse;
+    }
+    return PostMessageW(window, WM_CLOSE, 0, 0) ? kTrue : kFalse;
+}
+
+int Click(const wchar_t* title, int id) {
+    const HWND top = FindTop(title);
+    if (top == nullptr) {
+        return kFalse;
+    }
+    const HWND control = FindControl(top, id);
+    if (control == nullptr) {
+        return kFalse;
+    }
+    // Posted, not sent: a click that opens a modal dialog would not return until that dialog
+    // closes. The caller waits for the click's effect.
+    return PostMessageW(control, BM_CLICK, 0, 0) ? kTrue : kFalse;
+}
+
+int Text(const wchar_t* title, int id) {
+    const HWND top = FindTop(title);
+    if (top == nullptr) {
+        return kFalse;
+    }
+    const HWND control = FindControl(top, id);
+    if (control == nullptr) {
+        return kFalse;
+    }
+    // GetWindowText does not ask a window of another process; WM_GETTEXT does, and so gives
+    // the current text of an edit control too.
+    DWORD_PTR length = 0;
+    if (SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG,
+                            kTextTimeoutMilliseconds, &length) == 0) {
+        return kFalse;
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    DWORD_PTR copied = 0;
+    if (SendMessageTimeoutW(control, WM_GETTEXT, static_cast<WPARAM>(text.size()),
+                            reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                            kTextTimeoutMilliseconds, &copied) == 0) {
+        return kFalse;
+    }
+    text.resize(copied < text.size() ? static_cast<std::size_t>(copied) : length);
+    PrintLine(Utf8(text));
+    return kTrue;
+}
+
+int Usage() {
+    std::fputs("usage: wintool find|wait|minimize|iconic|visible|foreground|close|acp|click|text"
+               " [title] [ms|controlId]\n",
+               stderr);
+    return kUsage;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc < 2) {
+        return Usage();
+    }
+    const std::wstring command = argv[1];
+    const int operands = argc - 2;
+    unsigned long long number = 0;
+
+    if (command == L"foreground" && operands == 0) {
+        return Foreground();
+    }
+    if (command == L"acp" && operands == 0) {
+        PrintLine(std::to_string(GetACP()));
+        return kTrue;
+    }
+    if (operands == 1) {
+        const wchar_t* title = argv[2];
+        if (command == L"find") {
+            return Find(title);
+        }
+        if (command == L"minimize") {
+            return Minimize(title);
+        }
+        if (command == L"iconic") {
+            return Iconic(title);
+        }
+        if (command == L"visible") {
+            return Visible(title);
+        }
+        if (command == L"close") {
+            return Close(title);
+        }
+    }
+    if (operands == 2 && ParseNumber(argv[3], number)) {
+        const wchar_t* title = argv[2];
+        if (command == L"wait") {
+            return Wait(title, number);
+        }
+        if (number <= 0xFFFF) {
+            if (command == L"click") {
+                return Click(title, static_cast<int>(number));
+            }
+            if (command == L"text") {
+                return Text(title, static_cast<int>(number));
+            }
+        }
+    }
+    return Usage();
+}

@@ -1,0 +1,47 @@
+#include "platform/win32/Win32MessageBoxes.h"
+
+#include "platform/win32/WideText.h"
+
+#include <windows.h>
+
+namespace platform::win32 {
+
+void Win32MessageBoxes::Beep(SystemSound sound) {
+    switch (sound) {
+    case SystemSound::Hand:
+        ::MessageBeep(MB_ICONHAND);
+        break;
+    case SystemSound::Question:
+        ::MessageBeep(MB_ICONQUESTION);
+        break;
+    case SystemSound::Default:
+        ::MessageBeep(MB_OK);
+        break;
+    }
+}
+
+bool Win32MessageBoxes::Show(BoxKind kind, const std::string& text, const std::string& title) {
+    UINT style = 0;
+    switch (kind) {
+    case BoxKind::Info:
+        style = MB_OK | MB_ICONINFORMATION;
+        break;
+    case BoxKind::Error:
+        style = MB_OK | MB_ICONERROR;
+        break;
+    case BoxKind::YesNo:
+        style = MB_YESNO | MB_ICONQUESTION;
+        break;
+    }
+    // The box belongs to the window the user works in, which it disables while it is shown.
+    // Without one (during installation, before any window exists) it is modal to all the
+    // windows of this thread instead.
+    const HWND owner = ::GetActiveWindow();
+    if (owner == nullptr) {
+        style |= MB_TASKMODAL;
+    }
+    const int answer = ::MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), style);
+    return kind == BoxKind::YesNo ? answer == IDYES : answer == IDOK;
+}
+
+} // namespace platform::win32
