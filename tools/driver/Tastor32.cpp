@@ -12,7 +12,7 @@
 // Options: /hang - the window stops answering after it has logged message 1131 (it sleeps for
 // a minute inside the handler), so that senders with a time limit can be tested.
 
-#include "../../src/platform/win32/Handles.h"
+#include "platform/win32/Handles.h"
 
 #include <shellapi.h>
 

@@ -83,7 +83,7 @@ WindowId FakeWindows::Next(WindowId window) {
 
 void FakeWindows::Restore(WindowId window) {
     actions.push_back("restore:" + std::to_string(window));
-    if (Window* w = Get(window)) {
+    if (Window* w = Get(window); w != nullptr && !w->staysIconic) {
         w->iconic = false;
     }
 }

@@ -50,7 +50,8 @@ public:
         std::string className;
         std::string title;
         bool iconic = false;
-        bool answers = true; // whether a sent message is handled
+        bool staysIconic = false; // a restore leaves it minimised
+        bool answers = true;      // whether a sent message is handled
     };
     struct Message {
         WindowId window;

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test suite: the native unit tests (sanitizers on), the
+# Win32 tests of both builds under Wine, and the end-to-end tests of the real program.
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh" || exit 1
+"$root/scripts/build.sh" || exit 1
+
+. "$root/scripts/wine-env.sh"
+failed=()
+
+echo "== native unit tests"
+"$root/build/native/unit_tests" --gtest_brief=1 || failed+=(native)
+
+export WINEPREFIX="$root/build/wine-prefix"
+echo "== Wine prefix $WINEPREFIX"
+wine_prefix_fresh "$WINEPREFIX"
+xvfb_start || exit 1
+trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
+
+for arch in i686 x86_64; do
+    echo "== Win32 tests ($arch) under Wine"
+    (cd "$root/build/$arch" && timeout 600 wine win32_tests.exe --gtest_brief=1) || failed+=("win32-$arch")
+done
+
+echo "== end-to-end tests under Wine"
+"$root/tests/e2e/run.sh" "$root/build/i686" || failed+=(e2e)
+
+if [ ${#failed[@]} -ne 0 ]; then
+    echo "FAILED: ${failed[*]}"
+    exit 1
+fi
+echo "all suites passed"
