@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Builds TSetup and starts it under Wine on your display, with the stand-in driver beside
+# it. Uses your Wine prefix (~/.wine) unless WINEPREFIX is set. Arguments go to TSetup,
+# e.g. scripts/run.sh /I
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" i686
+. "$root/scripts/wine-env.sh"
+if [ -z "${DISPLAY:-}" ]; then
+    echo "run: no display (DISPLAY is empty); starting a virtual one" >&2
+    xvfb_start
+fi
+cd "$root/build/i686"
+# The stand-in driver answers TSetup's messages and logs them to build/i686/Tastor32.log.
+if ! timeout 30 wine wintool.exe find Tastor32 >/dev/null 2>&1; then
+    wine Tastor32.exe >/dev/null 2>&1 &
+fi
+exec wine TSetup.exe "$@"

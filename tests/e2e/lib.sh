@@ -1,0 +1,116 @@
+# Helpers for the end-to-end tests: start the real TSetup.exe under Wine, read its exit
+# code, read the registry back, and press keys in its windows. Sourced by run.sh, which
+# sets E2E_BIN (the folder with TSetup.exe, Tastor32.exe and wintool.exe), WINEPREFIX and
+# DISPLAY.
+
+MAIN_TITLE="Tastor32 Einstellungen"
+E2E_PIDS=()
+E2E_FAILURES=0
+
+fail() {
+    echo "    FAIL: $*" >&2
+    E2E_FAILURES=$((E2E_FAILURES + 1))
+    return 1
+}
+
+expect_eq() { # expect_eq WHAT EXPECTED ACTUAL
+    [ "$2" == "$3" ] || fail "$1: expected [$2], got [$3]"
+}
+
+wintool() { (cd "$E2E_BIN" && timeout 30 wine wintool.exe "$@"); }
+
+# tsetup_start ARGS...: starts TSetup.exe in the background; its pid is in TSETUP_PID.
+tsetup_start() {
+    (cd "$E2E_BIN" && exec timeout 300 wine TSetup.exe "$@") >/dev/null 2>&1 &
+    TSETUP_PID=$!
+    E2E_PIDS+=("$TSETUP_PID")
+}
+
+# tsetup_wait PID [SECONDS]: waits for the process and sets TSETUP_RC to its exit code,
+# or to "timeout" when it still runs after the deadline. (Not in a subshell: only this
+# shell can wait for its children.)
+tsetup_wait() {
+    local pid=$1 deadline=$((SECONDS + ${2:-30}))
+    while kill -0 "$pid" 2>/dev/null; do
+        if [ $SECONDS -ge "$deadline" ]; then
+            TSETUP_RC=timeout
+            return
+        fi
+        sleep 0.1
+    done
+    wait "$pid"
+    TSETUP_RC=$?
+}
+
+# expect_exit WHAT PID CODE: the process ends with the exit code.
+expect_exit() {
+    tsetup_wait "$2"
+    expect_eq "$1" "$3" "$TSETUP_RC"
+}
+
+# window_wait TITLE [MS]: waits until a visible window with the title exists.
+window_wait() { wintool wait "$1" "${2:-20000}" >/dev/null; }
+window_exists() { wintool find "$1" >/dev/null; }
+
+# keys_to TITLE KEY...: gives the window the keyboard focus and types the keys (xdotool
+# key names, e.g. Escape, Return, alt+u).
+keys_to() {
+    local title=$1
+    shift
+    local id
+    id=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1)
+    [ -n "$id" ] || { fail "no X window named $title"; return 1; }
+    xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+    xdotool key --delay 50 "$@"
+}
+
+# reg_* wrap Wine's reg.exe. Keys are written as reg.exe wants them: HKCU\...
+reg_has_key() { timeout 30 wine reg query "$1" >/dev/null 2>&1; }
+reg_delete_key() { timeout 30 wine reg delete "$1" /f >/dev/null 2>&1; return 0; }
+reg_add() { # reg_add KEY NAME TYPE DATA
+    timeout 30 wine reg add "$1" /v "$2" /t "$3" /d "$4" /f >/dev/null 2>&1 || fail "reg add $1 $2"
+}
+# reg_value KEY NAME: prints "TYPE DATA" as reg.exe shows them, nothing when missing.
+reg_value() {
+    timeout 30 wine reg query "$1" /v "$2" 2>/dev/null | tr -d '\r' |
+        awk -v name="$2" 'index($0, "    " name "    ") == 1 {
+            sub("^    " name "    ", ""); print; exit }'
+}
+# reg_export KEY FILE: the registry editor's export of the key, as UTF-8.
+reg_export() {
+    local win
+    win=$(cd "$E2E_BIN" && winepath -w "$2.utf16" 2>/dev/null)
+    (cd "$E2E_BIN" && timeout 60 wine regedit /e "$win" "$1") >/dev/null 2>&1
+    iconv -f UTF-16 -t UTF-8 "$2.utf16" | tr -d '\r' >"$2"
+    rm -f "$2.utf16"
+}
+
+store_clear() {
+    reg_delete_key 'HKCU\Software\Velmark'
+    reg_delete_key 'HKCU\AppEvents\Schemes\Apps\Tastor32'
+    timeout 30 wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v Tastor32 /f \
+        >/dev/null 2>&1
+    return 0
+}
+store_with_settings() {
+    store_clear
+    reg_add 'HKCU\Software\Velmark\Tastor32\Settings' 'Tastor eingeschaltet' REG_BINARY 01
+}
+
+# Ends whatever the test started.
+e2e_cleanup() {
+    local pid
+    for pid in "${E2E_PIDS[@]}"; do
+        kill "$pid" 2>/dev/null
+    done
+    for pid in "${E2E_PIDS[@]}"; do
+        wait "$pid" 2>/dev/null
+    done
+    E2E_PIDS=()
+    # Wine processes started by the ones killed above.
+    local left
+    for left in $(pgrep -f 'TSetup.exe|Tastor32.exe' 2>/dev/null); do
+        kill "$left" 2>/dev/null
+    done
+    return 0
+}

@@ -1,0 +1,74 @@
+# Start-up: the settings key, the single instance, the run modes.
+
+test_an_empty_store_gets_the_settings_key_and_escape_ends_with_0() {
+    store_clear
+    tsetup_start
+    window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
+    reg_has_key 'HKCU\Software\Velmark\Tastor32\Settings' || fail "settings key missing"
+    keys_to "$MAIN_TITLE" Escape
+    expect_exit "exit code after Escape" "$TSETUP_PID" 0
+}
+
+test_enter_presses_ok_and_ends_with_0() {
+    store_with_settings
+    tsetup_start
+    window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
+    keys_to "$MAIN_TITLE" Return
+    expect_exit "exit code after Enter" "$TSETUP_PID" 0
+}
+
+test_a_second_start_ends_with_1_and_restores_the_first_window() {
+    store_with_settings
+    tsetup_start
+    local first=$TSETUP_PID
+    window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
+    wintool minimize "$MAIN_TITLE" >/dev/null
+    wintool iconic "$MAIN_TITLE" >/dev/null || fail "the window did not minimise"
+    # The switches change nothing for a second instance.
+    local args
+    for args in "" "/U" "/I /Q"; do
+        tsetup_start $args
+        expect_exit "exit code of a second start [$args]" "$TSETUP_PID" 1
+    done
+    wintool iconic "$MAIN_TITLE" >/dev/null && fail "the first window is still minimised"
+    expect_eq "foreground window" "$MAIN_TITLE" "$(wintool foreground | tr -d '\r')"
+    reg_has_key 'HKCU\Software\Velmark\Tastor32\Settings' || fail "settings key gone"
+    wintool click "$MAIN_TITLE" 2 >/dev/null # Cancel
+    expect_exit "exit code of the first" "$first" 0
+}
+
+# The run mode shows from outside: uninstall and a quiet installation end without a
+# window; everything else opens the settings window.
+test_switches_choose_the_run_mode() {
+    local cases=(
+        "with|/U|ends"
+        "with|/u|ends"
+        "with|/I /U|ends"
+        "empty|/U|ends"
+        "with|/I /Q|ends"
+        "with|/i /q|ends"
+        "empty|/Q|ends"
+        "with|/IQ /Q|window"
+        "with|-I /Q|window"
+        "with|/I:x /Q|window"
+        "with|/Q|window"
+        "with|/U:x|window"
+    )
+    local c store args outcome
+    for c in "${cases[@]}"; do
+        IFS='|' read -r store args outcome <<<"$c"
+        if [ "$store" == with ]; then store_with_settings; else store_clear; fi
+        tsetup_start $args
+        if [ "$outcome" == ends ]; then
+            expect_exit "exit code for [$args] on a store $store settings" "$TSETUP_PID" 0
+        else
+            if window_wait "$MAIN_TITLE"; then
+                wintool click "$MAIN_TITLE" 2 >/dev/null
+                expect_exit "exit code for [$args]" "$TSETUP_PID" 0
+            else
+                fail "no settings window for [$args]"
+            fi
+        fi
+        e2e_cleanup
+    done
+}

@@ -1,0 +1,69 @@
+// Texts written through the settings store arrive in the registry as the characters the
+// program meant, whatever the system's ANSI code page: the registry editor shows them.
+#include "platform/Services.h"
+#include "platform/win32/Win32Registry.h"
+#include "settings/Names.h"
+#include "settings/OptionsRegistry.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::wstring ReadUtf16File(const std::wstring& path) {
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::wstring text(bytes.size() / 2, L'\0');
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        text[i] = static_cast<wchar_t>(static_cast<unsigned char>(bytes[2 * i]) |
+                                       (static_cast<unsigned char>(bytes[2 * i + 1]) << 8));
+    }
+    return text;
+}
+
+bool RunAndWait(std::wstring commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    const DWORD waited = WaitForSingleObject(process.hProcess, 60000);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return waited == WAIT_OBJECT_0;
+}
+
+} // namespace
+
+TEST(Cp1252Store, TextsWrittenThroughTheStoreReadBackFromTheRegistryEditor) {
+    ASSERT_EQ(GetACP(), 1252u);
+    platform::win32::Win32Registry registry;
+    platform::Services services = platform::Installed();
+    services.registry = &registry;
+    const auto earlier = platform::Install(services);
+    registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
+    settings::OpenSettingsStore();
+    settings::SettingsRegistry().WriteOptionString(settings::optDecimalDot, "ß ü € Ä");
+    settings::CloseSettingsStore();
+
+    wchar_t folder[MAX_PATH];
+    GetTempPathW(MAX_PATH, folder);
+    const std::wstring file = std::wstring(folder) + L"tsetup-cp1252.reg";
+    DeleteFileW(file.c_str());
+    ASSERT_TRUE(RunAndWait(L"regedit.exe /e \"" + file +
+                           L"\" \"HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Settings\""));
+    const std::wstring exported = ReadUtf16File(file);
+    DeleteFileW(file.c_str());
+    registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
+    platform::Install(earlier);
+
+    EXPECT_NE(exported.find(L"\"DecimalDot\"=\"\u00DF \u00FC \u20AC \u00C4\""), std::wstring::npos);
+}
