@@ -1,0 +1,69 @@
+#include "settings/Registry.h"
+#include "platform/fake/FakeServices.h"
+#include "settings/StoreError.h"
+
+#include <gtest/gtest.h>
+
+using platform::Hive;
+using settings::TRegistry;
+
+TEST(Registry, PathsAreTakenBelowTheOpenKeyUnlessTheyStartWithABackslash) {
+    platform::fake::FakePlatform fake;
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("Software\\A", true));
+    ASSERT_TRUE(reg.OpenKey("B", true));
+    EXPECT_EQ(reg.CurrentPath(), "Software\\A\\B");
+    EXPECT_TRUE(fake.registry.KeyExists(Hive::CurrentUser, "Software\\A\\B"));
+    ASSERT_TRUE(reg.OpenKey("\\Software\\C\\", true));
+    EXPECT_EQ(reg.CurrentPath(), "Software\\C");
+    EXPECT_TRUE(reg.CreateKey("D"));
+    EXPECT_TRUE(fake.registry.KeyExists(Hive::CurrentUser, "Software\\C\\D"));
+    EXPECT_TRUE(reg.HasSubKeys());
+    reg.CloseKey();
+    EXPECT_FALSE(reg.HasCurrentKey());
+    EXPECT_FALSE(reg.OpenKey("B", false));
+    EXPECT_TRUE(reg.DeleteKey("Software\\C"));
+    EXPECT_FALSE(fake.registry.KeyExists(Hive::CurrentUser, "Software\\C\\D"));
+    EXPECT_EQ(fake.registry.OpenKeys(), 0);
+}
+
+TEST(Registry, ReadingChecksTypesAndSizes) {
+    platform::fake::FakePlatform fake;
+    fake.registry.SetString(Hive::CurrentUser, "K", "text", "abc");
+    fake.registry.SetBinary(Hive::CurrentUser, "K", "bytes", {1, 2});
+    fake.registry.SetValue(Hive::CurrentUser, "K", "number", platform::RegType::DWord,
+                           {0xFE, 0xFF, 0xFF, 0xFF});
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("K", false));
+    EXPECT_EQ(reg.ReadString("text"), "abc");
+    EXPECT_EQ(reg.ReadString("missing"), "");
+    EXPECT_THROW(reg.ReadString("bytes"), settings::StoreError);
+    std::uint8_t buffer[2] = {9, 9};
+    EXPECT_EQ(reg.ReadBinaryData("bytes", buffer, 2), 2);
+    EXPECT_EQ(buffer[1], 2);
+    EXPECT_EQ(reg.ReadBinaryData("missing", buffer, 2), 0);
+    EXPECT_THROW(reg.ReadBinaryData("bytes", buffer, 1), settings::StoreError);
+    EXPECT_THROW(reg.ReadBinaryData("text", buffer, 2), settings::StoreError);
+    EXPECT_EQ(reg.ReadInteger("number"), -2);
+    EXPECT_THROW(reg.ReadInteger("text"), settings::StoreError);
+    EXPECT_EQ(reg.GetDataType("text"), settings::TRegDataType::rdString);
+    EXPECT_EQ(reg.GetDataType("number"), settings::TRegDataType::rdInteger);
+    EXPECT_EQ(reg.GetDataType("bytes"), settings::TRegDataType::rdBinary);
+    EXPECT_EQ(reg.GetDataSize("text"), 4);
+    EXPECT_EQ(reg.GetDataSize("missing"), -1);
+}
+
+TEST(Registry, AFailingWriteRaisesTheStoreErrorAndAZeroByteIsRefused) {
+    platform::fake::FakePlatform fake;
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("K", true));
+    EXPECT_THROW(reg.WriteString("a", std::string("x\0y", 3)), settings::StoreError);
+    fake.registry.FailWritesUnder(Hive::CurrentUser, "K");
+    try {
+        reg.WriteString("Wert", "x");
+        FAIL();
+    } catch (const settings::StoreError& e) {
+        EXPECT_STREQ(e.what(), "Fehler beim Setzen der Daten für 'Wert':\r\nZugriff verweigert");
+    }
+    EXPECT_FALSE(fake.registry.GetString(Hive::CurrentUser, "K", "Wert").has_value());
+}
