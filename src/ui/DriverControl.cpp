@@ -1,0 +1,77 @@
+#include "ui/DriverControl.h"
+
+#include "platform/Services.h"
+#include "settings/Helpers.h"
+#include "settings/Layout.h"
+#include "settings/OptionsRegistry.h"
+#include "settings/Registry.h"
+#include "ui/LaunchProgram.h"
+
+namespace ui {
+
+platform::WindowId FindDriverWindow() {
+    return platform::Windows().Find(kDriverWindowName, kDriverWindowName);
+}
+
+bool IsDriverRunning() {
+    return FindDriverWindow() != 0;
+}
+
+bool PostToDriver(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam) {
+    const platform::WindowId window = FindDriverWindow();
+    if (window == 0) {
+        return false;
+    }
+    return platform::Windows().Post(window, message, wParam, lParam);
+}
+
+bool SendToDriver(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lParam,
+                  std::uint32_t timeoutMs) {
+    const platform::WindowId window = FindDriverWindow();
+    if (window == 0) {
+        return false;
+    }
+    return platform::Windows().Send(window, message, wParam, lParam, timeoutMs);
+}
+
+std::string DriverExePath() {
+    std::string dir = settings::SettingsRegistry().ReadString(settings::kHomeDirValue);
+    if (dir.empty()) {
+        dir = settings::ProgramDir();
+    }
+    return settings::AddTrailingBackslash(dir) + kDriverExeName;
+}
+
+bool StartDriver() {
+    return LaunchProgram(DriverExePath(), "");
+}
+
+bool IsAutostartSet() {
+    settings::TRegistry reg(platform::Hive::CurrentUser);
+    if (!reg.OpenKey(settings::kRunKey, false)) {
+        return false;
+    }
+    return reg.ValueExists(kAutostartValueName);
+}
+
+std::string AutostartCommand() {
+    return settings::ProgramDir() + kDriverExeName;
+}
+
+bool SetAutostart(const std::string& name, const std::string& command, bool enable) {
+    settings::TRegistry reg(platform::Hive::CurrentUser);
+    if (!reg.OpenKey(settings::kRunKey, true)) {
+        return false;
+    }
+    if (enable) {
+        reg.WriteString(name, command);
+        return true;
+    }
+    return reg.DeleteValue(name);
+}
+
+bool SetAutostart(bool enable) {
+    return SetAutostart(kAutostartValueName, AutostartCommand(), enable);
+}
+
+} // namespace ui
