@@ -53,5 +53,8 @@ Clock& Time() {
 Processes& Procs() {
     return Need(installed.processes, "processes");
 }
+FileDialogs& FileDialogsService() {
+    return Need(installed.fileDialogs, "file dialogs");
+}
 
 } // namespace platform

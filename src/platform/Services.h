@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Clock.h"
+#include "platform/FileDialogs.h"
 #include "platform/InstanceLock.h"
 #include "platform/IoPorts.h"
 #include "platform/Keyboard.h"
@@ -24,6 +25,7 @@ struct Services {
     IoPorts* ports = nullptr;
     Clock* clock = nullptr;
     Processes* processes = nullptr;
+    FileDialogs* fileDialogs = nullptr;
 };
 
 // Replaces the installed services and returns the earlier ones.
@@ -39,5 +41,6 @@ Keyboard& Keys();
 IoPorts& Ports();
 Clock& Time();
 Processes& Procs();
+FileDialogs& FileDialogsService();
 
 } // namespace platform

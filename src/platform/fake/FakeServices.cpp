@@ -229,6 +229,7 @@ FakePlatform::FakePlatform() {
     services.ports = &ports;
     services.clock = &clock;
     services.processes = &processes;
+    services.fileDialogs = &fileDialogs;
     earlier_ = Install(services);
 }
 

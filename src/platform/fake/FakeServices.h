@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/Services.h"
+#include "platform/fake/FakeFileDialogs.h"
 #include "platform/fake/FakeRegistry.h"
 
 #include <deque>
@@ -167,6 +168,7 @@ public:
     FakeIoPorts ports;
     FakeClock clock;
     FakeProcesses processes;
+    FakeFileDialogs fileDialogs;
 
 private:
     Services earlier_;
