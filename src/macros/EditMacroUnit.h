@@ -1,0 +1,50 @@
+// TEditMacroForm: the modal dialog "Makro bearbeiten" in which the user sets one macro's
+// modifier keys, its key and its text. EditMacro runs it for one macro.
+#pragma once
+
+#include "macros/KeyCode.h"
+#include "toolkit/Control.h"
+#include "toolkit/Form.h"
+#include "toolkit/ListView.h"
+
+#include <string>
+
+namespace macros {
+
+class TEditMacroForm : public toolkit::TForm {
+public:
+    TEditMacroForm();
+
+    toolkit::TGroupBox gbToggles;
+    toolkit::TCheckBox cbAltGr;
+    toolkit::TCheckBox cbRWin;
+    toolkit::TCheckBox cbCtrl;
+    toolkit::TCheckBox cbAlt;
+    toolkit::TCheckBox cbShift;
+    toolkit::TCheckBox cbLWin;
+    toolkit::THotKey HotKey1;
+    toolkit::TEdit textEdit;
+    toolkit::TComboBox SpecialCB;
+    toolkit::TButton AddSpecialBtn;
+    toolkit::TButton btnOK;
+    toolkit::TButton btnCancel;
+
+    // Fills the list of special functions.
+    void FormCreate() override;
+    // Whenever AltGr changes, by the user or by filling, Strg and Alt are cleared.
+    void cbAltGrClick();
+    // Appends the chosen special function to the text; a program start replaces the text.
+    void AddSpecialBtnClick();
+};
+
+// A text value of "SOFTWARE\Microsoft\Windows\CurrentVersion" under HKEY_LOCAL_MACHINE,
+// opened without creating it. Empty when the key cannot be opened or the value is missing
+// or not text.
+std::string ReadWindowsSetting(const std::string& valueName);
+
+// Lets the user edit a macro in a fresh editor. True for OK: then the combination (modifier
+// byte rebuilt from the six check boxes, the key from the key field) and the text are the
+// edited ones. False for Cancel or closing: both arguments are unchanged.
+bool EditMacro(TKeyCombination& combination, std::string& text);
+
+} // namespace macros

@@ -1,0 +1,687 @@
+#include "macros/MacroList.h"
+
+#include "macros/EditMacroUnit.h"
+#include "platform/fake/FakeServices.h"
+#include "settings/Layout.h"
+#include "settings/StoreError.h"
+#include "toolkit/ErrorDisplay.h"
+#include "toolkit/Form.h"
+#include "toolkit/fake/FakeApplicationHost.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+using macros::TEditMacroForm;
+using macros::TListKeyRec;
+using toolkit::TListItem;
+
+namespace {
+
+constexpr auto HKCU = platform::Hive::CurrentUser;
+
+class ListForm : public toolkit::TForm {
+public:
+    ListForm() : toolkit::TForm(0), MacroListView(*this, 1), NewBtn(*this, 2) {}
+    toolkit::TListView MacroListView;
+    toolkit::TButton NewBtn;
+};
+
+struct MacroPage {
+    platform::fake::FakePlatform fake;
+    toolkit::fake::FakeApplicationHost host;
+    ListForm form;
+    toolkit::TListView& list = form.MacroListView;
+    macros::TMacroListCommands commands{list};
+
+    MacroPage() {
+        list.OnDblClick = [this] { commands.MacroListViewDblClick(); };
+        list.OnKeyUp = [this](std::uint16_t key, toolkit::TShiftState shift) {
+            commands.MacroListViewKeyUp(key, shift);
+        };
+        // Something else has the focus until a command gives it back to the list.
+        form.NewBtn.SetFocus();
+    }
+
+    // What the user does in the macro editor.
+    void User(const std::function<void(TEditMacroForm&)>& script) {
+        host.onModal = [script](toolkit::TForm& f) { script(dynamic_cast<TEditMacroForm&>(f)); };
+    }
+
+    TListItem* Add(TKeyCode code, const std::string& text) {
+        return macros::AddMacroItem(list, code, text);
+    }
+
+    std::vector<std::string> Captions() const {
+        std::vector<std::string> captions;
+        for (int i = 0; i < list.Count(); ++i) {
+            captions.push_back(list.Item(i)->Caption());
+        }
+        return captions;
+    }
+
+    std::vector<TListKeyRec> Records() const {
+        std::vector<TListKeyRec> records;
+        for (int i = 0; i < list.Count(); ++i) {
+            records.push_back(macros::ItemToKeyRec(*list.Item(i)));
+        }
+        return records;
+    }
+};
+
+// Presses the keys AltGr+G (or another key) in the editor, types the text and confirms.
+std::function<void(TEditMacroForm&)> Enter(std::uint8_t modifiers, std::uint16_t key,
+                                           const std::string& text) {
+    return [=](TEditMacroForm& e) {
+        const std::pair<toolkit::TCheckBox*, std::uint8_t> boxes[] = {
+            {&e.cbShift, 0x01}, {&e.cbCtrl, 0x02}, {&e.cbAlt, 0x04},
+            {&e.cbAltGr, 0x08}, {&e.cbLWin, 0x40}, {&e.cbRWin, 0x80}};
+        // AltGr first, as its rule clears Strg and Alt.
+        e.cbAltGr.SetChecked((modifiers & 0x08) != 0);
+        for (const auto& [box, bit] : boxes) {
+            if (box != &e.cbAltGr) {
+                box->SetChecked((modifiers & bit) != 0);
+            }
+        }
+        e.HotKey1.UserPressed(key);
+        e.textEdit.UserSetText(text);
+        e.btnOK.Click();
+    };
+}
+
+const std::vector<std::string> kNoBoxes;
+
+} // namespace
+
+TEST(MacroList, ItemRecordsAndSettingAnItem) {
+    MacroPage page;
+    TListItem* item = page.Add(0x00080047, "x");
+    EXPECT_EQ(item->Caption(), "AltGr+ G");
+    EXPECT_EQ(item->Data, 0x00080047u);
+    EXPECT_EQ(item->SubItems, std::vector<std::string>{"x"});
+    EXPECT_EQ(macros::ItemToKeyRec(*item), (TListKeyRec{0x00080047, "x"}));
+
+    item->SubItems = {"a", "b"};
+    macros::SetMacroItem(*item, 0x00800079, "neu");
+    EXPECT_EQ(item->Caption(), "RWin+ F10");
+    EXPECT_EQ(item->SubItems, std::vector<std::string>{"neu"});
+
+    item->SubItems.clear();
+    EXPECT_EQ(macros::ItemToKeyRec(*item), (TListKeyRec{0x00800079, ""}));
+
+    // A code keeps the bits outside the macro-key mask it was given.
+    macros::SetMacroItem(*item, 0x00180047, "caps");
+    EXPECT_EQ(item->Data, 0x00180047u);
+    EXPECT_EQ(item->Caption(), "AltGr+ G");
+}
+
+TEST(MacroList, RowsStandInOrderOfTheirKeyTextWithoutModifiersFirst) {
+    MacroPage page;
+    page.Add(0x00010041, "Umsch A");
+    page.Add(0x00800079, "RWin F10");
+    page.Add(0x00000070, "F1");
+    page.Add(0x00400041, "LWin A");
+    page.Add(0x00080047, "AltGr G");
+    page.Add(0x00070058, "Umsch Alt Strg X");
+    page.Add(0x00000041, "A");
+    EXPECT_EQ(page.Captions(),
+              (std::vector<std::string>{" A", " F1", "AltGr+ G", "LWin+ A", "RWin+ F10", "Umsch+ A",
+                                        "Umsch+Alt+Strg+ X"}));
+}
+
+TEST(MacroList, FindMacroItemComparesKeyCodesAndReturnsTheLastMatch) {
+    MacroPage page;
+    TListItem* g = page.Add(0x00080047, "g");
+    TListItem* first = page.Add(0x0008005A, "z1");
+    TListItem* second = page.Add(0x0008005A, "z2");
+    TListItem* caps = page.Add(0x00180048, "caps H");
+    ASSERT_EQ(page.list.IndexOf(second), page.list.IndexOf(first) + 1);
+    EXPECT_EQ(macros::FindMacroItem(page.list, {0x47, 0x08}), g);
+    EXPECT_EQ(macros::FindMacroItem(page.list, {0x5A, 0x08}), second);
+    // The combination is packed first: bit 4 is dropped, so the stored 0x00180048 differs.
+    EXPECT_EQ(macros::FindMacroItem(page.list, {0x48, 0x18}), nullptr);
+    EXPECT_EQ(macros::FindMacroItem(page.list, {0x47, 0x0A}), nullptr);
+    EXPECT_EQ(macros::FindMacroItem(page.list, {0x47, 0x18}), g);
+    (void)caps;
+    macros::SelectMacroItem(page.list, g);
+    EXPECT_EQ(page.list.Selected(), g);
+    EXPECT_EQ(page.list.ItemFocused(), g);
+}
+
+TEST(MacroList, NewWithAFreeKeyAddsASelectedVisibleRowInSortedPlace) {
+    MacroPage page;
+    page.Add(0x00000070, "F1");
+    page.Add(0x00800079, "RWin F10");
+    page.User([](TEditMacroForm& e) {
+        // The editor opens empty.
+        EXPECT_FALSE(e.cbAltGr.Checked() || e.cbRWin.Checked() || e.cbCtrl.Checked() ||
+                     e.cbAlt.Checked() || e.cbShift.Checked() || e.cbLWin.Checked());
+        EXPECT_EQ(e.HotKey1.Key(), 0);
+        EXPECT_EQ(e.textEdit.Text(), "");
+        e.cbAltGr.UserClick();
+        e.HotKey1.UserPressed(0x47);
+        e.textEdit.UserSetText("x");
+        e.btnOK.Click();
+    });
+    page.commands.NewBtnClick();
+    EXPECT_EQ(page.Captions(), (std::vector<std::string>{" F1", "AltGr+ G", "RWin+ F10"}));
+    TListItem* added = page.list.Item(1);
+    EXPECT_EQ(macros::ItemToKeyRec(*added), (TListKeyRec{0x00080047, "x"}));
+    EXPECT_EQ(page.list.Selected(), added);
+    EXPECT_EQ(page.list.ItemFocused(), added);
+    EXPECT_EQ(page.list.LastMadeVisible(), added);
+    EXPECT_TRUE(page.list.Focused());
+    EXPECT_TRUE(page.fake.boxes.log.empty());
+}
+
+TEST(MacroList, NewWithATakenKeyAsksAndSelectsTheExistingRow) {
+    struct Case {
+        bool yes;
+        std::string text;
+    } cases[] = {{true, "neu"}, {false, "alt"}};
+    for (const auto& c : cases) {
+        MacroPage page;
+        page.Add(0x00000070, "F1");
+        TListItem* existing = page.Add(0x00080047, "alt");
+        page.Add(0x00800079, "RWin F10");
+        page.fake.boxes.answers = {c.yes};
+        page.User(Enter(0x08, 0x47, "neu"));
+        page.commands.NewBtnClick();
+        EXPECT_EQ(
+            page.fake.boxes.log,
+            (std::vector<std::string>{"beep:question", "yesno:Vorhandenen Eintrag \xE4ndern?"}));
+        EXPECT_EQ(page.Records(),
+                  (std::vector<TListKeyRec>{
+                      {0x00000070, "F1"}, {0x00080047, c.text}, {0x00800079, "RWin F10"}}))
+            << c.yes;
+        EXPECT_EQ(page.list.Selected(), existing);
+        EXPECT_EQ(page.list.LastMadeVisible(), existing);
+        EXPECT_TRUE(page.list.Focused());
+    }
+}
+
+TEST(MacroList, NewCancelledChangesNothingButGivesTheFocusBack) {
+    MacroPage page;
+    TListItem* g = page.Add(0x00080047, "g");
+    macros::SelectMacroItem(page.list, g);
+    page.User([](TEditMacroForm& e) {
+        e.HotKey1.UserPressed(0x41);
+        e.btnCancel.Click();
+    });
+    page.commands.NewBtnClick();
+    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00080047, "g"}}));
+    EXPECT_EQ(page.list.Selected(), g);
+    EXPECT_TRUE(page.list.Focused());
+    EXPECT_EQ(page.host.modalFormsShown, 1);
+}
+
+TEST(MacroList, EditWithoutKeyChangeReplacesTheTextWithoutAQuestion) {
+    MacroPage page;
+    page.Add(0x00000070, "F1");
+    TListItem* g = page.Add(0x00080047, "alt");
+    macros::SelectMacroItem(page.list, g);
+    page.User([](TEditMacroForm& e) {
+        EXPECT_TRUE(e.cbAltGr.Checked());
+        EXPECT_EQ(e.HotKey1.Key(), 0x47);
+        EXPECT_EQ(e.textEdit.Text(), "alt");
+        e.textEdit.UserSetText("neu");
+        e.btnOK.Click();
+    });
+    page.commands.EditBtnClick();
+    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00000070, "F1"}, {0x00080047, "neu"}}));
+    EXPECT_TRUE(page.fake.boxes.log.empty());
+    EXPECT_EQ(page.list.Selected(), g);
+    EXPECT_TRUE(page.list.Focused());
+}
+
+TEST(MacroList, EditToAFreeKeyMovesTheRow) {
+    MacroPage page;
+    page.Add(0x00000070, "F1");
+    TListItem* g = page.Add(0x00080047, "g");
+    page.Add(0x00800079, "RWin F10");
+    macros::SelectMacroItem(page.list, g);
+    page.User(Enter(0x01, 0x58, "g jetzt X"));
+    page.commands.EditBtnClick();
+    EXPECT_EQ(page.Records(),
+              (std::vector<TListKeyRec>{
+                  {0x00000070, "F1"}, {0x00800079, "RWin F10"}, {0x00010058, "g jetzt X"}}));
+    EXPECT_EQ(g->Caption(), "Umsch+ X");
+    EXPECT_EQ(page.list.Selected(), g);
+    EXPECT_EQ(page.list.LastMadeVisible(), g);
+    EXPECT_TRUE(page.fake.boxes.log.empty());
+}
+
+TEST(MacroList, EditToATakenKeyAsksWithThatKeysText) {
+    struct Case {
+        bool yes;
+        std::vector<TListKeyRec> records;
+        int selected;
+    } cases[] = {
+        // Yes: both rows stay; the other row holds the edited text and is selected.
+        {true, {{0x00080047, "bearbeitet"}, {0x00080048, "h"}}, 0},
+        // No: nothing changes.
+        {false, {{0x00080047, "g"}, {0x00080048, "h"}}, 1},
+    };
+    for (const auto& c : cases) {
+        MacroPage page;
+        page.Add(0x00080047, "g");
+        TListItem* h = page.Add(0x00080048, "h");
+        macros::SelectMacroItem(page.list, h);
+        page.fake.boxes.answers = {c.yes};
+        page.User(Enter(0x08, 0x47, "bearbeitet"));
+        page.commands.EditBtnClick();
+        EXPECT_EQ(
+            page.fake.boxes.log,
+            (std::vector<std::string>{
+                "beep:question", "yesno:Vorhandenen Eintrag f\xFCr Taste [AltGr+ G] \xE4ndern?"}));
+        EXPECT_EQ(page.Records(), c.records) << c.yes;
+        EXPECT_EQ(page.list.Selected(), page.list.Item(c.selected)) << c.yes;
+        EXPECT_EQ(page.list.ItemFocused(), page.list.Item(c.selected)) << c.yes;
+        EXPECT_TRUE(page.list.Focused());
+    }
+}
+
+TEST(MacroList, EditWithoutSelectionOnlyGivesTheFocusBack) {
+    MacroPage page;
+    page.Add(0x00080047, "g");
+    page.User(Enter(0x08, 0x48, "h"));
+    page.commands.EditBtnClick();
+    EXPECT_EQ(page.host.modalFormsShown, 0);
+    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00080047, "g"}}));
+    EXPECT_TRUE(page.list.Focused());
+}
+
+TEST(MacroList, EditCancelledLeavesTheRow) {
+    MacroPage page;
+    TListItem* g = page.Add(0x00080047, "g");
+    macros::SelectMacroItem(page.list, g);
+    page.User([](TEditMacroForm& e) {
+        e.cbAltGr.UserClick();
+        e.textEdit.UserSetText("weg");
+        e.btnCancel.Click();
+    });
+    page.commands.EditBtnClick();
+    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00080047, "g"}}));
+    EXPECT_TRUE(page.list.Focused());
+}
+
+TEST(MacroList, EditOpensTheEditorWithTheStoredCodeSplit) {
+    MacroPage page;
+    // A stored code keeps bit 4; the editor cannot show it, so OK packs the code anew.
+    TListItem* caps = page.Add(0x00190100, "caps");
+    macros::SelectMacroItem(page.list, caps);
+    page.User([](TEditMacroForm& e) {
+        EXPECT_TRUE(e.cbAltGr.Checked());
+        EXPECT_TRUE(e.cbShift.Checked());
+        EXPECT_EQ(e.HotKey1.Key(), 0); // virtual-key 0x100 does not fit the field
+        EXPECT_EQ(e.textEdit.Text(), "caps");
+        e.btnOK.Click();
+    });
+    page.list.UserDblClick();
+    EXPECT_EQ(page.host.modalFormsShown, 1);
+    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00090000, "caps"}}));
+}
+
+TEST(MacroList, DeleteAsksAndSelectsTheFollowingOrNewLastRow) {
+    struct Case {
+        const char* name;
+        int rows;
+        int selected; // -1: none
+        bool yes;
+        std::vector<std::string> captions;
+        int selectedAfter; // -1: none
+    } cases[] = {
+        {"middle row", 3, 1, true, {" F1", "RWin+ F10"}, 1},
+        {"first row", 3, 0, true, {"AltGr+ G", "RWin+ F10"}, 0},
+        {"last row", 3, 2, true, {" F1", "AltGr+ G"}, 1},
+        {"only row", 1, 0, true, {}, -1},
+        {"answer No", 3, 1, false, {" F1", "AltGr+ G", "RWin+ F10"}, 1},
+        {"no selection", 3, -1, true, {" F1", "AltGr+ G", "RWin+ F10"}, -1},
+        {"empty list", 0, -1, true, {}, -1},
+    };
+    const std::pair<TKeyCode, const char*> rows[] = {
+        {0x00000070, "F1"}, {0x00080047, "g"}, {0x00800079, "F10"}};
+    for (const auto& c : cases) {
+        MacroPage page;
+        for (int i = 0; i < c.rows; ++i) {
+            page.Add(rows[i].first, rows[i].second);
+        }
+        if (c.selected >= 0) {
+            macros::SelectMacroItem(page.list, page.list.Item(c.selected));
+        }
+        page.fake.boxes.answers = {c.yes};
+        page.commands.DeleteBtnClick();
+        EXPECT_EQ(page.fake.boxes.log,
+                  (std::vector<std::string>{"beep:question", "yesno:Diesen Eintrag l\xF6schen?"}))
+            << c.name;
+        EXPECT_EQ(page.Captions(), c.captions) << c.name;
+        EXPECT_EQ(page.list.Selected(), page.list.Item(c.selectedAfter)) << c.name;
+        EXPECT_EQ(page.list.ItemFocused(), page.list.Item(c.selectedAfter)) << c.name;
+        if (c.yes) {
+            EXPECT_TRUE(page.list.Focused()) << c.name;
+        }
+    }
+}
+
+TEST(MacroList, InsertAndDeleteKeysActOnlyWithoutModifiers) {
+    struct Case {
+        std::uint16_t key;
+        toolkit::TShiftState shift;
+        int editors;
+        int questions;
+    } cases[] = {
+        {0x2D, 0, 1, 0},
+        {0x2E, 0, 0, 1},
+        {0x2D, toolkit::ssShift, 0, 0},
+        {0x2D, toolkit::ssCtrl, 0, 0},
+        {0x2D, toolkit::ssAlt, 0, 0},
+        {0x2E, toolkit::ssShift, 0, 0},
+        {0x2E, toolkit::ssCtrl | toolkit::ssAlt, 0, 0},
+        {0x2E, toolkit::ssLeft, 0, 0},
+        {0x2D, toolkit::ssRight, 0, 0},
+        {0x2D, toolkit::ssMiddle, 0, 0},
+        {0x0D, 0, 0, 0},
+        {0x41, 0, 0, 0},
+        {0x2C, 0, 0, 0},
+    };
+    for (const auto& c : cases) {
+        MacroPage page;
+        TListItem* g = page.Add(0x00080047, "g");
+        macros::SelectMacroItem(page.list, g);
+        page.User([](TEditMacroForm& e) { e.btnCancel.Click(); });
+        page.list.UserKeyUp(c.key, c.shift);
+        EXPECT_EQ(page.host.modalFormsShown, c.editors) << std::hex << c.key << " " << c.shift;
+        EXPECT_EQ(page.fake.boxes.shown.size(), static_cast<std::size_t>(c.questions))
+            << std::hex << c.key << " " << c.shift;
+        EXPECT_EQ(page.list.Count(), 1);
+    }
+}
+
+TEST(MacroList, LoadSkipsNamesThatAreNoKeyCodes) {
+    MacroPage page;
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "Default", "nein");
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "8005A", "z");
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "00080047", "g");
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "", "Standardwert");
+    page.Add(0x00000070, "vorher");
+    EXPECT_TRUE(macros::LoadMacroList(page.list));
+    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00080047, "g"}, {0x0008005A, "z"}}));
+    EXPECT_EQ(page.Captions(), (std::vector<std::string>{"AltGr+ G", "AltGr+ Z"}));
+    EXPECT_EQ(page.list.Selected(), page.list.Item(0));
+    EXPECT_EQ(page.list.ItemFocused(), page.list.Item(0));
+    EXPECT_EQ(page.fake.registry.OpenKeys(), 0);
+}
+
+TEST(MacroList, LoadCreatesAMissingKeyAndLeavesAnEmptyList) {
+    MacroPage page;
+    page.Add(0x00000070, "vorher");
+    EXPECT_TRUE(macros::LoadMacroList(page.list));
+    EXPECT_EQ(page.list.Count(), 0);
+    EXPECT_EQ(page.list.Selected(), nullptr);
+    EXPECT_TRUE(page.fake.registry.KeyExists(HKCU, settings::kMacroKey));
+}
+
+TEST(MacroList, LoadKeepsTheListWhenTheKeyCannotBeOpened) {
+    MacroPage page;
+    TListItem* kept = page.Add(0x00000070, "vorher");
+    macros::SelectMacroItem(page.list, kept);
+    // The macro key is missing and cannot be created.
+    page.fake.registry.SetString(HKCU, settings::kSettingsKey, "HomeDir", "C:\\Tastor");
+    page.fake.registry.FailWritesUnder(HKCU, settings::kTastorKey);
+    EXPECT_FALSE(macros::LoadMacroList(page.list));
+    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00000070, "vorher"}}));
+    EXPECT_EQ(page.list.Selected(), kept);
+    EXPECT_TRUE(page.fake.boxes.log.empty());
+}
+
+TEST(MacroList, LoadTakesTextValuesOnlyAndSkipsOthers) {
+    struct Case {
+        platform::RegType type;
+        std::vector<std::uint8_t> data;
+        bool loaded;
+        std::string text;
+    } cases[] = {
+        {platform::RegType::Sz, {'a', '$', '$', 0}, true, "a$$"},
+        {platform::RegType::ExpandSz, {'%', 'P', '%', 0}, true, "%P%"},
+        {platform::RegType::DWord, {1, 0, 0, 0}, false, ""},
+        {platform::RegType::Binary, {'a', 'b'}, false, ""},
+        {platform::RegType::MultiSz, {'a', 0, 'b', 0, 0}, false, ""},
+        {platform::RegType::None, {}, false, ""},
+    };
+    for (const auto& c : cases) {
+        MacroPage page;
+        page.fake.registry.SetString(HKCU, settings::kMacroKey, "00000070", "F1");
+        page.fake.registry.SetValue(HKCU, settings::kMacroKey, "00080047", c.type, c.data);
+        page.fake.registry.SetString(HKCU, settings::kMacroKey, "00800079", "F10");
+        EXPECT_TRUE(macros::LoadMacroList(page.list));
+        std::vector<TListKeyRec> expected{{0x00000070, "F1"}};
+        if (c.loaded) {
+            expected.push_back({0x00080047, c.text});
+        }
+        expected.push_back({0x00800079, "F10"});
+        EXPECT_EQ(page.Records(), expected) << static_cast<int>(c.type);
+        EXPECT_TRUE(page.fake.boxes.log.empty());
+    }
+}
+
+namespace {
+
+// A registry whose keys report a value as text and then fail to read it as text, as when
+// another program changes the value between the two calls.
+class ChangingRegistry : public platform::Registry {
+public:
+    ChangingRegistry(platform::Registry& inner, std::string name)
+        : inner_(inner), name_(std::move(name)) {}
+
+    std::unique_ptr<platform::RegKey> Open(platform::Hive hive, const std::string& path,
+                                           bool create, platform::RegStatus* status) override {
+        auto key = inner_.Open(hive, path, create, status);
+        return key == nullptr ? nullptr : std::make_unique<Key>(std::move(key), name_);
+    }
+    platform::RegStatus DeleteKey(platform::Hive hive, const std::string& path) override {
+        return inner_.DeleteKey(hive, path);
+    }
+    std::string ErrorText(platform::RegStatus status) override { return inner_.ErrorText(status); }
+
+private:
+    class Key : public platform::RegKey {
+    public:
+        Key(std::unique_ptr<platform::RegKey> inner, std::string name)
+            : inner_(std::move(inner)), name_(std::move(name)) {}
+        std::optional<platform::RegValueInfo> QueryValue(const std::string& name) override {
+            return inner_->QueryValue(name);
+        }
+        std::optional<platform::RegValue> ReadValue(const std::string& name) override {
+            auto value = inner_->ReadValue(name);
+            if (value && name == name_) {
+                value->type = static_cast<std::uint32_t>(platform::RegType::DWord);
+            }
+            return value;
+        }
+        platform::RegStatus WriteValue(const std::string& name, std::uint32_t type,
+                                       const std::vector<std::uint8_t>& data) override {
+            return inner_->WriteValue(name, type, data);
+        }
+        platform::RegStatus DeleteValue(const std::string& name) override {
+            return inner_->DeleteValue(name);
+        }
+        std::vector<std::string> ValueNames() override { return inner_->ValueNames(); }
+        std::vector<std::string> SubKeyNames() override { return inner_->SubKeyNames(); }
+        platform::RegStatus CreateSubKey(const std::string& name) override {
+            return inner_->CreateSubKey(name);
+        }
+
+    private:
+        std::unique_ptr<platform::RegKey> inner_;
+        std::string name_;
+    };
+
+    platform::Registry& inner_;
+    std::string name_;
+};
+
+} // namespace
+
+TEST(MacroList, ALoadThatFailsToReadAValueKeepsTheListAndReportsTheError) {
+    MacroPage page;
+    TListItem* a = page.Add(0x00000070, "F1 vorher");
+    page.Add(0x00080047, "g vorher");
+    macros::SelectMacroItem(page.list, a);
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "00000041", "A");
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "00080048", "H");
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "00800079", "F10");
+
+    ChangingRegistry changing(page.fake.registry, "00080048");
+    platform::Services services = platform::Installed();
+    services.registry = &changing;
+    const platform::Services earlier = platform::Install(services);
+    EXPECT_THROW(macros::LoadMacroList(page.list), settings::StoreError);
+    // Through the window's error display the error reaches the user.
+    EXPECT_FALSE(toolkit::Guarded([&] { macros::LoadMacroList(page.list); }));
+    platform::Install(earlier);
+
+    EXPECT_EQ(page.Records(),
+              (std::vector<TListKeyRec>{{0x00000070, "F1 vorher"}, {0x00080047, "g vorher"}}));
+    EXPECT_EQ(page.list.Selected(), a);
+    ASSERT_EQ(page.fake.boxes.shown.size(), 1u);
+    EXPECT_EQ(page.fake.boxes.shown[0].kind, platform::BoxKind::Error);
+    EXPECT_EQ(page.fake.registry.OpenKeys(), 0);
+
+    // A later save writes the rows the list kept, not a partial load.
+    macros::SaveMacroList(page.list);
+    EXPECT_EQ(page.fake.registry.ValueNamesOf(HKCU, settings::kMacroKey),
+              (std::vector<std::string>{"00000070", "00080047"}));
+}
+
+TEST(MacroList, TwoNamesOfOneCodeGiveTwoRowsAndSaveAsOneValue) {
+    MacroPage page;
+    // Created in this order; loading sorts the names, so "0008005A" comes first.
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "8005A", "kurz");
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "0008005A", "lang");
+    EXPECT_TRUE(macros::LoadMacroList(page.list));
+    EXPECT_EQ(page.Records(),
+              (std::vector<TListKeyRec>{{0x0008005A, "lang"}, {0x0008005A, "kurz"}}));
+    EXPECT_EQ(macros::FindMacroItem(page.list, {0x5A, 0x08}), page.list.Item(1));
+
+    macros::SaveMacroList(page.list);
+    EXPECT_EQ(page.fake.registry.ValueNamesOf(HKCU, settings::kMacroKey),
+              std::vector<std::string>{"0008005A"});
+    EXPECT_EQ(page.fake.registry.GetString(HKCU, settings::kMacroKey, "0008005A"), "kurz");
+}
+
+TEST(MacroList, SaveWritesOneTextValuePerRowByteForByte) {
+    MacroPage page;
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "00000041", "alter Wert");
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "Fremd", "weg");
+    const std::string umlauts = "\xE4\xF6\xFC\xC4\xD6\xDC\xDF";
+    page.Add(0x00080047, "$$ und $0D");
+    page.Add(0x0001002D, "\"zitiert\"");
+    page.Add(0x00800079, "C:\\Pfad\\");
+    page.Add(0x00C9FFFF, umlauts + "^*49\"dd/mm/yyyy hh:nn:ss\"^*40");
+    page.Add(0x00000070, "");
+    macros::SaveMacroList(page.list);
+
+    const std::vector<std::string> names = {"00000070", "00080047", "00C9FFFF", "00800079",
+                                            "0001002D"};
+    ASSERT_EQ(page.Captions(),
+              (std::vector<std::string>{" F1", "AltGr+ G", "AltGr+RWin+LWin+Umsch+ ", "RWin+ F10",
+                                        "Umsch+ Num 0"}));
+    EXPECT_EQ(page.fake.registry.ValueNamesOf(HKCU, settings::kMacroKey), names);
+    const std::vector<std::string> texts = {
+        "", "$$ und $0D", umlauts + "^*49\"dd/mm/yyyy hh:nn:ss\"^*40", "C:\\Pfad\\", "\"zitiert\""};
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        auto value = page.fake.registry.GetValue(HKCU, settings::kMacroKey, names[i]);
+        ASSERT_TRUE(value) << names[i];
+        EXPECT_EQ(value->type, static_cast<std::uint32_t>(platform::RegType::Sz)) << names[i];
+        EXPECT_EQ(page.fake.registry.GetString(HKCU, settings::kMacroKey, names[i]), texts[i])
+            << names[i];
+    }
+    EXPECT_EQ(umlauts, std::string({'\xE4', '\xF6', '\xFC', '\xC4', '\xD6', '\xDC', '\xDF'}));
+    EXPECT_EQ(page.fake.registry.OpenKeys(), 0);
+
+    // What was saved loads back unchanged.
+    const std::vector<TListKeyRec> saved = page.Records();
+    EXPECT_TRUE(macros::LoadMacroList(page.list));
+    EXPECT_EQ(page.Records(), saved);
+}
+
+TEST(MacroList, SavingAnEmptyListLeavesTheKeyExistingAndEmpty) {
+    MacroPage page;
+    page.fake.registry.SetString(HKCU, settings::kMacroKey, "00080047", "g");
+    page.fake.registry.SetString(HKCU, std::string(settings::kMacroKey) + "\\Unter", "x", "y");
+    macros::SaveMacroList(page.list);
+    EXPECT_TRUE(page.fake.registry.KeyExists(HKCU, settings::kMacroKey));
+    EXPECT_TRUE(page.fake.registry.ValueNamesOf(HKCU, settings::kMacroKey).empty());
+    EXPECT_FALSE(page.fake.registry.KeyExists(HKCU, std::string(settings::kMacroKey) + "\\Unter"));
+}
+
+TEST(MacroList, SaveReportsWhatItCannotWrite) {
+    // A failing write of a row, or a macro key that cannot be created again.
+    struct Case {
+        const char* name;
+        bool keyExists;
+        int rows;
+        bool raises;
+    } cases[] = {
+        {"existing key, rows", true, 1, true},
+        {"missing key, rows", false, 1, true},
+        {"missing key, no rows", false, 0, false},
+        {"existing key, no rows", true, 0, false},
+    };
+    for (const auto& c : cases) {
+        MacroPage page;
+        if (c.keyExists) {
+            page.fake.registry.SetString(HKCU, settings::kMacroKey, "00000041", "A");
+        }
+        if (c.rows > 0) {
+            page.Add(0x00080047, "g");
+        }
+        page.fake.registry.SetString(HKCU, settings::kSettingsKey, "HomeDir", "C:\\Tastor");
+        page.fake.registry.FailWritesUnder(HKCU, settings::kTastorKey);
+        if (c.raises) {
+            EXPECT_THROW(macros::SaveMacroList(page.list), settings::StoreError) << c.name;
+        } else {
+            EXPECT_NO_THROW(macros::SaveMacroList(page.list)) << c.name;
+        }
+        EXPECT_FALSE(page.fake.registry.GetString(HKCU, settings::kMacroKey, "00080047")) << c.name;
+        EXPECT_EQ(page.fake.registry.OpenKeys(), 0) << c.name;
+    }
+}
+
+namespace {
+
+class CountingPeer : public toolkit::ControlPeer {
+public:
+    int refreshes = 0;
+    void Refresh() override { ++refreshes; }
+    void Focus() override {}
+};
+
+} // namespace
+
+TEST(MacroList, ALargeLoadSortsAndRedrawsOnceAndKeepsTheOrder) {
+    // The in-memory store looks values up one by one, so the count stays moderate here.
+    constexpr int kValues = 2000;
+    MacroPage page;
+    for (int i = kValues - 1; i >= 0; --i) {
+        page.fake.registry.SetString(HKCU, settings::kMacroKey,
+                                     KeyCodeToValueName(static_cast<TKeyCode>(0x00010000 + i)),
+                                     std::to_string(i));
+    }
+    CountingPeer peer;
+    page.list.AttachPeer(&peer);
+    peer.refreshes = 0;
+    EXPECT_TRUE(macros::LoadMacroList(page.list));
+    page.list.AttachPeer(nullptr);
+    // Clearing, the end of the update and the selection: not one redraw per row.
+    EXPECT_LE(peer.refreshes, 3);
+    ASSERT_EQ(page.list.Count(), kValues);
+    for (int i = 1; i < page.list.Count(); ++i) {
+        EXPECT_LE(toolkit::TListView::CompareCaptions(page.list.Item(i - 1)->Caption(),
+                                                      page.list.Item(i)->Caption()),
+                  0);
+    }
+    EXPECT_EQ(page.list.Selected(), page.list.Item(0));
+}
