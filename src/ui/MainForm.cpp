@@ -1,6 +1,10 @@
 #include "ui/MainForm.h"
 
+#include "app/RunMode.h"
+#include "platform/Services.h"
 #include "resource.h"
+#include "settings/Names.h"
+#include "ui/DriverControl.h"
 
 namespace ui {
 
@@ -9,7 +13,20 @@ TMainForm::TMainForm()
       TabMacros(*this, IDC_TABMACROS, IDD_TABMACROS),
       TabOptions(*this, IDC_TABOPTIONS, IDD_TABOPTIONS),
       TabSounds(*this, IDC_TABSOUNDS, IDD_TABSOUNDS), AcceptBtn(*this, IDC_ACCEPTBTN),
-      OkBtn(*this, IDC_OKBTN), CancelBtn(*this, IDC_CANCELBTN) {
+      OkBtn(*this, IDC_OKBTN), CancelBtn(*this, IDC_CANCELBTN),
+      MacroListView(*this, IDC_MACROLISTVIEW), NewBtn(*this, IDC_NEWBTN),
+      EditBtn(*this, IDC_EDITBTN), DeleteBtn(*this, IDC_DELETEBTN), ExportBtn(*this, IDC_EXPORTBTN),
+      ImportBtn(*this, IDC_IMPORTBTN), mainFunctionCB(*this, IDC_MAINFUNCTIONCB),
+      CBAutostart(*this, IDC_CBAUTOSTART), HideCB(*this, IDC_HIDECB), doBeepCB(*this, IDC_DOBEEPCB),
+      lockNumCB(*this, IDC_LOCKNUMCB), npDotCB(*this, IDC_NPDOTCB),
+      EdtDecimalDot(*this, IDC_EDTDECIMALDOT), EasyBSCB(*this, IDC_EASYBSCB),
+      EasyTabCB(*this, IDC_EASYTABCB), TastorVersionLbl(*this, IDC_TASTORVERSIONLBL),
+      BtnDoc(*this, IDC_BTNDOC), ControlTastorBtn(*this, IDC_CONTROLTASTORBTN),
+      UseWavRB(*this, IDC_USEWAVRB), WavPanel(*this, IDC_WAVPANEL), WavText1(*this, IDC_WAVTEXT1),
+      WavText2(*this, IDC_WAVTEXT2), EditSoundBtn(*this, IDC_EDITSOUNDBTN),
+      UseSpeakerRB(*this, IDC_USESPEAKERRB), SpeakerPanel(*this, IDC_SPEAKERPANEL),
+      SpeakerLabel(*this, IDC_SPEAKERLABEL), SpeakerCB(*this, IDC_SPEAKERCB),
+      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), macroCommands_(MacroListView) {
     SetCaption("Tastor32 Einstellungen");
     TabMacros.SetCaption("Macros");
     TabOptions.SetCaption("Optionen");
@@ -17,6 +34,8 @@ TMainForm::TMainForm()
     PageControl1.AddPage(TabMacros);
     PageControl1.AddPage(TabOptions);
     PageControl1.AddPage(TabSounds);
+    PageControl1.OnChange = [this] { PageControl1Change(); };
+
     AcceptBtn.SetCaption("&Übernehmen");
     AcceptBtn.SetHint("aktuelle Einstellungen an Tastor übergeben; TSetup geöffnet lassen", true);
     OkBtn.SetCaption("OK");
@@ -26,21 +45,159 @@ TMainForm::TMainForm()
     AcceptBtn.OnClick = [this] { AcceptBtnClick(); };
     OkBtn.OnClick = [this] { OkBtnClick(); };
     CancelBtn.OnClick = [this] { CancelBtnClick(); };
+
+    MacroListView.Columns = {{"Tasten", 90, 60}, {"Macro", 400, 400}};
+    MacroListView.OnDblClick = [this] { MacroListViewDblClick(); };
+    MacroListView.OnKeyUp = [this](std::uint16_t key, toolkit::TShiftState shift) {
+        MacroListViewKeyUp(key, shift);
+    };
+    NewBtn.SetCaption("&Neu");
+    NewBtn.SetHint("Makro neu anlegen", true);
+    NewBtn.OnClick = [this] { NewBtnClick(); };
+    EditBtn.SetCaption("&Bearbeiten");
+    EditBtn.SetHint("Makro bearbeiten", true);
+    EditBtn.OnClick = [this] { EditBtnClick(); };
+    DeleteBtn.SetCaption("&Löschen");
+    DeleteBtn.SetHint("markiertes Makro löschen", true);
+    DeleteBtn.OnClick = [this] { DeleteBtnClick(); };
+    ExportBtn.SetCaption("Export");
+    ExportBtn.SetHint("Makroliste in Datei exportieren. Mit Shift: in die Zwischenablage", false);
+    ImportBtn.SetCaption("Import");
+    ImportBtn.SetHint("Makrodatei importieren", false);
+
+    mainFunctionCB.SetCaption("Tastor eingeschaltet [AltGr+F1]");
+    mainFunctionCB.SetHint("Tastor-Funktionen aktivieren? (entspricht [AltGr+F1])", true);
+    CBAutostart.SetCaption("Tastor mit Windows starten");
+    CBAutostart.SetHint("Tastor zusammen mit Windows starten?", true);
+    HideCB.SetCaption("Tastor-Symbol verstecken");
+    HideCB.SetHint("Tastor in der Taskleiste unsichtbar?", true);
+    doBeepCB.SetCaption("Ton bei Umschaltungen");
+    doBeepCB.SetHint("Akustische Signale bei Umschalttasten?", true);
+    lockNumCB.SetCaption("NUM-Umschaltung sperren");
+    lockNumCB.SetHint("<Num> Taste gegen versehentliches Umschalten schützen?", true);
+    npDotCB.SetCaption("Zehnerblock Punkt");
+    npDotCB.SetHint("Komma oder Punkt im Nummernblock?", true);
+    EdtDecimalDot.SetText(".");
+    EasyBSCB.SetCaption("EasyBackslash");
+    EasyBSCB.SetHint("\"\\\" auf der <#>-Taste?", true);
+    EasyTabCB.SetCaption("EasyTab");
+    EasyTabCB.SetHint("<Tab> auf den <+>,<-> Tasten des Nummernblocks?", true);
+    BtnDoc.SetCaption("&Dokumentation");
+    ControlTastorBtn.SetCaption("&Tastor starten");
+    ControlTastorBtn.OnClick = [this] { ControlTastorBtnClick(); };
+
+    UseWavRB.SetCaption("&Soundkarte benutzen");
+    UseSpeakerRB.SetCaption("PC-\"&Lautsprecher\" benutzen");
+    UseWavRB.SetGroup({&UseSpeakerRB});
+    UseSpeakerRB.SetGroup({&UseWavRB});
+    UseWavRB.SetChecked(true);
+    UseWavRB.OnClick = [this] { SoundRBClick(); };
+    UseSpeakerRB.OnClick = [this] { SoundRBClick(); };
+    WavText1.SetCaption("Klicken Sie hier, ");
+    WavText2.SetCaption("um bestimmten Tasten Klänge zuzuweisen.");
+    EditSoundBtn.SetCaption("&Akustische Signale");
+    SpeakerLabel.SetCaption("Klangfunktion");
+    SpeakerSetupBtn.SetCaption("&Einstellen..");
 }
 
 void TMainForm::FormCreate() {
+    PostToDriver(WM_SETTINGSOPENING, 0, 0);
+    SendToDriver(WM_SETTINGSOPENED, 0, 0);
     PageControl1.SetActivePage(TabMacros);
+    MacroListView.SetFocus();
+    LoadSettings();
+    if (app::IsWinNT) {
+        UseSpeakerRB.SetEnabled(false);
+        UseWavRB.SetChecked(true);
+    }
+    SpeakerCB.Items.assign(settings::SoundEventNames.begin() + settings::kFirstSoundEvent,
+                           settings::SoundEventNames.begin() + settings::kLastSoundEvent + 1);
+    SpeakerCB.ItemsChanged();
+    SpeakerCB.SetItemIndex(0);
+    UpdateSoundPanels();
 }
 
-void TMainForm::AcceptBtnClick() {}
+void TMainForm::FormPaint() {
+    UpdateDriverButton();
+}
+
+void TMainForm::AcceptBtnClick() {
+    SaveSettings();
+    if (PageControl1.ActivePage() == &TabMacros) {
+        MacroListView.SetFocus();
+    }
+}
 
 void TMainForm::OkBtnClick() {
+    // A failing save leaves the window open: the error ends this handler before Close.
     AcceptBtnClick();
     Close();
 }
 
 void TMainForm::CancelBtnClick() {
     Close();
+}
+
+void TMainForm::PageControl1Change() {
+    UpdateDriverButton();
+}
+
+void TMainForm::NewBtnClick() {
+    macroCommands_.NewBtnClick();
+}
+
+void TMainForm::EditBtnClick() {
+    macroCommands_.EditBtnClick();
+}
+
+void TMainForm::DeleteBtnClick() {
+    macroCommands_.DeleteBtnClick();
+}
+
+void TMainForm::MacroListViewDblClick() {
+    macroCommands_.MacroListViewDblClick();
+}
+
+void TMainForm::MacroListViewKeyUp(std::uint16_t key, toolkit::TShiftState shift) {
+    macroCommands_.MacroListViewKeyUp(key, shift);
+}
+
+void TMainForm::UpdateDriverButton() {
+    if (IsDriverRunning()) {
+        ControlTastorBtn.SetCaption("&Tastor schließen");
+        ControlTastorBtn.SetDown(true);
+    } else {
+        ControlTastorBtn.SetCaption("&Tastor starten");
+        ControlTastorBtn.SetDown(false);
+    }
+}
+
+void TMainForm::ControlTastorBtnClick() {
+    if (IsDriverRunning()) {
+        PostToDriver(kWmQuit, 0, 0);
+    } else {
+        StartDriver();
+    }
+    platform::Time().SleepAlertable(1000);
+    UpdateDriverButton();
+}
+
+void TMainForm::SoundRBClick() {
+    UpdateSoundPanels();
+}
+
+void TMainForm::UpdateSoundPanels() {
+    const bool wave = UseWavRB.Checked();
+    const std::initializer_list<toolkit::TControl*> inWavPanel = {&WavText1, &WavText2,
+                                                                  &EditSoundBtn};
+    const std::initializer_list<toolkit::TControl*> inSpeakerPanel = {&SpeakerLabel, &SpeakerCB,
+                                                                      &SpeakerSetupBtn};
+    for (toolkit::TControl* control : inWavPanel) {
+        control->SetEnabled(wave);
+    }
+    for (toolkit::TControl* control : inSpeakerPanel) {
+        control->SetEnabled(!wave);
+    }
 }
 
 } // namespace ui

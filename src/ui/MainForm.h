@@ -1,8 +1,13 @@
-// TMainForm: the settings window with the pages "Macros", "Optionen" and "Sounds".
+// TMainForm: the settings window with the pages "Macros", "Optionen" and "Sounds". Every
+// edit stays in the controls until "&Übernehmen" or OK writes them all at once.
 #pragma once
 
+#include "macros/MacroList.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
+#include "toolkit/ListView.h"
+
+#include <cstdint>
 
 namespace ui {
 
@@ -18,10 +23,63 @@ public:
     toolkit::TButton OkBtn;
     toolkit::TButton CancelBtn;
 
+    // Page "Macros"
+    toolkit::TListView MacroListView;
+    toolkit::TButton NewBtn;
+    toolkit::TButton EditBtn;
+    toolkit::TButton DeleteBtn;
+    toolkit::TButton ExportBtn;
+    toolkit::TButton ImportBtn;
+
+    // Page "Optionen"
+    toolkit::TCheckBox mainFunctionCB;
+    toolkit::TCheckBox CBAutostart;
+    toolkit::TCheckBox HideCB;
+    toolkit::TCheckBox doBeepCB;
+    toolkit::TCheckBox lockNumCB;
+    toolkit::TCheckBox npDotCB;
+    toolkit::TEdit EdtDecimalDot;
+    toolkit::TCheckBox EasyBSCB;
+    toolkit::TCheckBox EasyTabCB;
+    toolkit::TLabel TastorVersionLbl;
+    toolkit::TButton BtnDoc;
+    toolkit::TToggleButton ControlTastorBtn;
+
+    // Page "Sounds"
+    toolkit::TRadioButton UseWavRB;
+    toolkit::TPanel WavPanel;
+    toolkit::TLabel WavText1;
+    toolkit::TLabel WavText2;
+    toolkit::TButton EditSoundBtn;
+    toolkit::TRadioButton UseSpeakerRB;
+    toolkit::TPanel SpeakerPanel;
+    toolkit::TLabel SpeakerLabel;
+    toolkit::TComboBox SpeakerCB;
+    toolkit::TButton SpeakerSetupBtn;
+
     void FormCreate() override;
+    void FormPaint() override;
     void AcceptBtnClick();
     void OkBtnClick();
     void CancelBtnClick();
+    void PageControl1Change();
+
+    void NewBtnClick();
+    void EditBtnClick();
+    void DeleteBtnClick();
+    void MacroListViewDblClick();
+    void MacroListViewKeyUp(std::uint16_t key, toolkit::TShiftState shift);
+
+    void ControlTastorBtnClick();
+    void UpdateDriverButton();
+    void SoundRBClick();
+    void UpdateSoundPanels();
+
+    void LoadSettings();
+    void SaveSettings();
+
+private:
+    macros::TMacroListCommands macroCommands_;
 };
 
 } // namespace ui

@@ -58,7 +58,7 @@ keys_to() {
     local title=$1
     shift
     local id
-    id=$(xdotool search --name "^$title\$" 2>/dev/null | head -n 1)
+    id=$(xdotool search --onlyvisible --name "^$title\$" 2>/dev/null | tail -n 1)
     [ -n "$id" ] || { fail "no X window named $title"; return 1; }
     xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
     xdotool key --delay 50 "$@"
@@ -113,4 +113,47 @@ e2e_cleanup() {
         kill "$left" 2>/dev/null
     done
     return 0
+}
+
+# driver_start: starts the stand-in driver with its log in $E2E_TMP/driver.log and waits
+# until its window exists.
+driver_start() {
+    DRIVER_LOG="$E2E_TMP/driver.log"
+    rm -f "$DRIVER_LOG"
+    (cd "$E2E_BIN" && TASTOR32_LOG="$(winepath -w "$DRIVER_LOG" 2>/dev/null)" \
+        exec timeout 600 wine Tastor32.exe) >/dev/null 2>&1 &
+    E2E_PIDS+=($!)
+    local deadline=$((SECONDS + 30))
+    until grep -q started "$DRIVER_LOG" 2>/dev/null; do
+        [ $SECONDS -lt $deadline ] || { fail "the stand-in driver did not start"; return 1; }
+        sleep 0.1
+    done
+}
+# driver_messages: the message numbers the driver got, in order, on one line.
+driver_messages() { grep -v started "$DRIVER_LOG" 2>/dev/null | awk '{print $1}' | tr '\n' ' ' | sed 's/ $//'; }
+
+# wait_until SECONDS COMMAND...: runs the command until it succeeds or the time is up.
+wait_until() {
+    local deadline=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        [ $SECONDS -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+list_items() { wintool items "$MAIN_TITLE" 1200 | tr -d '\r'; }
+window_gone() { ! wintool visible "$1" >/dev/null; }
+# Message boxes carry the application's title.
+app_title() { echo "TSetup - Einstellungsprogramm für Tastor32"; }
+# The text of the message box that is open (its text control has the id 0xFFFF).
+box_text() { wintool text "$(app_title)" 65535 | tr -d '\r'; }
+
+# mouse_click TITLE CONTROL_ID: moves the mouse onto the control and clicks it.
+mouse_click() {
+    local position
+    position=$(wintool center "$1" "$2" | tr -d '\r')
+    [ -n "$position" ] || { fail "no control $2 in $1"; return 1; }
+    # shellcheck disable=SC2086
+    xdotool mousemove --sync $position click 1
 }

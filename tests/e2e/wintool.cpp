@@ -11,11 +11,18 @@
 //   wintool acp                         prints the ANSI code page
 //   wintool click <title> <controlId>   clicks the button with that ID inside the window
 //   wintool text <title> <controlId>    prints the text of the control with that ID
+//   wintool center <title> <controlId>  prints the screen position of the control's centre
+//                                       as "x y", for a mouse click
+//   wintool items <title> <controlId>   prints the rows of the list view with that ID, one
+//                                       per line: "*" for the selected row or " ", then the
+//                                       columns separated by tabs (same bitness as the program)
 //
 // Titles are matched exactly (FindWindowW, any class). Output is UTF-8. Exit code 0 for
 // success or true, 1 for failure or false, 2 for a usage error.
 
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -58,8 +65,17 @@ bool ParseNumber(const wchar_t* text, unsigned long long& value) {
     return *end == L'\0' && *text != L'-';
 }
 
+// The top-level window with the title; a visible one wins over hidden ones of the same
+// title (a program's hidden application window may carry the title of its message boxes).
 HWND FindTop(const wchar_t* title) {
-    return FindWindowW(nullptr, title);
+    HWND first = FindWindowW(nullptr, title);
+    for (HWND window = first; window != nullptr;
+         window = FindWindowExW(nullptr, window, nullptr, title)) {
+        if (IsWindowVisible(window)) {
+            return window;
+        }
+    }
+    return first;
 }
 
 std::wstring WindowTitle(HWND window) {
@@ -195,8 +211,75 @@ int Text(const wchar_t* title, int id) {
     return kTrue;
 }
 
+int Center(const wchar_t* title, int id) {
+    const HWND top = FindTop(title);
+    const HWND control = top != nullptr ? FindControl(top, id) : nullptr;
+    RECT area;
+    if (control == nullptr || !GetWindowRect(control, &area)) {
+        return kFalse;
+    }
+    PrintLine(std::to_string((area.left + area.right) / 2) + " " +
+              std::to_string((area.top + area.bottom) / 2));
+    return kTrue;
+}
+
+// Reads the rows of a list view in another process through memory shared for the call.
+int Items(const wchar_t* title, int id) {
+    const HWND top = FindTop(title);
+    const HWND list = top != nullptr ? FindControl(top, id) : nullptr;
+    if (list == nullptr) {
+        return kFalse;
+    }
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    const HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr) {
+        return kFalse;
+    }
+    constexpr int kChars = 1024;
+    const SIZE_T size = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE));
+    if (remote == nullptr) {
+        CloseHandle(process);
+        return kFalse;
+    }
+    auto* remoteText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+    const int rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    const HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+    const int columns =
+        header != nullptr ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 1;
+    for (int row = 0; row < rows; ++row) {
+        const bool selected = SendMessageW(list, LVM_GETITEMSTATE, row, LVIS_SELECTED) != 0;
+        std::wstring line = selected ? L"*" : L" ";
+        for (int column = 0; column < columns; ++column) {
+            LVITEMW item{};
+            item.mask = LVIF_TEXT;
+            item.iSubItem = column;
+            item.pszText = remoteText;
+            item.cchTextMax = kChars;
+            WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+            const auto length = static_cast<int>(
+                SendMessageW(list, LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(remote)));
+            std::wstring text(static_cast<std::size_t>(length), L'\0');
+            ReadProcessMemory(process, remoteText, text.data(), text.size() * sizeof(wchar_t),
+                              nullptr);
+            if (column > 0) {
+                line += L'\t';
+            }
+            line += text;
+        }
+        PrintLine(Utf8(line));
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return kTrue;
+}
+
 int Usage() {
-    std::fputs("usage: wintool find|wait|minimize|iconic|visible|foreground|close|acp|click|text"
+    std::fputs("usage: wintool "
+               "find|wait|minimize|iconic|visible|foreground|close|acp|click|text|center|items"
                " [title] [ms|controlId]\n",
                stderr);
     return kUsage;
@@ -248,6 +331,12 @@ int wmain(int argc, wchar_t** argv) {
             }
             if (command == L"text") {
                 return Text(title, static_cast<int>(number));
+            }
+            if (command == L"center") {
+                return Center(title, static_cast<int>(number));
+            }
+            if (command == L"items") {
+                return Items(title, static_cast<int>(number));
             }
         }
     }

@@ -99,8 +99,20 @@ bool HasHangOption() {
     return false;
 }
 
+// A message sent from another thread is handled ahead of the posted ones already waiting.
+// Those arrived first: log them first, so that the log keeps the order of arrival.
+void LogPostedBefore(HWND window) {
+    MSG waiting;
+    while (PeekMessageW(&waiting, window, WM_USER, 0x7FFF, PM_REMOVE)) {
+        LogMessage(waiting.message, waiting.wParam, waiting.lParam);
+    }
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message >= WM_USER) {
+        if (InSendMessage()) {
+            LogPostedBefore(window);
+        }
         LogMessage(message, wParam, lParam);
         if (g_hang && message == kHangMessage) {
             Sleep(kHangMilliseconds);

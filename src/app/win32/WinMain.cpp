@@ -4,6 +4,7 @@
 #include "app/Startup.h"
 #include "platform/Services.h"
 #include "platform/win32/Win32Clock.h"
+#include "platform/win32/Win32FileDialogs.h"
 #include "platform/win32/Win32InstanceLock.h"
 #include "platform/win32/Win32IoPorts.h"
 #include "platform/win32/Win32Keyboard.h"
@@ -34,6 +35,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::win32::Win32IoPorts ports;
     platform::win32::Win32Clock clock;
     platform::win32::Win32Processes processes;
+    platform::win32::Win32FileDialogs fileDialogs;
     platform::Services services;
     services.registry = &registry;
     services.boxes = &boxes;
@@ -44,6 +46,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     services.ports = &ports;
     services.clock = &clock;
     services.processes = &processes;
+    services.fileDialogs = &fileDialogs;
     platform::Install(services);
 
     // The application window carries the instance name as its title until the program

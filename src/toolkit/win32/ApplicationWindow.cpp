@@ -52,6 +52,9 @@ void Win32ApplicationHost::RunMainForm(TForm& form) {
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         HWND dialog = host.Window();
+        if (host.TranslatePageKeys(message)) {
+            continue;
+        }
         if (dialog != nullptr && IsDialogMessageW(dialog, &message)) {
             continue;
         }

@@ -65,6 +65,35 @@ void FormWindow::Close() {
     }
 }
 
+bool FormWindow::TranslatePageKeys(const MSG& message) {
+    if (window_ == nullptr || message.message != WM_KEYDOWN ||
+        (GetKeyState(VK_CONTROL) & 0x8000) == 0 ||
+        (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
+        return false;
+    }
+    int step = 0;
+    if (message.wParam == VK_TAB) {
+        step = (GetKeyState(VK_SHIFT) & 0x8000) != 0 ? -1 : 1;
+    } else if (message.wParam == VK_NEXT) {
+        step = 1;
+    } else if (message.wParam == VK_PRIOR) {
+        step = -1;
+    }
+    if (step == 0) {
+        return false;
+    }
+    for (TControl* control : form_.Controls()) {
+        auto* pages = dynamic_cast<TPageControl*>(control);
+        if (pages == nullptr || pages->Pages().empty()) {
+            continue;
+        }
+        const int count = static_cast<int>(pages->Pages().size());
+        pages->UserSelectPage((pages->ActivePageIndex() + step + count) % count);
+        return true;
+    }
+    return false;
+}
+
 void FormWindow::CaptionChanged() {
     if (window_ != nullptr) {
         SetWindowTextW(window_, platform::win32::Wide(form_.Caption()).c_str());
@@ -109,6 +138,7 @@ void FormWindow::Initialise(HWND window) {
     }
     CreatePages();
     AttachPeers();
+    CreateToolTips();
     Guarded([&] { form_.FormCreate(); });
     if (TControl* active = form_.ActiveControl()) {
         active->SetFocus();
@@ -164,6 +194,30 @@ void FormWindow::AttachPeers() {
         auto peer = MakePeer(*control, child);
         control->AttachPeer(peer.get());
         peers_.push_back(std::move(peer));
+    }
+}
+
+void FormWindow::CreateToolTips() {
+    for (const auto& peer : peers_) {
+        const TControl& control = peer->Control();
+        if (!control.ShowHint() || control.Hint().empty()) {
+            continue;
+        }
+        if (toolTip_ == nullptr) {
+            toolTip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
+                                       WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, window_,
+                                       nullptr, Instance(), nullptr);
+            SendMessageW(toolTip_, TTM_SETMAXTIPWIDTH, 0, 400);
+        }
+        std::wstring text = platform::win32::Wide(control.Hint());
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.hwnd = GetParent(peer->Window());
+        tool.uId = reinterpret_cast<UINT_PTR>(peer->Window());
+        tool.lpszText = text.data();
+        SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }
 }
 

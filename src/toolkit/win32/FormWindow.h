@@ -27,6 +27,10 @@ public:
     ModalResult RunModal(HWND owner);
     HWND Window() const { return window_; }
 
+    // Ctrl+Tab and Ctrl+Shift+Tab (also Ctrl+PgDn, Ctrl+PgUp) turn the pages of the form's
+    // page control. True when the message was such a key.
+    bool TranslatePageKeys(const MSG& message);
+
     void Close() override;
     void CaptionChanged() override;
 
@@ -37,6 +41,7 @@ private:
     void Initialise(HWND window);
     void CreatePages();
     void AttachPeers();
+    void CreateToolTips();
     Win32Peer* PeerOf(HWND control) const;
 
     TForm& form_;
@@ -44,6 +49,7 @@ private:
     bool modal_ = false;
     bool quitOnClose_ = false;
     std::vector<HWND> pageWindows_;
+    HWND toolTip_ = nullptr; // destroyed with its owner, the form's window
     std::vector<std::unique_ptr<Win32Peer>> peers_;
 };
 

@@ -22,8 +22,14 @@ void PageControlPeer::Refresh() {
     if (SendMessageW(window_, TCM_GETCURSEL, 0, 0) != active) {
         SendMessageW(window_, TCM_SETCURSEL, static_cast<WPARAM>(active), 0);
     }
+    const HWND focus = GetFocus();
     for (std::size_t i = 0; i < pageWindows_.size(); ++i) {
-        ShowWindow(pageWindows_[i], static_cast<int>(i) == active ? SW_SHOWNA : SW_HIDE);
+        const bool shown = static_cast<int>(i) == active;
+        ShowWindow(pageWindows_[i], shown ? SW_SHOWNA : SW_HIDE);
+        // The focus must not stay on a control nobody sees.
+        if (!shown && focus != nullptr && IsChild(pageWindows_[i], focus)) {
+            SetFocus(window_);
+        }
     }
     EnableWindow(window_, pages_.Enabled() ? TRUE : FALSE);
 }

@@ -1,6 +1,7 @@
 #include "toolkit/win32/Peers.h"
 
 #include "platform/win32/WideText.h"
+#include "toolkit/win32/ListViewPeer.h"
 
 #include <commctrl.h>
 
@@ -143,6 +144,15 @@ void Win32Peer::Refresh() {
 }
 
 std::unique_ptr<Win32Peer> MakePeer(TControl& control, HWND window) {
+    if (auto* list = dynamic_cast<TListView*>(&control)) {
+        return std::make_unique<ListViewPeer>(*list, window);
+    }
+    if (auto* combo = dynamic_cast<TComboBox*>(&control)) {
+        return std::make_unique<ComboBoxPeer>(*combo, window);
+    }
+    if (auto* hotKey = dynamic_cast<THotKey*>(&control)) {
+        return std::make_unique<HotKeyPeer>(*hotKey, window);
+    }
     if (auto* toggle = dynamic_cast<TToggleButton*>(&control)) {
         return std::make_unique<ToggleButtonPeer>(*toggle, window);
     }

@@ -14,6 +14,7 @@ class Win32Peer : public ControlPeer {
 public:
     Win32Peer(TControl& control, HWND window) : control_(control), window_(window) {}
     HWND Window() const { return window_; }
+    const TControl& Control() const { return control_; }
     void Focus() override { SetFocus(window_); }
     void Refresh() override;
     // A WM_COMMAND notification from the control.

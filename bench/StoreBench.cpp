@@ -1,0 +1,173 @@
+// Measures, under Wine or on Windows, what the settings window costs with many macros:
+// starting TSetup to an idle window, LoadSettings and SaveSettings, against the system's
+// registry editor exporting and importing the same key.
+// Usage: bench.exe [COUNT...]   (default 1000 10000); TSetup.exe lies beside bench.exe.
+#include "app/RunMode.h"
+#include "macros/KeyCode.h"
+#include "platform/Services.h"
+#include "platform/fake/FakeServices.h"
+#include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32System.h"
+#include "platform/win32/Win32Windows.h"
+#include "settings/Layout.h"
+#include "settings/OptionsRegistry.h"
+#include "ui/MainForm.h"
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+std::wstring Folder() {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+bool Run(std::wstring commandLine, DWORD timeoutMs = 600000) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        return false;
+    }
+    const bool done = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return done;
+}
+
+void FillStore(platform::Registry& registry, int count) {
+    registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
+    auto settingsKey = registry.Open(platform::Hive::CurrentUser, settings::kSettingsKey, true);
+    settingsKey->WriteValue("Tastor eingeschaltet", 3, {1});
+    auto macros = registry.Open(platform::Hive::CurrentUser, settings::kMacroKey, true);
+    for (int i = 0; i < count; ++i) {
+        const TKeyCode code = MakeKeyCode(static_cast<std::uint16_t>(0x30 + i % 200),
+                                          static_cast<std::uint8_t>(i / 200 % 256));
+        const std::string text = "Makro Nummer " + std::to_string(i) + " mit Grüßen$0D";
+        macros->WriteValue(KeyCodeToValueName(code), 1,
+                           std::vector<std::uint8_t>(text.begin(), text.end()));
+    }
+}
+
+// From the start of TSetup.exe until its window is shown and the program waits for input.
+double StartToIdleWindow() {
+    const std::wstring exe = Folder() + L"TSetup.exe";
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const auto start = Clock::now();
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return -1;
+    }
+    HWND window = nullptr;
+    while (Seconds(start) < 300) {
+        window = FindWindowW(nullptr, L"Tastor32 Einstellungen");
+        if (window != nullptr && IsWindowVisible(window)) {
+            break;
+        }
+        Sleep(5);
+    }
+    WaitForInputIdle(process.hProcess, 300000);
+    // A message that the window answers only once it has finished loading.
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 300000, &ignored);
+    const double seconds = Seconds(start);
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return seconds;
+}
+
+struct Figures {
+    double startEmpty, startFull, load, save, exportSeconds, importSeconds;
+};
+
+Figures Measure(int count) {
+    platform::win32::Win32Registry registry;
+    Figures f{};
+    FillStore(registry, 0);
+    f.startEmpty = StartToIdleWindow();
+    FillStore(registry, count);
+    f.startFull = StartToIdleWindow();
+
+    {
+        // LoadSettings and SaveSettings in this process, on the real registry.
+        platform::fake::FakePlatform fakes;
+        platform::win32::Win32Windows windows;
+        platform::win32::Win32System system;
+        platform::Services services = platform::Installed();
+        services.registry = &registry;
+        services.windows = &windows;
+        services.system = &system;
+        const auto earlier = platform::Install(services);
+        settings::OpenSettingsStore();
+        ui::TMainForm form;
+        auto start = Clock::now();
+        form.LoadSettings();
+        f.load = Seconds(start);
+        start = Clock::now();
+        form.SaveSettings();
+        f.save = Seconds(start);
+        settings::CloseSettingsStore();
+        platform::Install(earlier);
+    }
+
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const std::wstring file = std::wstring(temp) + L"tsetup-bench.reg";
+    const std::wstring key = L"HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr";
+    DeleteFileW(file.c_str());
+    auto start = Clock::now();
+    Run(L"regedit.exe /e \"" + file + L"\" \"" + key + L"\"");
+    f.exportSeconds = Seconds(start);
+    registry.DeleteKey(platform::Hive::CurrentUser, settings::kMacroKey);
+    start = Clock::now();
+    Run(L"regedit.exe /s \"" + file + L"\"");
+    f.importSeconds = Seconds(start);
+    DeleteFileW(file.c_str());
+    registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
+    return f;
+}
+
+} // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<int> counts;
+    for (int i = 1; i < argc; ++i) {
+        counts.push_back(_wtoi(argv[i]));
+    }
+    if (counts.empty()) {
+        counts = {1000, 10000};
+    }
+    app::IsWinNT = true;
+    std::printf("%8s %12s %12s %10s %10s %10s %10s %14s %14s\n", "macros", "start empty",
+                "start full", "load", "save", "export", "import", "extra/export", "save/import");
+    for (int count : counts) {
+        const Figures f = Measure(count);
+        const double extra = f.startFull - f.startEmpty;
+        std::printf("%8d %11.3fs %11.3fs %9.3fs %9.3fs %9.3fs %9.3fs %14.2f %14.2f\n", count,
+                    f.startEmpty, f.startFull, f.load, f.save, f.exportSeconds, f.importSeconds,
+                    extra / f.exportSeconds, f.save / f.importSeconds);
+        std::fflush(stdout);
+    }
+    return 0;
+}

@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Takes screenshots of the three pages of the settings window and of the macro editor under
+# Wine on a virtual display, into build/screenshots/. Look at them for visual styles,
+# German characters, clipping and mnemonics.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build.sh" i686
+. "$root/scripts/wine-env.sh"
+out="$root/build/screenshots"
+mkdir -p "$out"
+export WINEPREFIX="$root/build/wine-prefix-screenshots"
+[ -d "$WINEPREFIX" ] || wine_prefix_fresh "$WINEPREFIX"
+xvfb_start
+trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
+E2E_BIN="$root/build/i686"
+. "$root/tests/e2e/lib.sh"
+
+store_with_settings
+key='HKCU\Software\Velmark\Tastor32\Macros\AltGr'
+reg_add "$key" 00080047 REG_SZ 'mit freundlichen Grüßen$0D  Ihr Tastor ;-)'
+reg_add "$key" 00000070 REG_SZ '^cmd.exe'
+reg_add "$key" 00C80044 REG_SZ '^*49"dd/mm/yyyy hh:nn:ss"^*40'
+reg_add "$key" 0009005A REG_SZ 'Straße'
+
+shot() { # shot TITLE FILE
+    local id
+    id=$(xdotool search --onlyvisible --name "^$1\$" | tail -n 1)
+    sleep 0.5
+    import -window "$id" "$out/$2"
+    echo "$out/$2"
+}
+
+tsetup_start
+window_wait "$MAIN_TITLE"
+# Underlined mnemonics show once Alt has been pressed.
+keys_to "$MAIN_TITLE" alt
+shot "$MAIN_TITLE" page-macros.png
+keys_to "$MAIN_TITLE" ctrl+Tab
+shot "$MAIN_TITLE" page-options.png
+keys_to "$MAIN_TITLE" ctrl+Tab
+shot "$MAIN_TITLE" page-sounds.png
+keys_to "$MAIN_TITLE" ctrl+Tab
+list=$(wintool center "$MAIN_TITLE" 1200 | tr -d '\r')
+# shellcheck disable=SC2086
+xdotool mousemove --sync $list click 1
+keys_to "$MAIN_TITLE" alt+b
+window_wait "Makro bearbeiten"
+keys_to "Makro bearbeiten" alt
+shot "Makro bearbeiten" macro-editor.png
+keys_to "Makro bearbeiten" Escape
+keys_to "$MAIN_TITLE" Escape
+e2e_cleanup

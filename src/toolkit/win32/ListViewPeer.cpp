@@ -1,0 +1,176 @@
+#include "toolkit/win32/ListViewPeer.h"
+
+#include "platform/win32/WideText.h"
+#include "toolkit/ErrorDisplay.h"
+#include "toolkit/Form.h"
+
+#include <commctrl.h>
+
+namespace toolkit::win32 {
+namespace {
+
+using platform::win32::Wide;
+
+TShiftState CurrentShiftState() {
+    TShiftState state = 0;
+    auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    if (down(VK_SHIFT)) {
+        state |= ssShift;
+    }
+    if (down(VK_CONTROL)) {
+        state |= ssCtrl;
+    }
+    if (down(VK_MENU)) {
+        state |= ssAlt;
+    }
+    if (down(VK_LBUTTON)) {
+        state |= ssLeft;
+    }
+    if (down(VK_RBUTTON)) {
+        state |= ssRight;
+    }
+    if (down(VK_MBUTTON)) {
+        state |= ssMiddle;
+    }
+    return state;
+}
+
+} // namespace
+
+ListViewPeer::ListViewPeer(TListView& list, HWND window) : Win32Peer(list, window), list_(list) {
+    ListView_SetExtendedListViewStyle(window_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
+    for (std::size_t i = 0; i < list_.Columns.size(); ++i) {
+        std::wstring caption = Wide(list_.Columns[i].Caption);
+        LVCOLUMNW column{};
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.pszText = caption.data();
+        column.cx = list_.Columns[i].Width;
+        column.iSubItem = static_cast<int>(i);
+        SendMessageW(window_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+    }
+    // A list view reports no key releases of its own.
+    SetWindowSubclass(window_, &ListViewPeer::SubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+}
+
+ListViewPeer::~ListViewPeer() {
+    RemoveWindowSubclass(window_, &ListViewPeer::SubclassProc, 1);
+}
+
+void ListViewPeer::Refresh() {
+    refreshing_ = true;
+    RefreshCommon(false);
+    const int count = list_.Count();
+    if (ListView_GetItemCount(window_) != count) {
+        ListView_SetItemCountEx(window_, count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    }
+    const int selected = list_.IndexOf(list_.Selected());
+    const int focused = list_.IndexOf(list_.ItemFocused());
+    const int shownSelected = ListView_GetNextItem(window_, -1, LVNI_SELECTED);
+    if (shownSelected != selected) {
+        ListView_SetItemState(window_, -1, 0, LVIS_SELECTED);
+    }
+    if (selected >= 0) {
+        ListView_SetItemState(window_, selected, LVIS_SELECTED, LVIS_SELECTED);
+    }
+    if (focused >= 0) {
+        ListView_SetItemState(window_, focused, LVIS_FOCUSED, LVIS_FOCUSED);
+    }
+    if (TListItem* visible = list_.LastMadeVisible()) {
+        ListView_EnsureVisible(window_, list_.IndexOf(visible), TRUE);
+    }
+    InvalidateRect(window_, nullptr, FALSE);
+    refreshing_ = false;
+}
+
+LRESULT ListViewPeer::Notify(NMHDR* header) {
+    switch (header->code) {
+    case LVN_GETDISPINFOW: {
+        auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
+        TListItem* item = list_.Item(info->item.iItem);
+        if (item != nullptr && (info->item.mask & LVIF_TEXT) != 0) {
+            const int sub = info->item.iSubItem;
+            const std::string& text = sub == 0 ? item->Caption()
+                                               : (sub - 1 < static_cast<int>(item->SubItems.size())
+                                                      ? item->SubItems[sub - 1]
+                                                      : std::string());
+            textBuffer_ = Wide(text);
+            lstrcpynW(info->item.pszText, textBuffer_.c_str(), info->item.cchTextMax);
+        }
+        return 0;
+    }
+    case LVN_ITEMCHANGED: {
+        auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+        if (!refreshing_ && (change->uChanged & LVIF_STATE) != 0) {
+            list_.UserSelect(ListView_GetNextItem(window_, -1, LVNI_SELECTED));
+        }
+        return 0;
+    }
+    case LVN_ODSTATECHANGED:
+        if (!refreshing_) {
+            list_.UserSelect(ListView_GetNextItem(window_, -1, LVNI_SELECTED));
+        }
+        return 0;
+    case NM_DBLCLK:
+        list_.UserDblClick();
+        return 0;
+    case NM_SETFOCUS:
+        list_.Form().SetActiveControl(&list_);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+LRESULT CALLBACK ListViewPeer::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR, DWORD_PTR data) {
+    if (message == WM_KEYUP) {
+        auto* self = reinterpret_cast<ListViewPeer*>(data);
+        const auto key = static_cast<std::uint16_t>(wParam);
+        Guarded([&] { self->list_.UserKeyUp(key, CurrentShiftState()); });
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+void ComboBoxPeer::Refresh() {
+    RefreshCommon(false);
+    if (shownItems_ != combo_.Items) {
+        SendMessageW(window_, CB_RESETCONTENT, 0, 0);
+        for (const std::string& item : combo_.Items) {
+            SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+        }
+        shownItems_ = combo_.Items;
+    }
+    if (SendMessageW(window_, CB_GETCURSEL, 0, 0) != combo_.ItemIndex()) {
+        SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(combo_.ItemIndex()), 0);
+    }
+}
+
+void ComboBoxPeer::Command(WORD code) {
+    if (code == CBN_SELCHANGE) {
+        combo_.UserSelect(static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0)));
+    }
+}
+
+HotKeyPeer::HotKeyPeer(THotKey& hotKey, HWND window) : Win32Peer(hotKey, window), hotKey_(hotKey) {
+    // Every combination with a modifier counts as the key alone.
+    SendMessageW(window_, HKM_SETRULES,
+                 HKCOMB_S | HKCOMB_C | HKCOMB_A | HKCOMB_SC | HKCOMB_SA | HKCOMB_CA | HKCOMB_SCA,
+                 0);
+}
+
+void HotKeyPeer::Refresh() {
+    RefreshCommon(false);
+    const auto shown = static_cast<WORD>(SendMessageW(window_, HKM_GETHOTKEY, 0, 0));
+    if (shown != hotKey_.Key()) {
+        SendMessageW(window_, HKM_SETHOTKEY, hotKey_.Key(), 0);
+    }
+}
+
+void HotKeyPeer::Command(WORD code) {
+    if (code == EN_CHANGE) {
+        const auto value = static_cast<WORD>(SendMessageW(window_, HKM_GETHOTKEY, 0, 0));
+        hotKey_.UserPressed(LOBYTE(value));
+    }
+}
+
+} // namespace toolkit::win32

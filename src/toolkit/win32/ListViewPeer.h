@@ -1,0 +1,48 @@
+// The list view as a virtual (owner-data) report list: the window asks for the text of
+// the rows it draws, and the items stay in the control object.
+#pragma once
+
+#include "toolkit/ListView.h"
+#include "toolkit/win32/Peers.h"
+
+#include <string>
+
+namespace toolkit::win32 {
+
+class ListViewPeer : public Win32Peer {
+public:
+    ListViewPeer(TListView& list, HWND window);
+    ~ListViewPeer() override;
+    void Refresh() override;
+    LRESULT Notify(NMHDR* header) override;
+
+private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR data);
+    TListView& list_;
+    std::wstring textBuffer_;
+    bool refreshing_ = false;
+};
+
+class ComboBoxPeer : public Win32Peer {
+public:
+    ComboBoxPeer(TComboBox& combo, HWND window) : Win32Peer(combo, window), combo_(combo) {}
+    void Refresh() override;
+    void Command(WORD code) override;
+
+private:
+    TComboBox& combo_;
+    std::vector<std::string> shownItems_;
+};
+
+class HotKeyPeer : public Win32Peer {
+public:
+    HotKeyPeer(THotKey& hotKey, HWND window);
+    void Refresh() override;
+    void Command(WORD code) override;
+
+private:
+    THotKey& hotKey_;
+};
+
+} // namespace toolkit::win32

@@ -1,0 +1,103 @@
+// Moving the whole editable state between the settings store and the window.
+#include "ui/MainForm.h"
+
+#include "macros/MacroList.h"
+#include "settings/Layout.h"
+#include "settings/Names.h"
+#include "settings/OptionsRegistry.h"
+#include "settings/Registry.h"
+#include "sound/SpeakerRec.h"
+#include "toolkit/ErrorDisplay.h"
+#include "ui/DriverControl.h"
+
+#include <utility>
+#include <vector>
+
+namespace ui {
+namespace {
+
+// The option check boxes in the order both directions process them.
+std::vector<std::pair<toolkit::TCheckBox*, int>> OptionBoxes(TMainForm& form) {
+    return {
+        {&form.EasyBSCB, settings::optEasyBackslash}, {&form.EasyTabCB, settings::optEasyTab},
+        {&form.npDotCB, settings::optNumDot},         {&form.doBeepCB, settings::optBeep},
+        {&form.HideCB, settings::optHideIcon},        {&form.lockNumCB, settings::optLockNum},
+        {&form.mainFunctionCB, settings::optEnabled},
+    };
+}
+
+void CreateEmptySchemeKeys() {
+    settings::TRegistry reg(platform::Hive::CurrentUser);
+    if (reg.OpenKey(settings::kSchemeKey, true) && !reg.HasSubKeys()) {
+        for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
+            reg.CreateKey(settings::SoundEventNames[event]);
+        }
+    }
+}
+
+void LoadSpeakerTable() {
+    ClearSpeakerTable();
+    settings::TRegistry reg(platform::Hive::CurrentUser);
+    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
+        return;
+    }
+    for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
+        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), SpeakerTable[event]);
+    }
+}
+
+void SaveSpeakerTable() {
+    settings::TRegistry reg(platform::Hive::CurrentUser);
+    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
+        return;
+    }
+    for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
+        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(SpeakerTable[event]));
+    }
+}
+
+} // namespace
+
+// Each step stands on its own: a value the store cannot read is reported and the rest
+// still loads. A macro list that cannot be read whole stays as it was, so that the next
+// save cannot delete stored macros.
+void TMainForm::LoadSettings() {
+    toolkit::Guarded([this] { CBAutostart.SetChecked(IsAutostartSet()); });
+    for (auto [box, option] : OptionBoxes(*this)) {
+        toolkit::Guarded([&, box = box, option = option] {
+            box->SetChecked(settings::SettingsRegistry().ReadOption(option) != 0);
+        });
+    }
+    toolkit::Guarded([this] {
+        if (settings::SettingsRegistry().ReadOption(settings::optUseSpeaker) != 0) {
+            UseSpeakerRB.SetChecked(true);
+        } else {
+            // The sound card is the other choice: never leave both unchecked.
+            UseWavRB.SetChecked(true);
+        }
+    });
+    toolkit::Guarded([this] {
+        EdtDecimalDot.SetText(
+            settings::SettingsRegistry().ReadOptionString(settings::optDecimalDot));
+    });
+    toolkit::Guarded([this] { macros::LoadMacroList(MacroListView); });
+    toolkit::Guarded([] { CreateEmptySchemeKeys(); });
+    toolkit::Guarded([] { LoadSpeakerTable(); });
+}
+
+void TMainForm::SaveSettings() {
+    if (CBAutostart.Checked() != IsAutostartSet()) {
+        SetAutostart(kAutostartValueName, AutostartCommand(), CBAutostart.Checked());
+    }
+    auto& store = settings::SettingsRegistry();
+    for (auto [box, option] : OptionBoxes(*this)) {
+        store.WriteOption(option, box->Checked() ? 1 : 0);
+    }
+    store.WriteOption(settings::optUseSpeaker, UseSpeakerRB.Checked() ? 1 : 0);
+    store.WriteOptionString(settings::optDecimalDot, EdtDecimalDot.Text());
+    macros::SaveMacroList(MacroListView);
+    SaveSpeakerTable();
+    PostToDriver(WM_RELOADSETTINGS, 0, 0);
+}
+
+} // namespace ui

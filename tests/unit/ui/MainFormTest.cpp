@@ -1,0 +1,308 @@
+#include "ui/MainForm.h"
+#include "app/RunMode.h"
+#include "platform/fake/FakeServices.h"
+#include "settings/Layout.h"
+#include "settings/OptionsRegistry.h"
+#include "sound/SpeakerRec.h"
+#include "toolkit/fake/FakeApplicationHost.h"
+#include "ui/DriverControl.h"
+
+#include <gtest/gtest.h>
+
+using platform::Hive;
+
+namespace {
+
+class MainForm : public testing::Test {
+protected:
+    void SetUp() override {
+        app::IsWinNT = true;
+        settings::OpenSettingsStore();
+    }
+    void TearDown() override { settings::CloseSettingsStore(); }
+
+    platform::WindowId StartDriver() { return fake.windows.Add("Tastor32", "Tastor32"); }
+    void Put(const char* key, const char* name, std::vector<std::uint8_t> bytes) {
+        fake.registry.SetBinary(Hive::CurrentUser, key, name, bytes);
+    }
+    void PutText(const char* key, const char* name, const std::string& text) {
+        fake.registry.SetString(Hive::CurrentUser, key, name, text);
+    }
+    std::optional<platform::RegValue> Get(const char* key, const char* name) {
+        return fake.registry.GetValue(Hive::CurrentUser, key, name);
+    }
+    std::optional<std::string> GetText(const char* key, const char* name) {
+        return fake.registry.GetString(Hive::CurrentUser, key, name);
+    }
+    std::vector<std::uint32_t> Messages(bool sent) {
+        std::vector<std::uint32_t> numbers;
+        for (const auto& m : fake.windows.messages) {
+            if (m.sent == sent) {
+                numbers.push_back(m.message);
+            }
+        }
+        return numbers;
+    }
+
+    platform::fake::FakePlatform fake;
+    toolkit::fake::FakeApplicationHost host;
+};
+
+} // namespace
+
+TEST_F(MainForm, CreationTellsTheDriverFirstAndCancelSendsNothingMore) {
+    StartDriver();
+    fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey, "00080047", "x");
+    ui::TMainForm form;
+    std::vector<std::string> seenAtLoad;
+    host.onMainForm = [&](toolkit::TForm&) {
+        // The two messages went out before the store was read.
+        EXPECT_EQ(form.MacroListView.Count(), 1);
+        form.CancelBtn.Click();
+    };
+    toolkit::RunMainForm(form);
+    ASSERT_EQ(fake.windows.messages.size(), 2u);
+    EXPECT_EQ(fake.windows.messages[0].message, 1132u);
+    EXPECT_FALSE(fake.windows.messages[0].sent);
+    EXPECT_EQ(fake.windows.messages[1].message, 1131u);
+    EXPECT_TRUE(fake.windows.messages[1].sent);
+    for (const auto& m : fake.windows.messages) {
+        EXPECT_EQ(m.wParam, 0u);
+        EXPECT_EQ(m.lParam, 0);
+    }
+    EXPECT_TRUE(form.Closed());
+    EXPECT_EQ(form.PageControl1.ActivePage(), &form.TabMacros);
+    EXPECT_TRUE(form.MacroListView.Focused());
+}
+
+TEST_F(MainForm, AcceptSavesAndPostsTheReloadEveryTimeOkAlsoCloses) {
+    StartDriver();
+    ui::TMainForm form;
+    host.onMainForm = [&](toolkit::TForm&) {
+        form.AcceptBtn.Click();
+        form.AcceptBtn.Click();
+        EXPECT_FALSE(form.Closed());
+        form.OkBtn.Click();
+    };
+    toolkit::RunMainForm(form);
+    EXPECT_EQ(Messages(false), (std::vector<std::uint32_t>{1132, 1125, 1125, 1125}));
+    EXPECT_TRUE(form.Closed());
+}
+
+TEST_F(MainForm, OptionsLoadAsCheckedForAnyNonZeroByteAndSaveAsZeroOrOne) {
+    struct Case {
+        const char* name;
+        std::optional<std::uint8_t> stored;
+        std::uint8_t saved;
+    } cases[] = {
+        {"EasyBackslash", 1, 1},
+        {"EasyTab", 2, 1},
+        {"NUM Punkt", 0, 0},
+        {"Piepsen bei Umschaltungen", std::nullopt, 0},
+        {"Tastor-Symbol verstecken", 0xFF, 1},
+        {"NUM Umschaltung sperren", 1, 1},
+        {"Tastor eingeschaltet", 1, 1},
+    };
+    for (const auto& c : cases) {
+        if (c.stored) {
+            Put(settings::kSettingsKey, c.name, {*c.stored});
+        }
+    }
+    ui::TMainForm form;
+    form.LoadSettings();
+    EXPECT_TRUE(form.EasyBSCB.Checked());
+    EXPECT_TRUE(form.EasyTabCB.Checked());
+    EXPECT_FALSE(form.npDotCB.Checked());
+    EXPECT_FALSE(form.doBeepCB.Checked());
+    EXPECT_TRUE(form.HideCB.Checked());
+    form.SaveSettings();
+    for (const auto& c : cases) {
+        auto value = Get(settings::kSettingsKey, c.name);
+        ASSERT_TRUE(value.has_value()) << c.name;
+        EXPECT_EQ(value->type, 3u) << c.name;
+        EXPECT_EQ(value->data, std::vector<std::uint8_t>{c.saved}) << c.name;
+    }
+}
+
+TEST_F(MainForm, LoadAndSaveLeaveEverythingElseAsItWas) {
+    Put(settings::kSettingsKey, "UmlautMode", {7});
+    Put(settings::kSettingsKey, "Umlautwandlung", {1});
+    PutText(settings::kSettingsKey, "HomeDir", "C:\\Tastor");
+    PutText(settings::kUmlautAsciiKey, "000000DC", "Ue");
+    PutText(settings::kUmlautHtmlKey, "000000DC", "&Uuml;");
+    PutText("AppEvents\\Schemes\\Apps\\Tastor32\\Ein\\.current", "", "C:\\Media\\ding.wav");
+    ui::TMainForm form;
+    form.LoadSettings();
+    form.SaveSettings();
+    form.SaveSettings();
+    EXPECT_EQ(Get(settings::kSettingsKey, "UmlautMode")->data, std::vector<std::uint8_t>{7});
+    EXPECT_EQ(Get(settings::kSettingsKey, "Umlautwandlung")->data, std::vector<std::uint8_t>{1});
+    EXPECT_EQ(GetText(settings::kSettingsKey, "HomeDir"), "C:\\Tastor");
+    EXPECT_EQ(GetText(settings::kUmlautAsciiKey, "000000DC"), "Ue");
+    EXPECT_EQ(GetText(settings::kUmlautHtmlKey, "000000DC"), "&Uuml;");
+    EXPECT_EQ(GetText("AppEvents\\Schemes\\Apps\\Tastor32\\Ein\\.current", ""),
+              "C:\\Media\\ding.wav");
+    // A scheme key with one event keeps just that one.
+    EXPECT_EQ(fake.registry.ValueNamesOf(Hive::CurrentUser, settings::kSchemeKey).size(), 0u);
+    EXPECT_FALSE(
+        fake.registry.KeyExists(Hive::CurrentUser, "AppEvents\\Schemes\\Apps\\Tastor32\\Aus"));
+}
+
+TEST_F(MainForm, LoadingMakesTheEightEmptyEventKeysWhenTheSchemeHasNone) {
+    ui::TMainForm form;
+    form.LoadSettings();
+    for (const char* event :
+         {"Ein", "Aus", "Großschrift", "Rollen", "Zehnerblock", "NUM Punkt", "Umlaut", "EasyTab"}) {
+        EXPECT_TRUE(
+            fake.registry.KeyExists(Hive::CurrentUser, std::string(settings::kSchemeKey) + event))
+            << event;
+    }
+}
+
+TEST_F(MainForm, TheSpeakerModeIsStoredAsZeroOnNtAndLoadedElsewhere) {
+    struct Case {
+        bool winNT;
+        std::uint8_t stored;
+        bool speakerChecked, speakerEnabled;
+        std::uint8_t saved;
+    } cases[] = {
+        {true, 1, false, false, 0},
+        {false, 1, true, true, 1},
+        {false, 0, false, true, 0},
+    };
+    for (const auto& c : cases) {
+        app::IsWinNT = c.winNT;
+        Put(settings::kSettingsKey, "Speaker benutzen", {c.stored});
+        ui::TMainForm form;
+        host.onMainForm = [&](toolkit::TForm&) {
+            EXPECT_EQ(form.UseSpeakerRB.Checked(), c.speakerChecked);
+            EXPECT_EQ(form.UseWavRB.Checked(), !c.speakerChecked);
+            EXPECT_EQ(form.UseSpeakerRB.Enabled(), c.speakerEnabled);
+            EXPECT_EQ(form.SpeakerCB.Enabled(), c.speakerChecked);
+            EXPECT_EQ(form.EditSoundBtn.Enabled(), !c.speakerChecked);
+            EXPECT_EQ(form.SpeakerCB.Items.size(), 8u);
+            EXPECT_EQ(form.SpeakerCB.ItemIndex(), 0);
+            form.OkBtn.Click();
+        };
+        toolkit::RunMainForm(form);
+        EXPECT_EQ(Get(settings::kSettingsKey, "Speaker benutzen")->data,
+                  std::vector<std::uint8_t>{c.saved});
+    }
+}
+
+TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
+    ui::TMainForm form;
+    form.LoadSettings();
+    EXPECT_TRUE(fake.registry.KeyExists(Hive::CurrentUser, settings::kSpeakerKey));
+    form.SaveSettings();
+    EXPECT_EQ(GetText(settings::kSpeakerKey, "Großschrift"), "0,0,0,0");
+    PutText(settings::kSpeakerKey, "Ein", "4000,10,1,50");
+    PutText(settings::kSpeakerKey, "EasyTab", "4000,10");
+    form.LoadSettings();
+    SpeakerTable[2] = {-1, 2, 30, 400};
+    form.SaveSettings();
+    EXPECT_EQ(GetText(settings::kSpeakerKey, "Ein"), "4000,10,1,50");
+    EXPECT_EQ(GetText(settings::kSpeakerKey, "Aus"), "-1,2,30,400");
+    EXPECT_EQ(GetText(settings::kSpeakerKey, "EasyTab"), "4000,10,0,0");
+    EXPECT_EQ(fake.registry.ValueNamesOf(Hive::CurrentUser, settings::kSpeakerKey),
+              (std::vector<std::string>{"Ein", "Aus", "Großschrift", "Rollen", "Zehnerblock",
+                                        "NUM Punkt", "Umlaut", "EasyTab"}));
+}
+
+TEST_F(MainForm, TheDecimalDotIsStoredExactlyAsTypedEvenEmpty) {
+    ui::TMainForm form;
+    EXPECT_EQ(form.EdtDecimalDot.Text(), ".");
+    for (const std::string text : {"", ",", "ab€"}) {
+        form.EdtDecimalDot.UserSetText(text);
+        form.SaveSettings();
+        EXPECT_EQ(GetText(settings::kSettingsKey, "DecimalDot"), text);
+    }
+}
+
+TEST_F(MainForm, AutostartIsWrittenOnlyWhenTheBoxDiffersFromTheStore) {
+    fake.system.programPath = "C:\\Programme\\Tastor32\\TSetup.exe";
+    PutText(settings::kSettingsKey, "HomeDir", "D:\\Anderswo");
+    ui::TMainForm form;
+    form.LoadSettings();
+    EXPECT_FALSE(form.CBAutostart.Checked());
+    form.CBAutostart.UserClick();
+    form.SaveSettings();
+    EXPECT_EQ(GetText(settings::kRunKey, "Tastor32"), "C:\\Programme\\Tastor32\\Tastor32.exe");
+    // An entry that already exists keeps its command.
+    PutText(settings::kRunKey, "Tastor32", "\"E:\\Tastor32.exe\" /x");
+    form.SaveSettings();
+    EXPECT_EQ(GetText(settings::kRunKey, "Tastor32"), "\"E:\\Tastor32.exe\" /x");
+    form.CBAutostart.UserClick();
+    form.SaveSettings();
+    EXPECT_FALSE(GetText(settings::kRunKey, "Tastor32").has_value());
+}
+
+TEST_F(MainForm, AFailedWriteStopsTheSaveKeepsTheWindowOpenAndPostsNothing) {
+    StartDriver();
+    PutText(settings::kMacroKey, "00080047", "Gruß");
+    fake.registry.FailWritesUnder(Hive::CurrentUser, settings::kSpeakerKey);
+    ui::TMainForm form;
+    host.onMainForm = [&](toolkit::TForm&) {
+        form.EasyTabCB.UserClick();
+        form.OkBtn.Click();
+    };
+    toolkit::RunMainForm(form);
+    EXPECT_FALSE(form.Closed());
+    ASSERT_FALSE(fake.boxes.shown.empty());
+    EXPECT_EQ(fake.boxes.shown.back().text.rfind("Fehler beim Setzen der Daten für 'Ein'", 0), 0u);
+    // Written before the failure: the options and the macros.
+    EXPECT_EQ(Get(settings::kSettingsKey, "EasyTab")->data, std::vector<std::uint8_t>{1});
+    EXPECT_EQ(GetText(settings::kMacroKey, "00080047"), "Gruß");
+    EXPECT_EQ(Messages(false), std::vector<std::uint32_t>{1132});
+}
+
+TEST_F(MainForm, AnUnreadableOptionIsReportedAndTheRestStillLoads) {
+    PutText(settings::kSettingsKey, "EasyTab", "kaputt");
+    Put(settings::kSettingsKey, "Tastor eingeschaltet", {1});
+    PutText(settings::kSettingsKey, "DecimalDot", ",");
+    PutText(settings::kMacroKey, "00080047", "x");
+    ui::TMainForm form;
+    form.LoadSettings();
+    ASSERT_EQ(fake.boxes.shown.size(), 1u);
+    EXPECT_EQ(fake.boxes.shown[0].text, "Ungültiger Datentyp für 'EasyTab'");
+    EXPECT_TRUE(form.mainFunctionCB.Checked());
+    EXPECT_EQ(form.EdtDecimalDot.Text(), ",");
+    EXPECT_EQ(form.MacroListView.Count(), 1);
+}
+
+TEST_F(MainForm, WithoutADriverTheSettingsAreStillWritten) {
+    ui::TMainForm form;
+    host.onMainForm = [&](toolkit::TForm&) {
+        form.doBeepCB.UserClick();
+        form.AcceptBtn.Click();
+        form.CancelBtn.Click();
+    };
+    toolkit::RunMainForm(form);
+    EXPECT_TRUE(fake.windows.messages.empty());
+    EXPECT_EQ(Get(settings::kSettingsKey, "Piepsen bei Umschaltungen")->data,
+              std::vector<std::uint8_t>{1});
+}
+
+TEST_F(MainForm, TheStartStopButtonFollowsTheDriver) {
+    fake.processes.existing = {"C:\\Programme\\Tastor32\\Tastor32.exe"};
+    fake.processes.onStart = [&](const auto&) { StartDriver(); };
+    ui::TMainForm form;
+    form.FormPaint();
+    EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
+    EXPECT_FALSE(form.ControlTastorBtn.Down());
+    form.ControlTastorBtn.UserClick();
+    EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor schließen");
+    EXPECT_TRUE(form.ControlTastorBtn.Down());
+    EXPECT_EQ(fake.clock.log, std::vector<std::string>{"sleepex:1000"});
+    // Stopping posts WM_QUIT; the driver closes its window during the wait.
+    fake.clock.onSleep = [&] { fake.windows.zOrder.clear(); };
+    form.ControlTastorBtn.UserClick();
+    EXPECT_EQ(fake.windows.messages.back().message, 18u);
+    EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
+    EXPECT_FALSE(form.ControlTastorBtn.Down());
+    // A missing program file changes nothing visible and shows no message.
+    fake.processes.existing.clear();
+    form.ControlTastorBtn.UserClick();
+    EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
+    EXPECT_TRUE(fake.boxes.shown.empty());
+}
