@@ -2,16 +2,16 @@
 # Takes screenshots of the three pages of the settings window and of the macro editor under
 # Wine on a virtual display, into build/screenshots/. Look at them for visual styles,
 # German characters, clipping and mnemonics.
-set -euo pipefail
+set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh" i686
+"$root/scripts/setup.sh" || exit 1
+"$root/scripts/build.sh" i686 || exit 1
 . "$root/scripts/wine-env.sh"
 out="$root/build/screenshots"
 mkdir -p "$out"
 export WINEPREFIX="$root/build/wine-prefix-screenshots"
 [ -d "$WINEPREFIX" ] || wine_prefix_fresh "$WINEPREFIX"
-xvfb_start
+xvfb_start || exit 1
 trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
 E2E_BIN="$root/build/i686"
 . "$root/tests/e2e/lib.sh"
@@ -26,6 +26,7 @@ reg_add "$key" 0009005A REG_SZ 'Straße'
 shot() { # shot TITLE FILE
     local id
     id=$(xdotool search --onlyvisible --name "^$1\$" | tail -n 1)
+    [ -n "$id" ] || { echo "no window $1" >&2; return 1; }
     sleep 0.5
     import -window "$id" "$out/$2"
     echo "$out/$2"
@@ -44,7 +45,7 @@ keys_to "$MAIN_TITLE" ctrl+Tab
 list=$(wintool center "$MAIN_TITLE" 1200 | tr -d '\r')
 # shellcheck disable=SC2086
 xdotool mousemove --sync $list click 1
-keys_to "$MAIN_TITLE" alt+b
+keys_to "$MAIN_TITLE" Down Home alt+b
 window_wait "Makro bearbeiten"
 keys_to "Makro bearbeiten" alt
 shot "Makro bearbeiten" macro-editor.png
