@@ -15,6 +15,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -54,9 +55,16 @@ void FillStore(platform::Registry& registry, int count) {
     auto settingsKey = registry.Open(platform::Hive::CurrentUser, settings::kSettingsKey, true);
     settingsKey->WriteValue("Tastor eingeschaltet", 3, {1});
     auto macros = registry.Open(platform::Hive::CurrentUser, settings::kMacroKey, true);
+    // Distinct key codes: 200 keys with each of the 64 modifier sets a macro can have.
+    std::vector<std::uint8_t> modifiers;
+    for (int m = 0; m < 256; ++m) {
+        if ((m & ~0xCF) == 0) {
+            modifiers.push_back(static_cast<std::uint8_t>(m));
+        }
+    }
     for (int i = 0; i < count; ++i) {
-        const TKeyCode code = MakeKeyCode(static_cast<std::uint16_t>(0x30 + i % 200),
-                                          static_cast<std::uint8_t>(i / 200 % 256));
+        const TKeyCode code =
+            MakeKeyCode(static_cast<std::uint16_t>(0x30 + i % 200), modifiers[(i / 200) % 64]);
         const std::string text = "Makro Nummer " + std::to_string(i) + " mit Grüßen$0D";
         macros->WriteValue(KeyCodeToValueName(code), 1,
                            std::vector<std::uint8_t>(text.begin(), text.end()));
@@ -97,6 +105,16 @@ double StartToIdleWindow() {
     return seconds;
 }
 
+// The median of five runs, so that a few slow ones do not decide.
+template <class Run> double Median(Run run) {
+    std::vector<double> times;
+    for (int i = 0; i < 5; ++i) {
+        times.push_back(run());
+    }
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
 struct Figures {
     double startEmpty, startFull, load, save, exportSeconds, importSeconds;
 };
@@ -105,9 +123,9 @@ Figures Measure(int count) {
     platform::win32::Win32Registry registry;
     Figures f{};
     FillStore(registry, 0);
-    f.startEmpty = StartToIdleWindow();
+    f.startEmpty = Median(StartToIdleWindow);
     FillStore(registry, count);
-    f.startFull = StartToIdleWindow();
+    f.startFull = Median(StartToIdleWindow);
 
     {
         // LoadSettings and SaveSettings in this process, on the real registry.
@@ -121,12 +139,16 @@ Figures Measure(int count) {
         const auto earlier = platform::Install(services);
         settings::OpenSettingsStore();
         ui::TMainForm form;
-        auto start = Clock::now();
-        form.LoadSettings();
-        f.load = Seconds(start);
-        start = Clock::now();
-        form.SaveSettings();
-        f.save = Seconds(start);
+        f.load = Median([&] {
+            const auto start = Clock::now();
+            form.LoadSettings();
+            return Seconds(start);
+        });
+        f.save = Median([&] {
+            const auto start = Clock::now();
+            form.SaveSettings();
+            return Seconds(start);
+        });
         settings::CloseSettingsStore();
         platform::Install(earlier);
     }
@@ -135,14 +157,23 @@ Figures Measure(int count) {
     GetTempPathW(MAX_PATH, temp);
     const std::wstring file = std::wstring(temp) + L"tsetup-bench.reg";
     const std::wstring key = L"HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr";
-    DeleteFileW(file.c_str());
-    auto start = Clock::now();
-    Run(L"regedit.exe /e \"" + file + L"\" \"" + key + L"\"");
-    f.exportSeconds = Seconds(start);
-    registry.DeleteKey(platform::Hive::CurrentUser, settings::kMacroKey);
-    start = Clock::now();
-    Run(L"regedit.exe /s \"" + file + L"\"");
-    f.importSeconds = Seconds(start);
+    f.exportSeconds = Median([&] {
+        DeleteFileW(file.c_str());
+        const auto start = Clock::now();
+        Run(L"regedit.exe /e \"" + file + L"\" \"" + key + L"\"");
+        return Seconds(start);
+    });
+    f.importSeconds = Median([&] {
+        registry.DeleteKey(platform::Hive::CurrentUser, settings::kMacroKey);
+        const auto start = Clock::now();
+        Run(L"regedit.exe /s \"" + file + L"\"");
+        return Seconds(start);
+    });
+    // The import really brought the macros back.
+    auto imported = registry.Open(platform::Hive::CurrentUser, settings::kMacroKey, false);
+    if (imported == nullptr || static_cast<int>(imported->ValueNames().size()) != count) {
+        std::printf("regedit did not import the %d macros\n", count);
+    }
     DeleteFileW(file.c_str());
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
     return f;

@@ -12,6 +12,18 @@ failed=()
 echo "== native unit tests"
 "$root/build/native/unit_tests" --gtest_brief=1 || failed+=(native)
 
+echo "== imports of the Windows programs (only system DLLs)"
+for arch in i686 x86_64; do
+    dlls=$("$arch-w64-mingw32-objdump" -p "$root/build/$arch/TSetup.exe" | awk '/DLL Name:/ {print tolower($3)}')
+    foreign=$(echo "$dlls" | grep -v -x -E 'kernel32\.dll|user32\.dll|gdi32\.dll|advapi32\.dll|comctl32\.dll|comdlg32\.dll|shell32\.dll|uxtheme\.dll|version\.dll|shlwapi\.dll|msvcrt\.dll|ole32\.dll')
+    if [ -n "$foreign" ]; then
+        echo "TSetup.exe ($arch) imports non-system DLLs: $foreign"
+        failed+=("imports-$arch")
+    else
+        echo "$arch: $(echo $dlls)"
+    fi
+done
+
 export WINEPREFIX="$root/build/wine-prefix"
 echo "== Wine prefix $WINEPREFIX"
 wine_prefix_fresh "$WINEPREFIX"

@@ -13,21 +13,24 @@ wine_prefix_fresh() {
     wineserver_stop "$dir"
     rm -rf "$dir"
     mkdir -p "$(dirname "$dir")"
-    WINEPREFIX=$dir timeout 180 wineboot -i >/dev/null 2>&1
-    WINEPREFIX=$dir timeout 120 wineserver -w
+    WINEPREFIX=$dir timeout 180 wineboot -i >/dev/null 2>&1 || echo "wineboot failed" >&2
+    WINEPREFIX=$dir timeout 120 wineserver -w || true
 }
 
 # wineserver_stop DIR: ends every Wine process of the prefix.
 wineserver_stop() {
-    [ -d "$1" ] && WINEPREFIX=$1 timeout 30 wineserver -k >/dev/null 2>&1
-    return 0
+    if [ -d "$1" ]; then
+        WINEPREFIX=$1 timeout 30 wineserver -k >/dev/null 2>&1 || true
+    fi
 }
 
 # xvfb_start: starts a virtual display on a free number; sets DISPLAY and XVFB_PID.
 xvfb_start() {
     local n
     for n in $(seq 90 130); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
+        if [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; then
+            continue
+        fi
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
         local i
@@ -42,7 +45,8 @@ xvfb_start() {
 }
 
 xvfb_stop() {
-    [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" 2>/dev/null
+    if [ -n "${XVFB_PID:-}" ]; then
+        kill "$XVFB_PID" 2>/dev/null || true
+    fi
     XVFB_PID=
-    return 0
 }

@@ -23,11 +23,6 @@ bool LessIgnoringCase(const std::string& a, const std::string& b) {
     });
 }
 
-bool IsText(settings::TRegDataType type) {
-    return type == settings::TRegDataType::rdString ||
-           type == settings::TRegDataType::rdExpandString;
-}
-
 // Ends the list's update on every path, so that it sorts and redraws.
 class UpdateScope {
 public:
@@ -91,15 +86,17 @@ bool LoadMacroList(toolkit::TListView& listView) {
         if (!registry.OpenKey(settings::kMacroKey, true)) {
             return false;
         }
-        std::vector<std::string> names = registry.GetValueNames();
-        std::sort(names.begin(), names.end(), LessIgnoringCase);
-        records.reserve(names.size());
-        for (const std::string& name : names) {
+        // One pass over the key reads every name with its value.
+        auto values = registry.GetValues();
+        std::sort(values.begin(), values.end(),
+                  [](const auto& a, const auto& b) { return LessIgnoringCase(a.first, b.first); });
+        records.reserve(values.size());
+        for (const auto& [name, value] : values) {
             const std::optional<TKeyCode> code = ValueNameToKeyCode(name);
-            if (!code || !IsText(registry.GetDataType(name))) {
+            if (!code || !settings::TRegistry::IsText(value)) {
                 continue;
             }
-            records.push_back({*code, registry.ReadString(name)});
+            records.push_back({*code, settings::TRegistry::TextOf(value)});
         }
     }
 

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace platform {
@@ -52,6 +53,8 @@ public:
                                  const std::vector<std::uint8_t>& data) = 0;
     virtual RegStatus DeleteValue(const std::string& name) = 0;
     virtual std::vector<std::string> ValueNames() = 0;
+    // Every value with its name, type and data in one pass (as ReadValue gives each).
+    virtual std::vector<std::pair<std::string, RegValue>> Values() = 0;
     virtual std::vector<std::string> SubKeyNames() = 0;
     virtual RegStatus CreateSubKey(const std::string& name) = 0;
 };

@@ -91,6 +91,26 @@ std::vector<std::string> TRegistry::GetKeyNames() {
     return current_ != nullptr ? current_->SubKeyNames() : std::vector<std::string>{};
 }
 
+std::vector<std::pair<std::string, platform::RegValue>> TRegistry::GetValues() {
+    return current_ != nullptr ? current_->Values()
+                               : std::vector<std::pair<std::string, platform::RegValue>>{};
+}
+
+bool TRegistry::IsText(const platform::RegValue& value) {
+    return IsType(value.type, platform::RegType::Sz) ||
+           IsType(value.type, platform::RegType::ExpandSz);
+}
+
+std::string TRegistry::TextOf(const platform::RegValue& value) {
+    std::string text(value.data.begin(), value.data.end());
+    // The text ends at its terminating zero (and at any zero stored before it).
+    const auto zero = text.find('\0');
+    if (zero != std::string::npos) {
+        text.resize(zero);
+    }
+    return text;
+}
+
 std::string TRegistry::ReadString(const std::string& name) {
     if (current_ == nullptr) {
         return {};
@@ -99,17 +119,10 @@ std::string TRegistry::ReadString(const std::string& name) {
     if (!value) {
         return {};
     }
-    if (!IsType(value->type, platform::RegType::Sz) &&
-        !IsType(value->type, platform::RegType::ExpandSz)) {
+    if (!IsText(*value)) {
         RaiseReadError(name);
     }
-    std::string text(value->data.begin(), value->data.end());
-    // The text ends at its terminating zero (and at any zero stored before it).
-    const auto zero = text.find('\0');
-    if (zero != std::string::npos) {
-        text.resize(zero);
-    }
-    return text;
+    return TextOf(*value);
 }
 
 void TRegistry::Write(const std::string& name, platform::RegType type,

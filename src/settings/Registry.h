@@ -36,6 +36,11 @@ public:
     bool HasSubKeys();
     std::vector<std::string> GetValueNames();
     std::vector<std::string> GetKeyNames();
+    // Every value of the current key with its type and data, read in one pass.
+    std::vector<std::pair<std::string, platform::RegValue>> GetValues();
+    // The text of a REG_SZ or REG_EXPAND_SZ value's data, as ReadString gives it.
+    static std::string TextOf(const platform::RegValue& value);
+    static bool IsText(const platform::RegValue& value);
 
     // A missing value reads as the empty text; a value that is not text is a read error.
     std::string ReadString(const std::string& name);

@@ -94,6 +94,15 @@ TEST_P(RegistryContract, ValuesKeepTheirTypesSizesAndBytes) {
     for (const auto& c : cases) {
         ASSERT_EQ(key->WriteValue(c.name, c.type, c.data), platform::kRegOk) << c.name;
     }
+    // One pass over all values gives the same as reading each.
+    const auto all = key->Values();
+    EXPECT_EQ(all.size(), std::size(cases));
+    for (const auto& [name, value] : all) {
+        auto single = key->ReadValue(name);
+        ASSERT_TRUE(single.has_value()) << name;
+        EXPECT_EQ(value.type, single->type) << name;
+        EXPECT_EQ(value.data, single->data) << name;
+    }
     for (const auto& c : cases) {
         auto info = key->QueryValue(c.name);
         ASSERT_TRUE(info.has_value()) << c.name;

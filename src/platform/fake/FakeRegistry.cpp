@@ -123,6 +123,13 @@ public:
         return names;
     }
 
+    std::vector<std::pair<std::string, RegValue>> Values() override {
+        if (node_->deleted) {
+            return {};
+        }
+        return node_->values;
+    }
+
     std::vector<std::string> SubKeyNames() override {
         std::vector<std::string> names;
         if (!node_->deleted) {

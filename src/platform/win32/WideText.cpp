@@ -2,39 +2,65 @@
 
 #include <windows.h>
 
-namespace platform::win32 {
+#include <array>
+#include <cstdint>
 
+namespace platform::win32 {
 namespace {
+
 constexpr UINT kCodePage = 1252;
+
+// The system's code page 1252 in both directions, asked once for every byte. Converting
+// through these tables gives exactly the system's result, without a call per text (the
+// registry and the list hand over thousands of texts at a time).
+struct Cp1252Tables {
+    std::array<wchar_t, 256> toWide{};
+    std::array<std::uint16_t, 65536> toByte{}; // byte + 1, or 0 when 1252 has no such character
+
+    Cp1252Tables() {
+        for (int b = 0; b < 256; ++b) {
+            const char byte = static_cast<char>(b);
+            wchar_t wide = L'?';
+            MultiByteToWideChar(kCodePage, 0, &byte, 1, &wide, 1);
+            toWide[static_cast<std::size_t>(b)] = wide;
+        }
+        for (int b = 255; b >= 0; --b) {
+            toByte[toWide[static_cast<std::size_t>(b)]] = static_cast<std::uint16_t>(b + 1);
+        }
+    }
+};
+
+const Cp1252Tables& Tables() {
+    static const Cp1252Tables tables;
+    return tables;
 }
 
+} // namespace
+
 std::wstring Wide(const std::string& cp1252) {
-    if (cp1252.empty()) {
-        return {};
+    const auto& table = Tables().toWide;
+    std::wstring wide(cp1252.size(), L'\0');
+    for (std::size_t i = 0; i < cp1252.size(); ++i) {
+        wide[i] = table[static_cast<unsigned char>(cp1252[i])];
     }
-    const int size = static_cast<int>(cp1252.size());
-    const int length = MultiByteToWideChar(kCodePage, 0, cp1252.data(), size, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(kCodePage, 0, cp1252.data(), size, wide.data(), length);
     return wide;
 }
 
 std::string Narrow(const wchar_t* wide, std::size_t length, bool* lossy) {
-    if (lossy != nullptr) {
-        *lossy = false;
+    const auto& table = Tables().toByte;
+    bool changed = false;
+    std::string text(length, '\0');
+    for (std::size_t i = 0; i < length; ++i) {
+        const std::uint16_t entry = table[static_cast<std::uint16_t>(wide[i])];
+        if (entry == 0) {
+            text[i] = '?';
+            changed = true;
+        } else {
+            text[i] = static_cast<char>(entry - 1);
+        }
     }
-    if (length == 0) {
-        return {};
-    }
-    const int size = static_cast<int>(length);
-    BOOL usedDefault = FALSE;
-    const int bytes = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide, size, nullptr, 0,
-                                          nullptr, nullptr);
-    std::string text(static_cast<std::size_t>(bytes), '\0');
-    WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide, size, text.data(), bytes, "?",
-                        &usedDefault);
     if (lossy != nullptr) {
-        *lossy = usedDefault != FALSE;
+        *lossy = changed;
     }
     return text;
 }

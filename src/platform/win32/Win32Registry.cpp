@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace platform::win32 {
@@ -45,46 +46,49 @@ std::vector<std::uint8_t> TextToProgram(const std::vector<BYTE>& raw) {
     return std::vector<std::uint8_t>(text.begin(), text.end());
 }
 
+RegValue ToProgram(DWORD type, const std::vector<BYTE>& raw) {
+    RegValue value;
+    value.type = type;
+    value.data =
+        IsText(type) ? TextToProgram(raw) : std::vector<std::uint8_t>(raw.begin(), raw.end());
+    return value;
+}
+
 class Win32Key : public RegKey {
 public:
     explicit Win32Key(HKEY key) : key_(key) {}
 
     std::optional<RegValueInfo> QueryValue(const std::string& name) override {
-        auto value = ReadValue(name);
-        if (!value) {
+        DWORD type = 0;
+        DWORD size = 0;
+        if (RegQueryValueExW(key_.Get(), Wide(name).c_str(), nullptr, &type, nullptr, &size) !=
+            ERROR_SUCCESS) {
             return std::nullopt;
         }
-        return RegValueInfo{value->type, static_cast<std::uint32_t>(value->data.size())};
+        // Text is stored as UTF-16: the program counts one byte per character.
+        return RegValueInfo{type, IsText(type) ? size / static_cast<DWORD>(sizeof(wchar_t)) : size};
     }
 
     std::optional<RegValue> ReadValue(const std::string& name) override {
         const std::wstring wname = Wide(name);
         DWORD type = 0;
-        DWORD size = 0;
-        LONG result = RegQueryValueExW(key_.Get(), wname.c_str(), nullptr, &type, nullptr, &size);
-        if (result != ERROR_SUCCESS) {
-            return std::nullopt;
-        }
-        std::vector<BYTE> raw(size);
+        // Most values fit the first buffer: one call to the registry.
+        std::vector<BYTE> raw(1024);
+        LONG result;
         for (;;) {
-            size = static_cast<DWORD>(raw.size());
-            result = RegQueryValueExW(key_.Get(), wname.c_str(), nullptr, &type,
-                                      raw.empty() ? nullptr : raw.data(), &size);
+            DWORD size = static_cast<DWORD>(raw.size());
+            result = RegQueryValueExW(key_.Get(), wname.c_str(), nullptr, &type, raw.data(), &size);
             if (result == ERROR_MORE_DATA) {
                 raw.resize(size);
                 continue;
             }
+            raw.resize(size);
             break;
         }
         if (result != ERROR_SUCCESS) {
             return std::nullopt;
         }
-        raw.resize(size);
-        RegValue value;
-        value.type = type;
-        value.data =
-            IsText(type) ? TextToProgram(raw) : std::vector<std::uint8_t>(raw.begin(), raw.end());
-        return value;
+        return ToProgram(type, raw);
     }
 
     RegStatus WriteValue(const std::string& name, std::uint32_t type,
@@ -131,6 +135,41 @@ public:
             names.push_back(Narrow(buffer.data(), length));
         }
         return names;
+    }
+
+    std::vector<std::pair<std::string, RegValue>> Values() override {
+        std::vector<std::pair<std::string, RegValue>> values;
+        DWORD count = 0;
+        DWORD longestName = 0;
+        DWORD longestData = 0;
+        if (RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             &count, &longestName, &longestData, nullptr,
+                             nullptr) != ERROR_SUCCESS) {
+            return values;
+        }
+        values.reserve(count);
+        std::wstring name(longestName + 1, L'\0');
+        std::vector<BYTE> data(longestData + sizeof(wchar_t));
+        for (DWORD index = 0;;) {
+            DWORD nameLength = static_cast<DWORD>(name.size());
+            DWORD dataSize = static_cast<DWORD>(data.size());
+            DWORD type = 0;
+            const LONG result = RegEnumValueW(key_.Get(), index, name.data(), &nameLength, nullptr,
+                                              &type, data.data(), &dataSize);
+            if (result == ERROR_MORE_DATA) {
+                // A value grew meanwhile: ask again with room for it.
+                name.resize(name.size() * 2 + 256);
+                data.resize(std::max<std::size_t>(data.size() * 2, dataSize + sizeof(wchar_t)));
+                continue;
+            }
+            if (result != ERROR_SUCCESS) {
+                break;
+            }
+            std::vector<BYTE> raw(data.begin(), data.begin() + dataSize);
+            values.emplace_back(Narrow(name.data(), nameLength), ToProgram(type, raw));
+            ++index;
+        }
+        return values;
     }
 
     std::vector<std::string> SubKeyNames() override {
@@ -190,7 +229,11 @@ RegStatus Win32Registry::DeleteKey(Hive hive, const std::string& path) {
     if (wpath.empty()) {
         return ERROR_ACCESS_DENIED;
     }
-    // Deletes the key itself together with everything below it.
+    // A key without subkeys goes with all its values in one call; otherwise the tree is
+    // taken apart from below.
+    if (RegDeleteKeyW(RootOf(hive), wpath.c_str()) == ERROR_SUCCESS) {
+        return kRegOk;
+    }
     return static_cast<RegStatus>(RegDeleteTreeW(RootOf(hive), wpath.c_str()));
 }
 

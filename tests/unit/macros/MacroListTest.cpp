@@ -468,8 +468,7 @@ TEST(MacroList, LoadTakesTextValuesOnlyAndSkipsOthers) {
 
 namespace {
 
-// A registry whose keys report a value as text and then fail to read it as text, as when
-// another program changes the value between the two calls.
+// A registry whose keys fail while their values are read.
 class ChangingRegistry : public platform::Registry {
 public:
     ChangingRegistry(platform::Registry& inner, std::string name)
@@ -508,6 +507,15 @@ private:
             return inner_->DeleteValue(name);
         }
         std::vector<std::string> ValueNames() override { return inner_->ValueNames(); }
+        std::vector<std::pair<std::string, platform::RegValue>> Values() override {
+            auto values = inner_->Values();
+            for (const auto& [name, value] : values) {
+                if (name == name_) {
+                    throw settings::StoreError("Fehler beim Lesen von '" + name + "'");
+                }
+            }
+            return values;
+        }
         std::vector<std::string> SubKeyNames() override { return inner_->SubKeyNames(); }
         platform::RegStatus CreateSubKey(const std::string& name) override {
             return inner_->CreateSubKey(name);

@@ -1,0 +1,68 @@
+// What the shipped program carries: its manifest and its version resource.
+#include <windows.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+std::wstring BesideThisProgram(const wchar_t* name) {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1) + name;
+}
+
+struct Module {
+    explicit Module(const std::wstring& path)
+        : handle(LoadLibraryExW(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE)) {}
+    ~Module() {
+        if (handle != nullptr) {
+            FreeLibrary(handle);
+        }
+    }
+    Module(const Module&) = delete;
+    Module& operator=(const Module&) = delete;
+    HMODULE handle;
+};
+
+} // namespace
+
+TEST(Resources, TheManifestRunsAsInvokerWithCommonControls6AndPerMonitorDpi) {
+    Module exe(BesideThisProgram(L"TSetup.exe"));
+    ASSERT_NE(exe.handle, nullptr);
+    HRSRC found = FindResourceW(exe.handle, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
+    ASSERT_NE(found, nullptr);
+    const auto* data = static_cast<const char*>(LockResource(LoadResource(exe.handle, found)));
+    const std::string manifest(data, SizeofResource(exe.handle, found));
+    for (const char* part : {"level=\"asInvoker\"", "Microsoft.Windows.Common-Controls",
+                             "version=\"6.0.0.0\"", "PerMonitorV2", "true/pm"}) {
+        EXPECT_NE(manifest.find(part), std::string::npos) << part;
+    }
+}
+
+TEST(Resources, TheVersionResourceNamesTheProgram) {
+    const std::wstring path = BesideThisProgram(L"TSetup.exe");
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
+    ASSERT_GT(size, 0u);
+    std::string block(size, '\0');
+    ASSERT_TRUE(GetFileVersionInfoW(path.c_str(), 0, size, block.data()));
+    struct Case {
+        const wchar_t* name;
+        const wchar_t* value;
+    } cases[] = {
+        {L"\\StringFileInfo\\040704E4\\FileDescription",
+         L"TSetup - Einstellungsprogramm f\u00FCr Tastor32"},
+        {L"\\StringFileInfo\\040704E4\\OriginalFilename", L"TSetup.exe"},
+        {L"\\StringFileInfo\\040704E4\\ProductName", L"Tastor32"},
+    };
+    for (const auto& c : cases) {
+        wchar_t* value = nullptr;
+        UINT length = 0;
+        ASSERT_TRUE(VerQueryValueW(block.data(), c.name, reinterpret_cast<void**>(&value), &length))
+            << c.name;
+        EXPECT_EQ(std::wstring(value), c.value);
+    }
+}
