@@ -11,6 +11,16 @@ namespace {
 
 using platform::win32::Wide;
 
+// Widths are given for 96 dots per inch.
+int ScaledFor(HWND window, int width) {
+    HDC screen = GetDC(window);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen != nullptr) {
+        ReleaseDC(window, screen);
+    }
+    return MulDiv(width, dpi, 96);
+}
+
 TShiftState CurrentShiftState() {
     TShiftState state = 0;
     auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
@@ -44,7 +54,7 @@ ListViewPeer::ListViewPeer(TListView& list, HWND window) : Win32Peer(list, windo
         LVCOLUMNW column{};
         column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         column.pszText = caption.data();
-        column.cx = list_.Columns[i].Width;
+        column.cx = Scaled(list_.Columns[i].Width);
         column.iSubItem = static_cast<int>(i);
         SendMessageW(window_, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
     }
@@ -121,10 +131,22 @@ LRESULT ListViewPeer::Notify(NMHDR* header) {
     }
 }
 
+int ListViewPeer::Scaled(int width) const { return ScaledFor(window_, width); }
+
 LRESULT CALLBACK ListViewPeer::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<ListViewPeer*>(data);
+    if (message == WM_NOTIFY) {
+        // The header asks before a column changes its width: not below the column's minimum.
+        const auto* header = reinterpret_cast<const NMHEADERW*>(lParam);
+        if ((header->hdr.code == HDN_ITEMCHANGINGW || header->hdr.code == HDN_ITEMCHANGINGA) &&
+            header->pitem != nullptr && (header->pitem->mask & HDI_WIDTH) != 0 &&
+            header->iItem >= 0 && header->iItem < static_cast<int>(self->list_.Columns.size()) &&
+            header->pitem->cxy < self->Scaled(self->list_.Columns[header->iItem].MinWidth)) {
+            return TRUE;
+        }
+    }
     if (message == WM_KEYUP) {
-        auto* self = reinterpret_cast<ListViewPeer*>(data);
         const auto key = static_cast<std::uint16_t>(wParam);
         Guarded([&] { self->list_.UserKeyUp(key, CurrentShiftState()); });
     }

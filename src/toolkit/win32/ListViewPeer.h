@@ -17,6 +17,7 @@ public:
     LRESULT Notify(NMHDR* header) override;
 
 private:
+    int Scaled(int width) const;
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
     TListView& list_;
