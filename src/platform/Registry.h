@@ -72,6 +72,10 @@ public:
     virtual std::string ErrorText(RegStatus status) = 0;
 };
 
+// A key path without leading and trailing backslashes: the registry takes none at the
+// start, and one at the end names the same key.
+std::string TrimBackslashes(const std::string& path);
+
 // Error numbers the program names.
 inline constexpr RegStatus kRegOk = 0;
 inline constexpr RegStatus kRegFileNotFound = 2;

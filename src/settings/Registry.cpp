@@ -6,18 +6,6 @@
 namespace settings {
 namespace {
 
-std::string TrimSlashes(const std::string& path) {
-    std::size_t begin = 0;
-    std::size_t end = path.size();
-    while (begin < end && path[begin] == '\\') {
-        ++begin;
-    }
-    while (end > begin && path[end - 1] == '\\') {
-        --end;
-    }
-    return path.substr(begin, end - begin);
-}
-
 bool IsType(std::uint32_t type, platform::RegType expected) {
     return type == static_cast<std::uint32_t>(expected);
 }
@@ -35,7 +23,7 @@ void TRegistry::SetRootKey(platform::Hive root) {
 
 std::string TRegistry::Resolve(const std::string& path) const {
     const bool absolute = !path.empty() && path.front() == '\\';
-    std::string relative = TrimSlashes(path);
+    std::string relative = platform::TrimBackslashes(path);
     if (absolute || current_ == nullptr || currentPath_.empty()) {
         return relative;
     }

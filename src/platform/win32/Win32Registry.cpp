@@ -15,18 +15,7 @@ HKEY RootOf(Hive hive) {
     return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-// The registry takes no leading backslash; a trailing one names the same key.
-std::wstring KeyPath(const std::string& path) {
-    std::size_t begin = 0;
-    std::size_t end = path.size();
-    while (begin < end && path[begin] == '\\') {
-        ++begin;
-    }
-    while (end > begin && path[end - 1] == '\\') {
-        --end;
-    }
-    return Wide(path.substr(begin, end - begin));
-}
+std::wstring KeyPath(const std::string& path) { return Wide(TrimBackslashes(path)); }
 
 bool IsText(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
