@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(cmake make g++ googletest
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine32:i386 wine64 xvfb xdotool x11-apps imagemagick)
+          wine wine32:i386 wine64 xvfb xdotool x11-apps imagemagick procps)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -22,5 +22,5 @@ if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $sudo dpkg --add-architecture i386
 fi
 $sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq \
     "${missing[@]}" >/dev/null
