@@ -83,6 +83,9 @@ double StartToIdleWindow() {
                         nullptr, &startup, &process)) {
         return -1;
     }
+    // The program is idle once its window is built and its message loop waits; only then
+    // look for the window, so that the looking does not compete with the start.
+    WaitForInputIdle(process.hProcess, 300000);
     HWND window = nullptr;
     while (Seconds(start) < 300) {
         window = FindWindowW(nullptr, L"Tastor32 Einstellungen");
@@ -91,7 +94,6 @@ double StartToIdleWindow() {
         }
         Sleep(5);
     }
-    WaitForInputIdle(process.hProcess, 300000);
     // A message that the window answers only once it has finished loading.
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 300000, &ignored);
@@ -105,10 +107,10 @@ double StartToIdleWindow() {
     return seconds;
 }
 
-// The median of five runs, so that a few slow ones do not decide.
+// The median of nine runs, so that a few slow ones do not decide.
 template <class Run> double Median(Run run) {
     std::vector<double> times;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 9; ++i) {
         times.push_back(run());
     }
     std::sort(times.begin(), times.end());
