@@ -1,0 +1,167 @@
+// The settings window on real controls: what the store holds shows in the windows, what
+// the user does reaches the control objects, and what the program sets reaches the windows.
+#include "app/RunMode.h"
+#include "platform/fake/FakeServices.h"
+#include "resource.h"
+#include "settings/Layout.h"
+#include "settings/OptionsRegistry.h"
+#include "toolkit/win32/FormWindow.h"
+#include "ui/MainForm.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using platform::Hive;
+
+class FormPeers : public testing::Test {
+protected:
+    void SetUp() override {
+        app::IsWinNT = true;
+        fake.registry.SetBinary(Hive::CurrentUser, settings::kSettingsKey, "Tastor eingeschaltet",
+                                {1});
+        fake.registry.SetString(Hive::CurrentUser, settings::kSettingsKey, "DecimalDot", ",");
+        fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey, "00080047", "Grüße");
+        fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey, "00000070", "Eins");
+        settings::OpenSettingsStore();
+        window = host.CreateModeless(nullptr, false);
+        ASSERT_NE(window, nullptr);
+    }
+    void TearDown() override { settings::CloseSettingsStore(); }
+
+    struct Search {
+        int id;
+        HWND found;
+    };
+    static BOOL CALLBACK Match(HWND child, LPARAM data) {
+        auto* search = reinterpret_cast<Search*>(data);
+        if (GetDlgCtrlID(child) == search->id) {
+            search->found = child;
+            return FALSE;
+        }
+        return TRUE;
+    }
+    // Controls may sit in the pages, which are child dialogs.
+    HWND Control(int id) const {
+        Search search{id, nullptr};
+        EnumChildWindows(window, &FormPeers::Match, reinterpret_cast<LPARAM>(&search));
+        return search.found;
+    }
+    static std::wstring Text(HWND control) {
+        wchar_t buffer[512];
+        GetWindowTextW(control, buffer, 512);
+        return buffer;
+    }
+    std::wstring Cell(int row, int column) const {
+        wchar_t buffer[512] = L"";
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = buffer;
+        item.cchTextMax = 512;
+        SendMessageW(Control(IDC_MACROLISTVIEW), LVM_GETITEMTEXTW, row,
+                     reinterpret_cast<LPARAM>(&item));
+        return buffer;
+    }
+    // The page itself is shown (the test never shows the whole window).
+    static bool Shown(HWND page) { return (GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0; }
+    static bool Checked(HWND button) {
+        return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+
+    platform::fake::FakePlatform fake;
+    ui::TMainForm form;
+    toolkit::win32::FormWindow host{form};
+    HWND window = nullptr;
+};
+
+} // namespace
+
+TEST_F(FormPeers, TheStoredStateShowsInTheWindows) {
+    EXPECT_EQ(Text(window), L"Tastor32 Einstellungen");
+    HWND tabs = Control(IDC_PAGECONTROL);
+    EXPECT_EQ(SendMessageW(tabs, TCM_GETITEMCOUNT, 0, 0), 3);
+    HWND list = Control(IDC_MACROLISTVIEW);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 2);
+    EXPECT_EQ(Cell(0, 0), L" F1");
+    EXPECT_EQ(Cell(0, 1), L"Eins");
+    EXPECT_EQ(Cell(1, 0), L"AltGr+ G");
+    EXPECT_EQ(Cell(1, 1), L"Gr\u00FC\u00DFe");
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMSTATE, 0, LVIS_SELECTED), LVIS_SELECTED);
+    EXPECT_EQ(GetFocus(), list);
+    EXPECT_TRUE(Checked(Control(IDC_MAINFUNCTIONCB)));
+    EXPECT_FALSE(Checked(Control(IDC_EASYTABCB)));
+    EXPECT_EQ(Text(Control(IDC_EDTDECIMALDOT)), L",");
+    EXPECT_TRUE(Checked(Control(IDC_USEWAVRB)));
+    EXPECT_FALSE(IsWindowEnabled(Control(IDC_USESPEAKERRB)));
+    EXPECT_FALSE(IsWindowEnabled(Control(IDC_SPEAKERCB)));
+    EXPECT_EQ(SendMessageW(Control(IDC_SPEAKERCB), CB_GETCOUNT, 0, 0), 8);
+    EXPECT_EQ(Text(Control(IDC_ACCEPTBTN)), L"&\u00DCbernehmen");
+}
+
+TEST_F(FormPeers, WhatTheUserDoesReachesTheControlObjects) {
+    SendMessageW(Control(IDC_EASYTABCB), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.EasyTabCB.Checked());
+    EXPECT_TRUE(Checked(Control(IDC_EASYTABCB)));
+
+    HWND edit = Control(IDC_EDTDECIMALDOT);
+    SetWindowTextW(edit, L"\u20AC");
+    EXPECT_EQ(form.EdtDecimalDot.Text(), "€");
+    // A character code page 1252 cannot hold is refused: the text stays as it was.
+    SetWindowTextW(edit, L"\u03A9");
+    EXPECT_EQ(form.EdtDecimalDot.Text(), "€");
+    EXPECT_EQ(Text(edit), L"\u20AC");
+
+    std::vector<std::uint16_t> keys;
+    form.MacroListView.OnKeyUp = [&](std::uint16_t key, toolkit::TShiftState shift) {
+        keys.push_back(key);
+        EXPECT_EQ(shift, 0u);
+    };
+    BYTE state[256] = {};
+    SetKeyboardState(state);
+    SendMessageW(Control(IDC_MACROLISTVIEW), WM_KEYUP, VK_INSERT, 0);
+    EXPECT_EQ(keys, std::vector<std::uint16_t>{VK_INSERT});
+}
+
+TEST_F(FormPeers, WhatTheProgramSetsReachesTheWindows) {
+    form.HideCB.SetChecked(true);
+    EXPECT_TRUE(Checked(Control(IDC_HIDECB)));
+    form.ControlTastorBtn.SetCaption("&Tastor schließen");
+    form.ControlTastorBtn.SetDown(true);
+    EXPECT_EQ(Text(Control(IDC_CONTROLTASTORBTN)), L"&Tastor schlie\u00DFen");
+    EXPECT_TRUE(Checked(Control(IDC_CONTROLTASTORBTN)));
+    macros::AddMacroItem(form.MacroListView, 0x00000041, "A");
+    EXPECT_EQ(SendMessageW(Control(IDC_MACROLISTVIEW), LVM_GETITEMCOUNT, 0, 0), 3);
+    EXPECT_EQ(Cell(0, 0), L" A");
+    form.UseSpeakerRB.SetEnabled(true);
+    EXPECT_TRUE(IsWindowEnabled(Control(IDC_USESPEAKERRB)));
+}
+
+TEST_F(FormPeers, CtrlTabTurnsThePages) {
+    BYTE state[256] = {};
+    state[VK_CONTROL] = 0x80;
+    SetKeyboardState(state);
+    MSG key{Control(IDC_MACROLISTVIEW), WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    EXPECT_TRUE(host.TranslatePageKeys(key));
+    state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+    EXPECT_EQ(form.PageControl1.ActivePage(), &form.TabOptions);
+    EXPECT_EQ(SendMessageW(Control(IDC_PAGECONTROL), TCM_GETCURSEL, 0, 0), 1);
+    EXPECT_TRUE(Shown(GetParent(Control(IDC_EASYTABCB))));
+    EXPECT_FALSE(Shown(GetParent(Control(IDC_MACROLISTVIEW))));
+    // Without Ctrl the Tab key is the dialog's own.
+    EXPECT_FALSE(host.TranslatePageKeys(key));
+}
+
+TEST_F(FormPeers, CancelClosesTheWindowWithoutWriting) {
+    SendMessageW(Control(IDC_EASYTABCB), BM_CLICK, 0, 0);
+    SendMessageW(Control(IDC_CANCELBTN), BM_CLICK, 0, 0);
+    EXPECT_TRUE(form.Closed());
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_FALSE(fake.registry.GetValue(Hive::CurrentUser, settings::kSettingsKey, "EasyTab"));
+}
