@@ -6,6 +6,7 @@
 #include "macros/KeyCode.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeServices.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32Windows.h"
@@ -44,10 +45,9 @@ bool Run(std::wstring commandLine, DWORD timeoutMs = 600000) {
                         &startup, &process)) {
         return false;
     }
-    const bool done = WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return done;
+    platform::win32::KernelHandle thread(process.hThread);
+    platform::win32::KernelHandle owner(process.hProcess);
+    return WaitForSingleObject(owner.Get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
 void FillStore(platform::Registry& registry, int count) {
@@ -83,9 +83,11 @@ double StartToIdleWindow() {
                         nullptr, &startup, &process)) {
         return -1;
     }
+    platform::win32::KernelHandle thread(process.hThread);
+    platform::win32::KernelHandle owner(process.hProcess);
     // The program is idle once its window is built and its message loop waits; only then
     // look for the window, so that the looking does not compete with the start.
-    WaitForInputIdle(process.hProcess, 300000);
+    WaitForInputIdle(owner.Get(), 300000);
     HWND window = nullptr;
     while (Seconds(start) < 300) {
         window = FindWindowW(nullptr, L"Tastor32 Einstellungen");
@@ -99,11 +101,9 @@ double StartToIdleWindow() {
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 300000, &ignored);
     const double seconds = Seconds(start);
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    if (WaitForSingleObject(process.hProcess, 60000) != WAIT_OBJECT_0) {
-        TerminateProcess(process.hProcess, 1);
+    if (WaitForSingleObject(owner.Get(), 60000) != WAIT_OBJECT_0) {
+        TerminateProcess(owner.Get(), 1);
     }
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return seconds;
 }
 

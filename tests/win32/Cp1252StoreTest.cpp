@@ -1,6 +1,7 @@
 // Texts written through the settings store arrive in the registry as the characters the
 // program meant, whatever the system's ANSI code page: the registry editor shows them.
 #include "platform/Services.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/Win32Registry.h"
 #include "settings/Names.h"
 #include "settings/OptionsRegistry.h"
@@ -35,10 +36,9 @@ bool RunAndWait(std::wstring commandLine) {
                         &startup, &process)) {
         return false;
     }
-    const DWORD waited = WaitForSingleObject(process.hProcess, 60000);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-    return waited == WAIT_OBJECT_0;
+    platform::win32::KernelHandle thread(process.hThread);
+    platform::win32::KernelHandle owner(process.hProcess);
+    return WaitForSingleObject(owner.Get(), 60000) == WAIT_OBJECT_0;
 }
 
 } // namespace

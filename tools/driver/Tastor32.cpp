@@ -22,18 +22,12 @@
 namespace {
 
 using platform::win32::FileHandle;
-using platform::win32::UniqueHandle;
+using platform::win32::LocalMemory;
 using platform::win32::WindowHandle;
 
 constexpr wchar_t kName[] = L"Tastor32";
 constexpr UINT kHangMessage = WM_USER + 107; // 1131
 constexpr DWORD kHangMilliseconds = 60000;
-
-struct LocalMemoryTraits {
-    static HLOCAL Invalid() { return nullptr; }
-    static void Close(HLOCAL h) { LocalFree(h); }
-};
-using LocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
 
 FileHandle g_log;
 bool g_hang = false;

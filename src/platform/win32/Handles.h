@@ -57,7 +57,13 @@ struct GdiObjectTraits {
     static void Close(HGDIOBJ h) { DeleteObject(h); }
 };
 
+struct LocalMemoryTraits {
+    static HLOCAL Invalid() { return nullptr; }
+    static void Close(HLOCAL h) { LocalFree(h); }
+};
+
 using KernelHandle = UniqueHandle<HANDLE, KernelHandleTraits>;
+using LocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 using KeyHandle = UniqueHandle<HKEY, RegKeyTraits>;
 using WindowHandle = UniqueHandle<HWND, WindowTraits>;

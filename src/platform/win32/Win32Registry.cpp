@@ -15,7 +15,9 @@ HKEY RootOf(Hive hive) {
     return hive == Hive::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
 }
 
-std::wstring KeyPath(const std::string& path) { return Wide(TrimBackslashes(path)); }
+std::wstring KeyPath(const std::string& path) {
+    return Wide(TrimBackslashes(path));
+}
 
 bool IsText(DWORD type) {
     return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ;
@@ -231,10 +233,10 @@ std::string Win32Registry::ErrorText(RegStatus status) {
     const DWORD length = FormatMessageW(
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, status, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    LocalMemory owner(static_cast<HLOCAL>(buffer));
     std::wstring text;
     if (buffer != nullptr) {
         text.assign(buffer, length);
-        LocalFree(buffer);
     }
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
         text.pop_back();

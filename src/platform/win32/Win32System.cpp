@@ -11,12 +11,6 @@ namespace platform::win32 {
 
 namespace {
 
-struct LocalMemoryTraits {
-    static HLOCAL Invalid() { return nullptr; }
-    static void Close(HLOCAL h) { ::LocalFree(h); }
-};
-using LocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
-
 // A path that code page 1252 cannot hold is replaced by its short (8.3) form, which is
 // plain ASCII where the file system keeps short names; otherwise the text keeps '?' marks.
 std::string NarrowPath(const std::wstring& path) {
