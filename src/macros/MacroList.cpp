@@ -125,18 +125,8 @@ void SaveMacroList(const toolkit::TListView& listView) {
         }
         return;
     }
-    std::vector<TListKeyRec> records;
-    records.reserve(static_cast<std::size_t>(listView.Count()));
     for (int index = 0; index < listView.Count(); ++index) {
-        records.push_back(ItemToKeyRec(*listView.Item(index)));
-    }
-    // Written in the order of their names: the registry keeps a key's values sorted by name,
-    // and values that arrive in that order are appended instead of inserted. Rows with the
-    // same name keep their list order, so the later one's text remains.
-    std::stable_sort(
-        records.begin(), records.end(),
-        [](const TListKeyRec& a, const TListKeyRec& b) { return a.KeyCode < b.KeyCode; });
-    for (const TListKeyRec& rec : records) {
+        const TListKeyRec rec = ItemToKeyRec(*listView.Item(index));
         registry.WriteString(KeyCodeToValueName(rec.KeyCode), rec.MacroText);
     }
 }

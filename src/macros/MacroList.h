@@ -39,9 +39,8 @@ void SelectMacroItem(toolkit::TListView& listView, toolkit::TListItem* item);
 // it stays as it was and false is returned; a read error leaves it as it was and reaches
 // the caller.
 bool LoadMacroList(toolkit::TListView& listView);
-// Replaces the macro key by one text value per row, named by the key code's eight hex digits,
-// written in the order of those names (a later row wins over an earlier one with the same
-// name). A failing
+// Replaces the macro key by one text value per row, in list order, named by the key code's
+// eight hex digits (a later row wins over an earlier one with the same name). A failing
 // write, or a macro key that cannot be created again while rows are to be written, raises a
 // store error.
 void SaveMacroList(const toolkit::TListView& listView);

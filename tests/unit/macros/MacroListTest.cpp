@@ -591,15 +591,14 @@ TEST(MacroList, SaveWritesOneTextValuePerRowByteForByte) {
     page.Add(0x00000070, "");
     macros::SaveMacroList(page.list);
 
+    const std::vector<std::string> names = {"00000070", "00080047", "00C9FFFF", "00800079",
+                                            "0001002D"};
     ASSERT_EQ(page.Captions(),
               (std::vector<std::string>{" F1", "AltGr+ G", "AltGr+RWin+LWin+Umsch+ ", "RWin+ F10",
                                         "Umsch+ Num 0"}));
-    // Written in the order of the names, whatever the rows' order.
-    const std::vector<std::string> names = {"00000070", "0001002D", "00080047", "00800079",
-                                            "00C9FFFF"};
     EXPECT_EQ(page.fake.registry.ValueNamesOf(HKCU, settings::kMacroKey), names);
-    const std::vector<std::string> texts = {"", "\"zitiert\"", "$$ und $0D", "C:\\Pfad\\",
-                                            umlauts + "^*49\"dd/mm/yyyy hh:nn:ss\"^*40"};
+    const std::vector<std::string> texts = {
+        "", "$$ und $0D", umlauts + "^*49\"dd/mm/yyyy hh:nn:ss\"^*40", "C:\\Pfad\\", "\"zitiert\""};
     for (std::size_t i = 0; i < names.size(); ++i) {
         auto value = page.fake.registry.GetValue(HKCU, settings::kMacroKey, names[i]);
         ASSERT_TRUE(value) << names[i];
