@@ -117,6 +117,21 @@ template <class Run> double Median(Run run) {
     return times[times.size() / 2];
 }
 
+// The registry editor of this program's own bitness, so that both sides pay the same for
+// each call into the registry: a 32-bit program on a 64-bit system uses the one in SysWOW64.
+std::wstring RegistryEditor() {
+    wchar_t folder[MAX_PATH];
+    UINT length = sizeof(void*) == 4 ? GetSystemWow64DirectoryW(folder, MAX_PATH) : 0;
+    if (length > 0 && length < MAX_PATH) {
+        std::wstring path = std::wstring(folder) + L"\\regedit.exe";
+        if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            return path;
+        }
+    }
+    length = GetWindowsDirectoryW(folder, MAX_PATH);
+    return std::wstring(folder, length) + L"\\regedit.exe";
+}
+
 struct Figures {
     double startEmpty, startFull, load, save, exportSeconds, importSeconds;
 };
@@ -162,13 +177,13 @@ Figures Measure(int count) {
     f.exportSeconds = Median([&] {
         DeleteFileW(file.c_str());
         const auto start = Clock::now();
-        Run(L"regedit.exe /e \"" + file + L"\" \"" + key + L"\"");
+        Run(L"\"" + RegistryEditor() + L"\" /e \"" + file + L"\" \"" + key + L"\"");
         return Seconds(start);
     });
     f.importSeconds = Median([&] {
         registry.DeleteKey(platform::Hive::CurrentUser, settings::kMacroKey);
         const auto start = Clock::now();
-        Run(L"regedit.exe /s \"" + file + L"\"");
+        Run(L"\"" + RegistryEditor() + L"\" /s \"" + file + L"\"");
         return Seconds(start);
     });
     // The import really brought the macros back.
@@ -192,6 +207,7 @@ int wmain(int argc, wchar_t** argv) {
         counts = {1000, 10000};
     }
     app::IsWinNT = true;
+    std::printf("%zu-bit TSetup against %ls\n", sizeof(void*) * 8, RegistryEditor().c_str());
     std::printf("%8s %12s %12s %10s %10s %10s %10s %14s %14s\n", "macros", "start empty",
                 "start full", "load", "save", "export", "import", "extra/export", "save/import");
     for (int count : counts) {

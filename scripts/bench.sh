@@ -5,13 +5,15 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" i686
+"$root/scripts/build.sh" i686 x86_64
 . "$root/scripts/wine-env.sh"
 export WINEPREFIX="$root/build/wine-prefix-bench"
 wine_prefix_fresh "$WINEPREFIX"
 xvfb_start
 trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
-cd "$root/build/i686"
 echo "extra/export: extra time to open the window over an empty store, per regedit export of the macros"
 echo "save/import:  SaveSettings, per regedit import of the macros"
-timeout 3600 wine bench.exe "$@"
+# Each build against the registry editor of its own bitness.
+for arch in i686 x86_64; do
+    (cd "$root/build/$arch" && timeout 3600 wine bench.exe "$@")
+done
