@@ -107,14 +107,9 @@ double StartToIdleWindow() {
     return seconds;
 }
 
-// The median of nine runs, so that a few slow ones do not decide.
-template <class Run> double Median(Run run) {
-    std::vector<double> times;
-    for (int i = 0; i < 9; ++i) {
-        times.push_back(run());
-    }
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
+double MedianOf(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
 }
 
 // The registry editor of this program's own bitness, so that both sides pay the same for
@@ -134,66 +129,73 @@ std::wstring RegistryEditor() {
 
 struct Figures {
     double startEmpty, startFull, load, save, exportSeconds, importSeconds;
+    // Each round measures both sides under the same conditions of the machine; the ratios
+    // are the medians of the rounds' ratios.
+    double startRatio, saveRatio;
 };
+
+constexpr int kRounds = 9;
 
 Figures Measure(int count) {
     platform::win32::Win32Registry registry;
-    Figures f{};
-    FillStore(registry, 0);
-    f.startEmpty = Median(StartToIdleWindow);
-    FillStore(registry, count);
-    f.startFull = Median(StartToIdleWindow);
-
-    {
-        // LoadSettings and SaveSettings in this process, on the real registry.
-        platform::fake::FakePlatform fakes;
-        platform::win32::Win32Windows windows;
-        platform::win32::Win32System system;
-        platform::Services services = platform::Installed();
-        services.registry = &registry;
-        services.windows = &windows;
-        services.system = &system;
-        const auto earlier = platform::Install(services);
-        settings::OpenSettingsStore();
-        ui::TMainForm form;
-        f.load = Median([&] {
-            const auto start = Clock::now();
-            form.LoadSettings();
-            return Seconds(start);
-        });
-        f.save = Median([&] {
-            const auto start = Clock::now();
-            form.SaveSettings();
-            return Seconds(start);
-        });
-        settings::CloseSettingsStore();
-        platform::Install(earlier);
-    }
+    // LoadSettings and SaveSettings run in this process, on the real registry.
+    platform::fake::FakePlatform fakes;
+    platform::win32::Win32Windows windows;
+    platform::win32::Win32System system;
+    platform::Services services = platform::Installed();
+    services.registry = &registry;
+    services.windows = &windows;
+    services.system = &system;
+    const auto earlier = platform::Install(services);
 
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     const std::wstring file = std::wstring(temp) + L"tsetup-bench.reg";
     const std::wstring key = L"HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr";
-    f.exportSeconds = Median([&] {
+    const std::wstring editor = L"\"" + RegistryEditor() + L"\"";
+
+    std::vector<double> startEmpty, startFull, load, save, exports, imports, startRatio, saveRatio;
+    for (int round = 0; round < kRounds; ++round) {
+        FillStore(registry, 0);
+        startEmpty.push_back(StartToIdleWindow());
+        FillStore(registry, count);
+        startFull.push_back(StartToIdleWindow());
+
         DeleteFileW(file.c_str());
-        const auto start = Clock::now();
-        Run(L"\"" + RegistryEditor() + L"\" /e \"" + file + L"\" \"" + key + L"\"");
-        return Seconds(start);
-    });
-    f.importSeconds = Median([&] {
+        auto start = Clock::now();
+        Run(editor + L" /e \"" + file + L"\" \"" + key + L"\"");
+        exports.push_back(Seconds(start));
+
+        settings::OpenSettingsStore();
+        {
+            ui::TMainForm form;
+            start = Clock::now();
+            form.LoadSettings();
+            load.push_back(Seconds(start));
+            start = Clock::now();
+            form.SaveSettings();
+            save.push_back(Seconds(start));
+        }
+        settings::CloseSettingsStore();
+
         registry.DeleteKey(platform::Hive::CurrentUser, settings::kMacroKey);
-        const auto start = Clock::now();
-        Run(L"\"" + RegistryEditor() + L"\" /s \"" + file + L"\"");
-        return Seconds(start);
-    });
-    // The import really brought the macros back.
-    auto imported = registry.Open(platform::Hive::CurrentUser, settings::kMacroKey, false);
-    if (imported == nullptr || static_cast<int>(imported->ValueNames().size()) != count) {
-        std::printf("regedit did not import the %d macros\n", count);
+        start = Clock::now();
+        Run(editor + L" /s \"" + file + L"\"");
+        imports.push_back(Seconds(start));
+        // The import really brought the macros back.
+        auto imported = registry.Open(platform::Hive::CurrentUser, settings::kMacroKey, false);
+        if (imported == nullptr || static_cast<int>(imported->ValueNames().size()) != count) {
+            std::printf("regedit did not import the %d macros\n", count);
+        }
+
+        startRatio.push_back((startFull.back() - startEmpty.back()) / exports.back());
+        saveRatio.push_back(save.back() / imports.back());
     }
     DeleteFileW(file.c_str());
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
-    return f;
+    platform::Install(earlier);
+    return {MedianOf(startEmpty), MedianOf(startFull), MedianOf(load),       MedianOf(save),
+            MedianOf(exports),    MedianOf(imports),   MedianOf(startRatio), MedianOf(saveRatio)};
 }
 
 } // namespace
@@ -212,10 +214,9 @@ int wmain(int argc, wchar_t** argv) {
                 "start full", "load", "save", "export", "import", "extra/export", "save/import");
     for (int count : counts) {
         const Figures f = Measure(count);
-        const double extra = f.startFull - f.startEmpty;
         std::printf("%8d %11.3fs %11.3fs %9.3fs %9.3fs %9.3fs %9.3fs %14.2f %14.2f\n", count,
                     f.startEmpty, f.startFull, f.load, f.save, f.exportSeconds, f.importSeconds,
-                    extra / f.exportSeconds, f.save / f.importSeconds);
+                    f.startRatio, f.saveRatio);
         std::fflush(stdout);
     }
     return 0;
