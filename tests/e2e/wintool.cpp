@@ -169,12 +169,14 @@ int Close(const wchar_t* title) {
     return PostMessageW(window, WM_CLOSE, 0, 0) ? kTrue : kFalse;
 }
 
-int Click(const wchar_t* title, int id) {
+// The control with the id inside the top-level window with the title, or null.
+HWND FindControlIn(const wchar_t* title, int id) {
     const HWND top = FindTop(title);
-    if (top == nullptr) {
-        return kFalse;
-    }
-    const HWND control = FindControl(top, id);
+    return top != nullptr ? FindControl(top, id) : nullptr;
+}
+
+int Click(const wchar_t* title, int id) {
+    const HWND control = FindControlIn(title, id);
     if (control == nullptr) {
         return kFalse;
     }
@@ -184,11 +186,7 @@ int Click(const wchar_t* title, int id) {
 }
 
 int Text(const wchar_t* title, int id) {
-    const HWND top = FindTop(title);
-    if (top == nullptr) {
-        return kFalse;
-    }
-    const HWND control = FindControl(top, id);
+    const HWND control = FindControlIn(title, id);
     if (control == nullptr) {
         return kFalse;
     }
@@ -212,8 +210,7 @@ int Text(const wchar_t* title, int id) {
 }
 
 int Center(const wchar_t* title, int id) {
-    const HWND top = FindTop(title);
-    const HWND control = top != nullptr ? FindControl(top, id) : nullptr;
+    const HWND control = FindControlIn(title, id);
     RECT area;
     if (control == nullptr || !GetWindowRect(control, &area)) {
         return kFalse;
@@ -225,8 +222,7 @@ int Center(const wchar_t* title, int id) {
 
 // Reads the rows of a list view in another process through memory shared for the call.
 int Items(const wchar_t* title, int id) {
-    const HWND top = FindTop(title);
-    const HWND list = top != nullptr ? FindControl(top, id) : nullptr;
+    const HWND list = FindControlIn(title, id);
     if (list == nullptr) {
         return kFalse;
     }
