@@ -2,6 +2,7 @@
 
 #include "macros/EditMacroUnit.h"
 #include "platform/Cp1252.h"
+#include "platform/Services.h"
 #include "settings/Helpers.h"
 #include "settings/Layout.h"
 #include "settings/Registry.h"
@@ -15,13 +16,6 @@ namespace {
 
 constexpr std::uint16_t kInsertKey = 0x2D;
 constexpr std::uint16_t kDeleteKey = 0x2E;
-
-bool LessIgnoringCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(platform::Cp1252Upper(x)) <
-               static_cast<unsigned char>(platform::Cp1252Upper(y));
-    });
-}
 
 // Ends the list's update on every path, so that it sorts and redraws.
 class UpdateScope {
@@ -48,17 +42,17 @@ TListKeyRec ItemToKeyRec(const toolkit::TListItem& item) {
     return rec;
 }
 
-void SetMacroItem(toolkit::TListItem& item, TKeyCode code, const std::string& text) {
+void SetMacroItem(toolkit::TListItem& item, TKeyCode code, std::string text) {
     item.Data = code;
-    item.SubItems.assign(1, text);
+    item.SubItems.clear();
+    item.SubItems.push_back(std::move(text));
     // Last: the new caption moves the item to its place and redraws it.
     item.SetCaption(KeyCodeToText(code));
 }
 
-toolkit::TListItem* AddMacroItem(toolkit::TListView& listView, TKeyCode code,
-                                 const std::string& text) {
+toolkit::TListItem* AddMacroItem(toolkit::TListView& listView, TKeyCode code, std::string text) {
     toolkit::TListItem* item = listView.Add();
-    SetMacroItem(*item, code, text);
+    SetMacroItem(*item, code, std::move(text));
     return item;
 }
 
@@ -88,8 +82,13 @@ bool LoadMacroList(toolkit::TListView& listView) {
         }
         // One pass over the key reads every name with its value.
         auto values = registry.GetValues();
-        std::sort(values.begin(), values.end(),
-                  [](const auto& a, const auto& b) { return LessIgnoringCase(a.first, b.first); });
+        const auto byName = [](const auto& a, const auto& b) {
+            return platform::NameLessIgnoringCase(a.first, b.first);
+        };
+        // Some stores hand the names over sorted already.
+        if (!std::is_sorted(values.begin(), values.end(), byName)) {
+            std::sort(values.begin(), values.end(), byName);
+        }
         records.reserve(values.size());
         for (const auto& [name, value] : values) {
             const std::optional<TKeyCode> code = ValueNameToKeyCode(name);
@@ -104,8 +103,8 @@ bool LoadMacroList(toolkit::TListView& listView) {
     {
         UpdateScope update(listView);
         listView.Clear();
-        for (const TListKeyRec& rec : records) {
-            AddMacroItem(listView, rec.KeyCode, rec.MacroText);
+        for (TListKeyRec& rec : records) {
+            AddMacroItem(listView, rec.KeyCode, std::move(rec.MacroText));
         }
     }
     if (listView.Count() > 0) {
@@ -125,9 +124,23 @@ void SaveMacroList(const toolkit::TListView& listView) {
         }
         return;
     }
+    // The items in list order. A store that sorts the values by name holds the same
+    // whatever the order of writing; writing them in name order spares it the inserting.
+    // Items with the same code keep their order, so the later one's text remains.
+    std::vector<std::pair<std::string, const toolkit::TListItem*>> rows;
+    rows.reserve(static_cast<std::size_t>(listView.Count()));
     for (int index = 0; index < listView.Count(); ++index) {
-        const TListKeyRec rec = ItemToKeyRec(*listView.Item(index));
-        registry.WriteString(KeyCodeToValueName(rec.KeyCode), rec.MacroText);
+        const toolkit::TListItem* item = listView.Item(index);
+        rows.emplace_back(KeyCodeToValueName(item->Data), item);
+    }
+    if (platform::Reg().KeepsValuesInNameOrder()) {
+        std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
+            return platform::NameLessIgnoringCase(a.first, b.first);
+        });
+    }
+    for (const auto& [name, item] : rows) {
+        const TListKeyRec rec = ItemToKeyRec(*item);
+        registry.WriteString(name, rec.MacroText);
     }
 }
 

@@ -23,10 +23,9 @@ struct TListKeyRec {
 TListKeyRec ItemToKeyRec(const toolkit::TListItem& item);
 // Sets the caption to the code's key text, stores the code and makes the text the only
 // sub-item.
-void SetMacroItem(toolkit::TListItem& item, TKeyCode code, const std::string& text);
+void SetMacroItem(toolkit::TListItem& item, TKeyCode code, std::string text);
 // Appends an item set to the code and text; it moves to its sorted place.
-toolkit::TListItem* AddMacroItem(toolkit::TListView& listView, TKeyCode code,
-                                 const std::string& text);
+toolkit::TListItem* AddMacroItem(toolkit::TListView& listView, TKeyCode code, std::string text);
 // The last item in list order whose stored code equals the combination's key code, or null.
 toolkit::TListItem* FindMacroItem(const toolkit::TListView& listView,
                                   const TKeyCombination& combination);

@@ -1,29 +1,8 @@
 #include "platform/Cp1252.h"
 
-namespace platform {
+#include <algorithm>
 
-char Cp1252Upper(char c) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b >= 'a' && b <= 'z') {
-        return static_cast<char>(b - 0x20);
-    }
-    switch (b) {
-    case 0x9A:
-        return static_cast<char>(0x8A); // š
-    case 0x9C:
-        return static_cast<char>(0x8C); // œ
-    case 0x9E:
-        return static_cast<char>(0x8E); // ž
-    case 0xFF:
-        return static_cast<char>(0x9F); // ÿ
-    default:
-        break;
-    }
-    if (b >= 0xE0 && b <= 0xFE && b != 0xF7) {
-        return static_cast<char>(b - 0x20);
-    }
-    return c;
-}
+namespace platform {
 
 std::string Cp1252UpperText(const std::string& text) {
     std::string upper = text;
@@ -43,6 +22,13 @@ bool SameNameIgnoringCase(const std::string& a, const std::string& b) {
         }
     }
     return true;
+}
+
+bool NameLessIgnoringCase(const std::string& a, const std::string& b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return static_cast<unsigned char>(Cp1252Upper(x)) <
+               static_cast<unsigned char>(Cp1252Upper(y));
+    });
 }
 
 } // namespace platform

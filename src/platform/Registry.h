@@ -70,6 +70,10 @@ public:
     virtual RegStatus DeleteKey(Hive hive, const std::string& path) = 0;
     // The system's text for an error number, in code page 1252.
     virtual std::string ErrorText(RegStatus status) = 0;
+    // Whether every key lists its values ordered by name (ignoring case) whatever order they
+    // were written in. Such a store ends up the same for any order of writing, and takes
+    // values written in name order fastest. Windows lists them in the order of creation.
+    virtual bool KeepsValuesInNameOrder() const = 0;
 };
 
 // A key path without leading and trailing backslashes: the registry takes none at the

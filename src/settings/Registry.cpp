@@ -3,6 +3,8 @@
 #include "platform/Services.h"
 #include "settings/StoreError.h"
 
+#include <algorithm>
+
 namespace settings {
 namespace {
 
@@ -90,13 +92,9 @@ bool TRegistry::IsText(const platform::RegValue& value) {
 }
 
 std::string TRegistry::TextOf(const platform::RegValue& value) {
-    std::string text(value.data.begin(), value.data.end());
     // The text ends at its terminating zero (and at any zero stored before it).
-    const auto zero = text.find('\0');
-    if (zero != std::string::npos) {
-        text.resize(zero);
-    }
-    return text;
+    const auto end = std::find(value.data.begin(), value.data.end(), std::uint8_t{0});
+    return std::string(value.data.begin(), end);
 }
 
 std::string TRegistry::ReadString(const std::string& name) {

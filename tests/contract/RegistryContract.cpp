@@ -129,6 +129,26 @@ TEST_P(RegistryContract, ValueNamesListEveryValueOnceWhateverTheOrder) {
     EXPECT_EQ(Sorted(key->ValueNames()), Sorted({"", "0008005A", "00080047", "Default"}));
 }
 
+TEST_P(RegistryContract, ValuesAreListedInCreationOrderOrByNameAsTheStoreSays) {
+    auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Order", true);
+    const std::vector<std::string> created = {"b", "C", "Größe", "0008005A", "a", "00080047"};
+    for (const std::string& name : created) {
+        ASSERT_EQ(key->WriteValue(name, kSz, Bytes(name)), platform::kRegOk) << name;
+    }
+    // Writing a value again keeps its place.
+    ASSERT_EQ(key->WriteValue("B", kSz, Bytes("wieder")), platform::kRegOk);
+    const std::vector<std::string> expected =
+        Reg().KeepsValuesInNameOrder()
+            ? std::vector<std::string>{"00080047", "0008005A", "a", "b", "C", "Größe"}
+            : created;
+    EXPECT_EQ(key->ValueNames(), expected);
+    std::vector<std::string> listed;
+    for (const auto& [name, value] : key->Values()) {
+        listed.push_back(name);
+    }
+    EXPECT_EQ(listed, expected);
+}
+
 TEST_P(RegistryContract, TheDefaultValueIsTheEmptyName) {
     auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Sound\\.current", true);
     EXPECT_FALSE(key->QueryValue("").has_value());

@@ -15,6 +15,13 @@ struct RegistryUnderTest {
     std::function<std::unique_ptr<platform::Registry>()> make;
 };
 
+// The fake as Wine's registry behaves: every key lists its values by name.
+inline std::unique_ptr<platform::Registry> FakeListingByName() {
+    auto registry = std::make_unique<platform::fake::FakeRegistry>();
+    registry->KeepValuesInNameOrder(true);
+    return registry;
+}
+
 inline std::string RegistryName(const testing::TestParamInfo<RegistryUnderTest>& info) {
     return info.param.name;
 }

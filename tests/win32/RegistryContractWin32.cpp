@@ -7,7 +7,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         RegistryUnderTest{"Win32",
                           [] { return std::make_unique<platform::win32::Win32Registry>(); }},
-        RegistryUnderTest{"Fake", [] { return std::make_unique<platform::fake::FakeRegistry>(); }}),
+        RegistryUnderTest{"Fake", [] { return std::make_unique<platform::fake::FakeRegistry>(); }},
+        RegistryUnderTest{"FakeListingByName", FakeListingByName}),
     RegistryName);
 
 INSTANTIATE_TEST_SUITE_P(
@@ -17,3 +18,9 @@ INSTANTIATE_TEST_SUITE_P(
                           [] { return std::make_unique<platform::win32::Win32Registry>(); }},
         RegistryUnderTest{"Fake", [] { return std::make_unique<platform::fake::FakeRegistry>(); }}),
     RegistryName);
+
+// These tests run under Wine, whose registry keeps every key's values sorted by name; the
+// contract above checks that the listing matches the claim.
+TEST(Win32RegistryTest, UnderWineTheRegistryListsValuesByName) {
+    EXPECT_TRUE(platform::win32::Win32Registry().KeepsValuesInNameOrder());
+}

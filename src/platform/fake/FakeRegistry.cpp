@@ -93,7 +93,13 @@ public:
         }
         auto it = FindValue(node_, name);
         if (it == node_->values.end()) {
-            node_->values.emplace_back(name, std::move(value));
+            auto at = node_->values.end();
+            if (registry_.KeepsValuesInNameOrder()) {
+                at = std::find_if(
+                    node_->values.begin(), node_->values.end(),
+                    [&](const auto& other) { return NameLessIgnoringCase(name, other.first); });
+            }
+            node_->values.emplace(at, name, std::move(value));
         } else {
             it->second = std::move(value);
         }

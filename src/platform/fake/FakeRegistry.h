@@ -1,5 +1,6 @@
 // An in-memory registry with the behaviour the program relies on: names compared without
-// case, a trailing backslash naming the same key, values kept in creation order.
+// case, a trailing backslash naming the same key, values kept in creation order (or, when
+// asked, in name order as Wine keeps them).
 #pragma once
 
 #include "platform/Registry.h"
@@ -28,6 +29,9 @@ public:
                                  RegStatus* status = nullptr) override;
     RegStatus DeleteKey(Hive hive, const std::string& path) override;
     std::string ErrorText(RegStatus status) override;
+    bool KeepsValuesInNameOrder() const override { return valuesInNameOrder_; }
+    // Test control: new values take their place by name instead of going to the end.
+    void KeepValuesInNameOrder(bool on) { valuesInNameOrder_ = on; }
 
     // Test controls: every write (values and keys) below the given path fails with the
     // status; an empty path ends the failure.
@@ -62,6 +66,7 @@ private:
     std::string failPath_;
     RegStatus failStatus_ = kRegOk;
     int openKeys_ = 0;
+    bool valuesInNameOrder_ = false;
     std::vector<std::unique_ptr<Node>> deletedNodes_;
 };
 

@@ -37,7 +37,7 @@ const Cp1252Tables& Tables() {
 
 } // namespace
 
-std::wstring Wide(const std::string& cp1252) {
+std::wstring Wide(std::string_view cp1252) {
     const auto& table = Tables().toWide;
     std::wstring wide(cp1252.size(), L'\0');
     for (std::size_t i = 0; i < cp1252.size(); ++i) {
@@ -46,19 +46,40 @@ std::wstring Wide(const std::string& cp1252) {
     return wide;
 }
 
-std::string Narrow(const wchar_t* wide, std::size_t length, bool* lossy) {
+bool NarrowInto(const wchar_t* wide, std::size_t length, char* out) {
     const auto& table = Tables().toByte;
     bool changed = false;
-    std::string text(length, '\0');
     for (std::size_t i = 0; i < length; ++i) {
         const std::uint16_t entry = table[static_cast<std::uint16_t>(wide[i])];
         if (entry == 0) {
-            text[i] = '?';
+            out[i] = '?';
             changed = true;
         } else {
-            text[i] = static_cast<char>(entry - 1);
+            out[i] = static_cast<char>(entry - 1);
         }
     }
+    return changed;
+}
+
+bool NarrowInto(const unsigned char* utf16, std::size_t length, char* out) {
+    const auto& table = Tables().toByte;
+    bool changed = false;
+    for (std::size_t i = 0; i < length; ++i) {
+        const auto unit = static_cast<std::uint16_t>(utf16[2 * i] | (utf16[2 * i + 1] << 8));
+        const std::uint16_t entry = table[unit];
+        if (entry == 0) {
+            out[i] = '?';
+            changed = true;
+        } else {
+            out[i] = static_cast<char>(entry - 1);
+        }
+    }
+    return changed;
+}
+
+std::string Narrow(const wchar_t* wide, std::size_t length, bool* lossy) {
+    std::string text(length, '\0');
+    const bool changed = NarrowInto(wide, length, text.data());
     if (lossy != nullptr) {
         *lossy = changed;
     }

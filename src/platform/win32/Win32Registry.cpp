@@ -6,7 +6,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstring>
 
 namespace platform::win32 {
 namespace {
@@ -25,23 +24,20 @@ bool IsText(DWORD type) {
 
 // Text values are stored as UTF-16; the program sees them as code page 1252 bytes with
 // the terminating zero, as the ANSI registry functions would give them.
-std::vector<std::uint8_t> TextToProgram(const std::vector<BYTE>& raw) {
-    std::wstring wide(raw.size() / sizeof(wchar_t), L'\0');
-    if (!wide.empty()) {
-        std::memcpy(wide.data(), raw.data(), wide.size() * sizeof(wchar_t));
-    }
-    if (wide.empty() || wide.back() != L'\0') {
-        wide.push_back(L'\0');
-    }
-    const std::string text = Narrow(wide);
-    return std::vector<std::uint8_t>(text.begin(), text.end());
-}
-
-RegValue ToProgram(DWORD type, const std::vector<BYTE>& raw) {
+RegValue ToProgram(DWORD type, const BYTE* raw, std::size_t size) {
     RegValue value;
     value.type = type;
-    value.data =
-        IsText(type) ? TextToProgram(raw) : std::vector<std::uint8_t>(raw.begin(), raw.end());
+    if (!IsText(type)) {
+        value.data.assign(raw, raw + size);
+        return value;
+    }
+    const std::size_t length = size / sizeof(wchar_t);
+    const bool terminated = length > 0 && raw[2 * length - 2] == 0 && raw[2 * length - 1] == 0;
+    value.data.resize(terminated ? length : length + 1);
+    NarrowInto(raw, length, reinterpret_cast<char*>(value.data.data()));
+    if (!terminated) {
+        value.data.back() = 0;
+    }
     return value;
 }
 
@@ -79,18 +75,19 @@ public:
         if (result != ERROR_SUCCESS) {
             return std::nullopt;
         }
-        return ToProgram(type, raw);
+        return ToProgram(type, raw.data(), raw.size());
     }
 
     RegStatus WriteValue(const std::string& name, std::uint32_t type,
                          const std::vector<std::uint8_t>& data) override {
         const std::wstring wname = Wide(name);
         if (IsText(type)) {
-            std::wstring text = Wide(std::string(data.begin(), data.end()));
-            text.push_back(L'\0');
+            const std::wstring text =
+                Wide(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
+            // With the terminating zero the string keeps after its characters.
             return static_cast<RegStatus>(RegSetValueExW(
                 key_.Get(), wname.c_str(), 0, type, reinterpret_cast<const BYTE*>(text.c_str()),
-                static_cast<DWORD>(text.size() * sizeof(wchar_t))));
+                static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t))));
         }
         return static_cast<RegStatus>(RegSetValueExW(key_.Get(), wname.c_str(), 0, type,
                                                      data.empty() ? nullptr : data.data(),
@@ -156,8 +153,8 @@ public:
             if (result != ERROR_SUCCESS) {
                 break;
             }
-            std::vector<BYTE> raw(data.begin(), data.begin() + dataSize);
-            values.emplace_back(Narrow(name.data(), nameLength), ToProgram(type, raw));
+            values.emplace_back(Narrow(name.data(), nameLength),
+                                ToProgram(type, data.data(), dataSize));
             ++index;
         }
         return values;
@@ -226,6 +223,14 @@ RegStatus Win32Registry::DeleteKey(Hive hive, const std::string& path) {
         return kRegOk;
     }
     return static_cast<RegStatus>(RegDeleteTreeW(RootOf(hive), wpath.c_str()));
+}
+
+bool Win32Registry::KeepsValuesInNameOrder() const {
+    static const bool underWine = [] {
+        HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+        return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+    }();
+    return underWine;
 }
 
 std::string Win32Registry::ErrorText(RegStatus status) {

@@ -11,6 +11,8 @@ public:
                                  RegStatus* status = nullptr) override;
     RegStatus DeleteKey(Hive hive, const std::string& path) override;
     std::string ErrorText(RegStatus status) override;
+    // True under Wine, whose registry keeps each key's values sorted by name.
+    bool KeepsValuesInNameOrder() const override;
 };
 
 } // namespace platform::win32

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -483,6 +484,7 @@ public:
         return inner_.DeleteKey(hive, path);
     }
     std::string ErrorText(platform::RegStatus status) override { return inner_.ErrorText(status); }
+    bool KeepsValuesInNameOrder() const override { return inner_.KeepsValuesInNameOrder(); }
 
 private:
     class Key : public platform::RegKey {
@@ -564,19 +566,55 @@ TEST(MacroList, ALoadThatFailsToReadAValueKeepsTheListAndReportsTheError) {
 }
 
 TEST(MacroList, TwoNamesOfOneCodeGiveTwoRowsAndSaveAsOneValue) {
-    MacroPage page;
-    // Created in this order; loading sorts the names, so "0008005A" comes first.
-    page.fake.registry.SetString(HKCU, settings::kMacroKey, "8005A", "kurz");
-    page.fake.registry.SetString(HKCU, settings::kMacroKey, "0008005A", "lang");
-    EXPECT_TRUE(macros::LoadMacroList(page.list));
-    EXPECT_EQ(page.Records(),
-              (std::vector<TListKeyRec>{{0x0008005A, "lang"}, {0x0008005A, "kurz"}}));
-    EXPECT_EQ(macros::FindMacroItem(page.list, {0x5A, 0x08}), page.list.Item(1));
+    // Whether the store lists values by creation or by name, the later row's text remains.
+    for (const bool nameOrder : {false, true}) {
+        MacroPage page;
+        page.fake.registry.KeepValuesInNameOrder(nameOrder);
+        // Created in this order; loading sorts the names, so "0008005A" comes first.
+        page.fake.registry.SetString(HKCU, settings::kMacroKey, "8005A", "kurz");
+        page.fake.registry.SetString(HKCU, settings::kMacroKey, "0008005A", "lang");
+        page.fake.registry.SetString(HKCU, settings::kMacroKey, "00000030", "null");
+        EXPECT_TRUE(macros::LoadMacroList(page.list));
+        EXPECT_EQ(page.Records(),
+                  (std::vector<TListKeyRec>{
+                      {0x00000030, "null"}, {0x0008005A, "lang"}, {0x0008005A, "kurz"}}))
+            << nameOrder;
+        EXPECT_EQ(macros::FindMacroItem(page.list, {0x5A, 0x08}), page.list.Item(2));
 
-    macros::SaveMacroList(page.list);
-    EXPECT_EQ(page.fake.registry.ValueNamesOf(HKCU, settings::kMacroKey),
-              std::vector<std::string>{"0008005A"});
-    EXPECT_EQ(page.fake.registry.GetString(HKCU, settings::kMacroKey, "0008005A"), "kurz");
+        macros::SaveMacroList(page.list);
+        EXPECT_EQ(page.fake.registry.ValueNamesOf(HKCU, settings::kMacroKey),
+                  (std::vector<std::string>{"00000030", "0008005A"}))
+            << nameOrder;
+        EXPECT_EQ(page.fake.registry.GetString(HKCU, settings::kMacroKey, "0008005A"), "kurz")
+            << nameOrder;
+    }
+}
+
+TEST(MacroList, SaveLeavesTheSameStoreWhicheverOrderTheStoreListsIn) {
+    // A store that lists by creation shows the list's order; one that lists by name holds
+    // the same values with the same texts.
+    const std::vector<std::pair<TKeyCode, std::string>> rows = {
+        {0x00800079, "F10"}, {0x00000070, "F1"}, {0x00080047, "g"}, {0x0001002D, "einf"}};
+    std::map<std::string, std::string> stored[2];
+    for (const bool nameOrder : {false, true}) {
+        MacroPage page;
+        page.fake.registry.KeepValuesInNameOrder(nameOrder);
+        for (const auto& [code, text] : rows) {
+            page.Add(code, text);
+        }
+        macros::SaveMacroList(page.list);
+        const auto names = page.fake.registry.ValueNamesOf(HKCU, settings::kMacroKey);
+        const std::vector<std::string> byName = {"00000070", "0001002D", "00080047", "00800079"};
+        const std::vector<std::string> inListOrder = {"00000070", "00080047", "00800079",
+                                                      "0001002D"};
+        EXPECT_EQ(names, nameOrder ? byName : inListOrder);
+        for (const std::string& name : names) {
+            stored[nameOrder][name] =
+                *page.fake.registry.GetString(HKCU, settings::kMacroKey, name);
+        }
+    }
+    EXPECT_EQ(stored[0], stored[1]);
+    EXPECT_EQ(stored[0].size(), rows.size());
 }
 
 TEST(MacroList, SaveWritesOneTextValuePerRowByteForByte) {
