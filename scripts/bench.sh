@@ -15,5 +15,5 @@ echo "extra/export: extra time to open the window over an empty store, per reged
 echo "save/import:  SaveSettings, per regedit import of the macros"
 # Each build against the registry editor of its own bitness.
 for arch in i686 x86_64; do
-    (cd "$root/build/$arch" && timeout 3600 wine bench.exe "$@")
+    (cd "$root/build/$arch" && timeout 3600 ${BENCH_PIN:+taskset -c 0} wine bench.exe "$@")
 done

@@ -2,7 +2,6 @@
 
 #include "macros/EditMacroUnit.h"
 #include "platform/Cp1252.h"
-#include "platform/Services.h"
 #include "settings/Helpers.h"
 #include "settings/Layout.h"
 #include "settings/Registry.h"
@@ -124,24 +123,13 @@ void SaveMacroList(const toolkit::TListView& listView) {
         }
         return;
     }
-    // The items in list order. A store that sorts the values by name holds the same
-    // whatever the order of writing; writing them in name order spares it the inserting.
-    // Items with the same code keep their order, so the later one's text remains.
-    std::vector<std::pair<std::string, const toolkit::TListItem*>> rows;
+    std::vector<std::pair<std::string, std::string>> rows;
     rows.reserve(static_cast<std::size_t>(listView.Count()));
     for (int index = 0; index < listView.Count(); ++index) {
-        const toolkit::TListItem* item = listView.Item(index);
-        rows.emplace_back(KeyCodeToValueName(item->Data), item);
+        TListKeyRec rec = ItemToKeyRec(*listView.Item(index));
+        rows.emplace_back(KeyCodeToValueName(rec.KeyCode), std::move(rec.MacroText));
     }
-    if (platform::Reg().KeepsValuesInNameOrder()) {
-        std::stable_sort(rows.begin(), rows.end(), [](const auto& a, const auto& b) {
-            return platform::NameLessIgnoringCase(a.first, b.first);
-        });
-    }
-    for (const auto& [name, item] : rows) {
-        const TListKeyRec rec = ItemToKeyRec(*item);
-        registry.WriteString(name, rec.MacroText);
-    }
+    registry.WriteStrings(rows);
 }
 
 TMacroListCommands::TMacroListCommands(toolkit::TListView& listView, MacroEditor editor)

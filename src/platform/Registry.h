@@ -51,6 +51,11 @@ public:
     // the implementation stores the zero.
     virtual RegStatus WriteValue(const std::string& name, std::uint32_t type,
                                  const std::vector<std::uint8_t>& data) = 0;
+    // Writes the values as if one after another in the given order: a name given twice
+    // keeps the later data. Returns kRegOk, or the status of a value that could not be
+    // written with *failed set to its index; the other values may then be written or not.
+    virtual RegStatus WriteValues(const std::vector<std::pair<std::string, RegValue>>& values,
+                                  std::size_t* failed) = 0;
     virtual RegStatus DeleteValue(const std::string& name) = 0;
     virtual std::vector<std::string> ValueNames() = 0;
     // Every value with its name, type and data in one pass (as ReadValue gives each).

@@ -131,6 +131,39 @@ void TRegistry::WriteString(const std::string& name, const std::string& text) {
     Write(name, platform::RegType::Sz, std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 
+void TRegistry::WriteStrings(const std::vector<std::pair<std::string, std::string>>& texts) {
+    if (current_ == nullptr) {
+        if (!texts.empty()) {
+            RaiseWriteError(texts.front().first,
+                            platform::Reg().ErrorText(platform::kRegFileNotFound));
+        }
+        return;
+    }
+    std::vector<std::pair<std::string, platform::RegValue>> values;
+    values.reserve(texts.size());
+    const std::string* refused = nullptr;
+    for (const auto& [name, text] : texts) {
+        // A zero byte would end the stored text early and lose the rest.
+        if (text.find('\0') != std::string::npos) {
+            if (refused == nullptr) {
+                refused = &name;
+            }
+            continue;
+        }
+        values.emplace_back(
+            name, platform::RegValue{static_cast<std::uint32_t>(platform::RegType::Sz),
+                                     std::vector<std::uint8_t>(text.begin(), text.end())});
+    }
+    std::size_t failed = 0;
+    const platform::RegStatus status = current_->WriteValues(values, &failed);
+    if (status != platform::kRegOk) {
+        RaiseWriteError(values[failed].first, platform::Reg().ErrorText(status));
+    }
+    if (refused != nullptr) {
+        RaiseWriteError(*refused, "");
+    }
+}
+
 int TRegistry::ReadBinaryData(const std::string& name, std::uint8_t* buffer, int bufferSize) {
     if (current_ == nullptr) {
         return 0;

@@ -45,6 +45,10 @@ public:
     // A missing value reads as the empty text; a value that is not text is a read error.
     std::string ReadString(const std::string& name);
     void WriteString(const std::string& name, const std::string& text);
+    // Writes (name, text) pairs as WriteString would one after another, in as few calls
+    // to the store as it allows. Every text that can be stored is written before the
+    // first failure is raised.
+    void WriteStrings(const std::vector<std::pair<std::string, std::string>>& texts);
     // Reads at most bufferSize bytes of REG_BINARY data; returns the size read (0 for a
     // missing value). A value of another type or a larger size is a read error.
     int ReadBinaryData(const std::string& name, std::uint8_t* buffer, int bufferSize);

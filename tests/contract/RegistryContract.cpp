@@ -1,8 +1,13 @@
 // What the program relies on from the registry, run against every implementation.
 #include "contract/RegistryUnderTest.h"
 
-#include <algorithm>
+#include "platform/Cp1252.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+using platform::Cp1252UpperText;
 using platform::Hive;
 using platform::RegType;
 
@@ -72,6 +77,46 @@ TEST_P(RegistryContract, WritingToAKeyDeletedMeanwhileFails) {
     ASSERT_EQ(Reg().DeleteKey(Hive::CurrentUser, "Software\\TSetupTests\\Gone"), platform::kRegOk);
     EXPECT_NE(key->WriteValue("v", kSz, Bytes("1")), platform::kRegOk);
     EXPECT_FALSE(Reg().ErrorText(platform::kRegKeyDeleted).empty());
+}
+
+TEST_P(RegistryContract, ManyValuesWrittenAtOnceAreStoredAsIfOneAfterAnother) {
+    // Enough values for the store to take them in several parts at once.
+    constexpr int kCount = 1200;
+    auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Many", true);
+    std::vector<std::pair<std::string, platform::RegValue>> values;
+    std::map<std::string, std::vector<std::uint8_t>> expected;
+    for (int i = 0; i < kCount; ++i) {
+        char name[16];
+        std::snprintf(name, sizeof name, "%08x", (i * 7919) % kCount);
+        const std::string text = "Text " + std::to_string(i) + " \xE4";
+        values.push_back({name, {kSz, Bytes(text)}});
+        expected[Cp1252UpperText(name)] = Bytes(std::string(text.c_str(), text.size() + 1));
+    }
+    // Names given again, in other case: the later data remains.
+    values.push_back({"000000AB", {kBinary, {1, 2}}});
+    values.push_back({"000004A3", {kSz, Bytes("zuletzt")}});
+    expected["000000AB"] = {1, 2};
+    expected["000004A3"] = Bytes(std::string("zuletzt", 8));
+    std::size_t failed = 99;
+    ASSERT_EQ(key->WriteValues(values, &failed), platform::kRegOk);
+    EXPECT_EQ(failed, 99u);
+    std::map<std::string, std::vector<std::uint8_t>> stored;
+    for (const auto& [name, value] : key->Values()) {
+        stored[Cp1252UpperText(name)] = value.data;
+    }
+    ASSERT_EQ(stored.size(), expected.size());
+    int different = 0;
+    for (const auto& [name, data] : expected) {
+        if (stored[name] != data && ++different <= 3) {
+            ADD_FAILURE() << name << " holds other data";
+        }
+    }
+    EXPECT_EQ(different, 0);
+
+    // Into a key deleted meanwhile nothing is written, and the failure names a value.
+    ASSERT_EQ(Reg().DeleteKey(Hive::CurrentUser, "Software\\TSetupTests\\Many"), platform::kRegOk);
+    EXPECT_NE(key->WriteValues(values, &failed), platform::kRegOk);
+    EXPECT_LT(failed, values.size());
 }
 
 TEST_P(RegistryContract, ValuesKeepTheirTypesSizesAndBytes) {

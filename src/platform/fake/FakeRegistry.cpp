@@ -106,6 +106,21 @@ public:
         return kRegOk;
     }
 
+    RegStatus WriteValues(const std::vector<std::pair<std::string, RegValue>>& values,
+                          std::size_t* failed) override {
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const RegStatus status =
+                WriteValue(values[i].first, values[i].second.type, values[i].second.data);
+            if (status != kRegOk) {
+                if (failed != nullptr) {
+                    *failed = i;
+                }
+                return status;
+            }
+        }
+        return kRegOk;
+    }
+
     RegStatus DeleteValue(const std::string& name) override {
         RegStatus status = kRegOk;
         if (!registry_.WriteAllowed(node_, &status)) {

@@ -505,6 +505,11 @@ private:
                                        const std::vector<std::uint8_t>& data) override {
             return inner_->WriteValue(name, type, data);
         }
+        platform::RegStatus
+        WriteValues(const std::vector<std::pair<std::string, platform::RegValue>>& values,
+                    std::size_t* failed) override {
+            return inner_->WriteValues(values, failed);
+        }
         platform::RegStatus DeleteValue(const std::string& name) override {
             return inner_->DeleteValue(name);
         }

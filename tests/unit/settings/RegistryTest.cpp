@@ -67,3 +67,52 @@ TEST(Registry, AFailingWriteRaisesTheStoreErrorAndAZeroByteIsRefused) {
     }
     EXPECT_FALSE(fake.registry.GetString(Hive::CurrentUser, "K", "Wert").has_value());
 }
+
+TEST(Registry, WritingManyTextsStoresEveryTextItCanAndRaisesTheFirstFailure) {
+    using Texts = std::vector<std::pair<std::string, std::string>>;
+    struct Case {
+        const char* name;
+        Texts texts;
+        bool failWrites;
+        const char* error; // nullptr: no error
+        std::vector<std::string> stored;
+    } cases[] = {
+        {"all stored, the later of one name remains",
+         {{"a", "1"}, {"b", "2"}, {"A", "3"}},
+         false,
+         nullptr,
+         {"a", "b"}},
+        {"a zero byte is refused, the rest stored",
+         {{"a", "1"}, {"nul", std::string("x\0y", 3)}, {"c", "3"}},
+         false,
+         "Fehler beim Setzen der Daten für 'nul'",
+         {"a", "c"}},
+        {"a failing store names the first text",
+         {{"a", "1"}, {"b", "2"}},
+         true,
+         "Fehler beim Setzen der Daten für 'a':\r\nZugriff verweigert",
+         {}},
+        {"nothing to write", {}, true, nullptr, {}},
+    };
+    for (const auto& c : cases) {
+        platform::fake::FakePlatform fake;
+        TRegistry reg;
+        ASSERT_TRUE(reg.OpenKey("K", true));
+        if (c.failWrites) {
+            fake.registry.FailWritesUnder(Hive::CurrentUser, "K");
+        }
+        try {
+            reg.WriteStrings(c.texts);
+            EXPECT_EQ(c.error, nullptr) << c.name;
+        } catch (const settings::StoreError& e) {
+            ASSERT_NE(c.error, nullptr) << c.name << ": " << e.what();
+            EXPECT_STREQ(e.what(), c.error) << c.name;
+        }
+        EXPECT_EQ(fake.registry.ValueNamesOf(Hive::CurrentUser, "K"), c.stored) << c.name;
+    }
+    platform::fake::FakePlatform fake;
+    TRegistry reg;
+    ASSERT_TRUE(reg.OpenKey("K", true));
+    reg.WriteStrings({{"a", "1"}, {"A", "3"}});
+    EXPECT_EQ(fake.registry.GetString(Hive::CurrentUser, "K", "a"), "3");
+}
