@@ -52,6 +52,8 @@ void RunInParallel(unsigned parts, const std::function<void(unsigned)>& work) {
         }
     };
     std::vector<std::thread> threads;
+    // Room first: once a thread runs, nothing here may throw before it is joined.
+    threads.reserve(parts);
     for (unsigned part = 1; part < parts; ++part) {
         try {
             threads.emplace_back(guarded, part);
