@@ -224,6 +224,7 @@ public:
             return values;
         }
         if (count < kValuesForHelpers || !UnderWine()) {
+            values.reserve(count);
             ReadRange(0, kToTheEnd, longestName, longestData, values);
             return values;
         }
