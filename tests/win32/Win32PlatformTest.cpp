@@ -6,6 +6,7 @@
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32Windows.h"
+#include "win32/DriverProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -23,21 +24,8 @@ using platform::win32::Narrow;
 using platform::win32::Wide;
 using platform::win32::WindowHandle;
 
-constexpr DWORD kDeadlineMs = 15000;
-constexpr DWORD kPollMs = 20;
-
-template <class Condition> bool WaitFor(Condition condition) {
-    const ULONGLONG deadline = GetTickCount64() + kDeadlineMs;
-    for (;;) {
-        if (condition()) {
-            return true;
-        }
-        if (GetTickCount64() >= deadline) {
-            return false;
-        }
-        Sleep(kPollMs);
-    }
-}
+using drivertest::kDeadlineMs;
+using drivertest::WaitFor;
 
 std::string Unique(const char* stem) {
     return std::string(stem) + "-" + std::to_string(GetCurrentProcessId()) + "-" +

@@ -35,6 +35,22 @@ const Cp1252Tables& Tables() {
     return tables;
 }
 
+// unitAt(i) gives the i-th UTF-16 unit; characters 1252 cannot hold become '?'.
+template <class UnitAt> bool NarrowUnits(std::size_t length, char* out, UnitAt unitAt) {
+    const auto& table = Tables().toByte;
+    bool changed = false;
+    for (std::size_t i = 0; i < length; ++i) {
+        const std::uint16_t entry = table[unitAt(i)];
+        if (entry == 0) {
+            out[i] = '?';
+            changed = true;
+        } else {
+            out[i] = static_cast<char>(entry - 1);
+        }
+    }
+    return changed;
+}
+
 } // namespace
 
 std::wstring Wide(std::string_view cp1252) {
@@ -47,34 +63,14 @@ std::wstring Wide(std::string_view cp1252) {
 }
 
 bool NarrowInto(const wchar_t* wide, std::size_t length, char* out) {
-    const auto& table = Tables().toByte;
-    bool changed = false;
-    for (std::size_t i = 0; i < length; ++i) {
-        const std::uint16_t entry = table[static_cast<std::uint16_t>(wide[i])];
-        if (entry == 0) {
-            out[i] = '?';
-            changed = true;
-        } else {
-            out[i] = static_cast<char>(entry - 1);
-        }
-    }
-    return changed;
+    return NarrowUnits(length, out,
+                       [&](std::size_t i) { return static_cast<std::uint16_t>(wide[i]); });
 }
 
 bool NarrowInto(const unsigned char* utf16, std::size_t length, char* out) {
-    const auto& table = Tables().toByte;
-    bool changed = false;
-    for (std::size_t i = 0; i < length; ++i) {
-        const auto unit = static_cast<std::uint16_t>(utf16[2 * i] | (utf16[2 * i + 1] << 8));
-        const std::uint16_t entry = table[unit];
-        if (entry == 0) {
-            out[i] = '?';
-            changed = true;
-        } else {
-            out[i] = static_cast<char>(entry - 1);
-        }
-    }
-    return changed;
+    return NarrowUnits(length, out, [&](std::size_t i) {
+        return static_cast<std::uint16_t>(utf16[2 * i] | (utf16[2 * i + 1] << 8));
+    });
 }
 
 std::string Narrow(const wchar_t* wide, std::size_t length, bool* lossy) {
