@@ -2,6 +2,7 @@
 
 #include "macros/EditMacroUnit.h"
 #include "platform/Cp1252.h"
+#include "platform/Services.h"
 #include "settings/Helpers.h"
 #include "settings/Layout.h"
 #include "settings/Registry.h"
@@ -113,23 +114,21 @@ bool LoadMacroList(toolkit::TListView& listView) {
 }
 
 void SaveMacroList(const toolkit::TListView& listView) {
-    settings::TRegistry registry;
-    registry.DeleteKey(settings::kMacroKey);
-    if (!registry.OpenKey(settings::kMacroKey, true)) {
-        // The store now holds no macros; the user must learn that the rows were not saved.
-        if (listView.Count() > 0) {
-            settings::RaiseWriteError(KeyCodeToValueName(ItemToKeyRec(*listView.Item(0)).KeyCode),
-                                      "");
-        }
-        return;
-    }
-    std::vector<std::pair<std::string, std::string>> rows;
+    std::vector<std::pair<std::string, platform::RegValue>> rows;
     rows.reserve(static_cast<std::size_t>(listView.Count()));
     for (int index = 0; index < listView.Count(); ++index) {
         TListKeyRec rec = ItemToKeyRec(*listView.Item(index));
-        rows.emplace_back(KeyCodeToValueName(rec.KeyCode), std::move(rec.MacroText));
+        rows.emplace_back(KeyCodeToValueName(rec.KeyCode),
+                          platform::RegValue(static_cast<std::uint32_t>(platform::RegType::Sz),
+                                             {rec.MacroText.begin(), rec.MacroText.end()}));
     }
-    registry.WriteStrings(rows);
+    settings::TRegistry registry;
+    if (!registry.OpenKey(settings::kMacroKey, true)) {
+        settings::RaiseKeyOpenError(registry.FullKeyName(settings::kMacroKey),
+                                    platform::Reg().ErrorText(registry.LastOpenStatus()));
+    }
+    // The key is rewritten in place: a save stopped at any point loses no macro.
+    registry.ReplaceTexts(std::move(rows));
 }
 
 TMacroListCommands::TMacroListCommands(toolkit::TListView& listView, MacroEditor editor)
