@@ -12,6 +12,9 @@ failed=()
 echo "== native unit tests"
 "$root/build/native/unit_tests" --gtest_brief=1 || failed+=(native)
 
+echo "== fuzzing the parsers of stored values (libFuzzer)"
+"$root/scripts/fuzz.sh" 100000 || failed+=(fuzz)
+
 echo "== imports of the Windows programs (only system DLLs)"
 for arch in i686 x86_64; do
     dlls=$("$arch-w64-mingw32-objdump" -p "$root/build/$arch/TSetup.exe" | awk '/DLL Name:/ {print tolower($3)}')

@@ -27,8 +27,11 @@ int RunProgram() {
         return 1;
     }
     RunMode = rmNormal;
-    if (HasSwitch("I") || !settings::SettingsRegistry().ValueExists(
-                              settings::OptionValueNames[settings::optEnabled])) {
+    // A settings key that exists but may not be read is no first run: the installation
+    // would write its defaults over the user's settings.
+    if (HasSwitch("I") || (settings::SettingsKeyReadError().empty() &&
+                           !settings::SettingsRegistry().ValueExists(
+                               settings::OptionValueNames[settings::optEnabled]))) {
         RunMode = rmInstall;
     }
     if (HasSwitch("U")) {

@@ -78,7 +78,16 @@ bool LoadMacroList(toolkit::TListView& listView) {
     {
         settings::TRegistry registry;
         if (!registry.OpenKey(settings::kMacroKey, true)) {
-            return false;
+            platform::RegStatus status = platform::kRegOk;
+            platform::Reg().Open(platform::Hive::CurrentUser, settings::kMacroKey, false, &status);
+            if (status == platform::kRegFileNotFound) {
+                // Missing and not to be created: there are no stored macros to show.
+                return false;
+            }
+            settings::RaiseKeyReadError(
+                registry.FullKeyName(settings::kMacroKey),
+                platform::Reg().ErrorText(status != platform::kRegOk ? status
+                                                                     : registry.LastOpenStatus()));
         }
         // One pass over the key reads every name with its value.
         auto values = registry.GetValues();

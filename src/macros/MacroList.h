@@ -34,9 +34,10 @@ void SelectMacroItem(toolkit::TListView& listView, toolkit::TListItem* item);
 
 // Refills the list from the macro key (created when missing) and selects the first row.
 // Values with names that are not hexadecimal numbers and values that are not text are
-// skipped. The list changes only when everything was read: when the key cannot be opened
-// it stays as it was and false is returned; a read error leaves it as it was and reaches
-// the caller.
+// skipped. The list changes only when everything was read: when the key is missing and
+// cannot be created it stays as it was and false is returned; a key that exists but cannot
+// be opened or read raises the store error naming the key and the reason, and the list
+// stays as it was.
 bool LoadMacroList(toolkit::TListView& listView);
 // Replaces the macro key by one text value per row, in list order, named by the key code's
 // eight hex digits (a later row wins over an earlier one with the same name). A failing

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "macros/MacroList.h"
+#include "platform/Registry.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
@@ -80,6 +81,14 @@ public:
 
 private:
     macros::TMacroListCommands macroCommands_;
+    // Why a key could not be read at the last load (empty when it was read); such a key
+    // is not written until a later load reads it.
+    std::string optionsReadError_;
+    std::string macrosReadError_;
+    std::string speakerReadError_;
+    // The decimal-dot text as read, with the store's own characters when the edit cannot
+    // hold them.
+    platform::RegValue decimalDotRead_;
 };
 
 } // namespace ui
