@@ -81,7 +81,7 @@ bool LoadStep(const std::function<void()>& step, std::string* error) {
         step();
     } catch (const std::exception& e) {
         *error = e.what();
-        toolkit::Guarded([&] { throw settings::StoreError(*error); });
+        toolkit::ShowErrorText(*error);
         return false;
     }
     return true;
@@ -96,7 +96,7 @@ bool LoadStep(const std::function<void()>& step, std::string* error) {
 void TMainForm::LoadSettings() {
     optionsReadError_ = settings::SettingsKeyReadError();
     if (!optionsReadError_.empty()) {
-        toolkit::Guarded([this] { throw settings::StoreError(optionsReadError_); });
+        toolkit::ShowErrorText(optionsReadError_);
     }
     toolkit::Guarded([this] { CBAutostart.SetChecked(IsAutostartSet()); });
     for (auto [box, option] : OptionBoxes(*this)) {

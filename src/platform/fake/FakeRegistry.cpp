@@ -396,6 +396,14 @@ void FakeRegistry::SetValue(Hive hive, const std::string& path, const std::strin
     }
 }
 
+void FakeRegistry::SetRaw(Hive hive, const std::string& path, const std::string& name,
+                          RegValue value) {
+    const auto original = value.original;
+    SetValue(hive, path, name, static_cast<RegType>(value.type), value.data);
+    auto it = FindValue(Find(hive, path, false), name);
+    it->second.original = original;
+}
+
 void FakeRegistry::SetString(Hive hive, const std::string& path, const std::string& name,
                              const std::string& text) {
     std::vector<std::uint8_t> data(text.begin(), text.end());

@@ -51,6 +51,8 @@ public:
     bool KeyExists(Hive hive, const std::string& path);
     void SetValue(Hive hive, const std::string& path, const std::string& name, RegType type,
                   const std::vector<std::uint8_t>& data);
+    // A value exactly as given, the store's own bytes of a text included.
+    void SetRaw(Hive hive, const std::string& path, const std::string& name, RegValue value);
     void SetString(Hive hive, const std::string& path, const std::string& name,
                    const std::string& text);
     void SetBinary(Hive hive, const std::string& path, const std::string& name,
