@@ -8,6 +8,7 @@
 #include "settings/Registry.h"
 #include "sound/SpeakerRec.h"
 #include "toolkit/ErrorDisplay.h"
+#include "toolkit/MessageBoxes.h"
 #include "ui/DriverControl.h"
 
 #include "platform/Services.h"
@@ -51,26 +52,26 @@ void ReportUnreadable(const settings::TRegistry& reg, const std::string& path) {
     }
 }
 
-void LoadSpeakerTable() {
-    ClearSpeakerTable();
+void LoadSpeakerTable(TSpeakerTable& table) {
+    ClearSpeakerTable(table);
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (!reg.OpenKey(settings::kSpeakerKey, true)) {
         ReportUnreadable(reg, settings::kSpeakerKey);
         return;
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), SpeakerTable[event]);
+        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), table[event]);
     }
 }
 
-void SaveSpeakerTable() {
+void SaveSpeakerTable(const TSpeakerTable& table) {
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (!reg.OpenKey(settings::kSpeakerKey, true)) {
         settings::RaiseKeyOpenError(reg.FullKeyName(settings::kSpeakerKey),
                                     platform::Reg().ErrorText(reg.LastOpenStatus()));
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(SpeakerTable[event]));
+        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(table[event]));
     }
 }
 
@@ -123,7 +124,7 @@ void TMainForm::LoadSettings() {
     LoadStep([this] { macros::LoadMacroList(MacroListView); }, &macrosReadError_);
     toolkit::Guarded([] { CreateEmptySchemeKeys(); });
     speakerReadError_.clear();
-    LoadStep([] { LoadSpeakerTable(); }, &speakerReadError_);
+    LoadStep([this] { LoadSpeakerTable(SpeakerTable); }, &speakerReadError_);
 }
 
 void TMainForm::SaveSettings() {
@@ -160,7 +161,7 @@ void TMainForm::SaveSettings() {
         skipped("Die Makros", macrosReadError_);
     }
     if (speakerReadError_.empty()) {
-        SaveSpeakerTable();
+        SaveSpeakerTable(SpeakerTable);
     } else {
         skipped("Die Lautsprecher-Signale", speakerReadError_);
     }

@@ -16,7 +16,7 @@ TEST(DriverWait, TheWindowShowsItIsBusyWhileItWaitsAtMostThreeSecondsForTheDrive
         limits.push_back(timeoutMs);
         EXPECT_EQ(host.busyChanges, std::vector<bool>{true});
     };
-    ui::TMainForm form;
+    ui::TMainForm form{settings::TStartupState{}};
     toolkit::RunMainForm(form);
     EXPECT_EQ(limits.size(), 1u);
     for (std::uint32_t limit : limits) {

@@ -103,7 +103,7 @@ TEST_F(UnreadKeys, AKeyThatCannotBeReadIsReportedAndKeptWhileTheRestIsSaved) {
         SetUp();
         fake.boxes.shown.clear();
         c.arrange(fake.registry);
-        ui::TMainForm form;
+        ui::TMainForm form{settings::TStartupState{}};
         EXPECT_EQ(OpenCheckAndOk(form), c.errors) << c.name;
         fake.registry.DenyOpenUnder(Hive::CurrentUser, "");
         fake.registry.FailListingUnder(Hive::CurrentUser, "", platform::kRegOk);
@@ -124,7 +124,7 @@ TEST_F(UnreadKeys, AnUntouchedTextGoesBackAsItWasReadAnEditedOneAsShown) {
         SetUp();
         fake.registry.SetRaw(Hive::CurrentUser, settings::kSettingsKey, "DecimalDot",
                              platform::RegValue(1, {'?', 'm', 'e', 'g', 'a', 0}, omega));
-        ui::TMainForm form;
+        ui::TMainForm form{settings::TStartupState{}};
         settings::OpenSettingsStore();
         host.onMainForm = [&](toolkit::TForm&) {
             EXPECT_EQ(form.EdtDecimalDot.Text(), "?mega");
