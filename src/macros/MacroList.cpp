@@ -74,7 +74,11 @@ void SelectMacroItem(toolkit::TListView& listView, toolkit::TListItem* item) {
 }
 
 bool LoadMacroList(toolkit::TListView& listView) {
-    std::vector<TListKeyRec> records;
+    struct Loaded {
+        TListKeyRec rec;
+        std::vector<std::uint8_t> original;
+    };
+    std::vector<Loaded> records;
     {
         settings::TRegistry registry;
         if (!registry.OpenKey(settings::kMacroKey, true)) {
@@ -104,7 +108,7 @@ bool LoadMacroList(toolkit::TListView& listView) {
             if (!code || !settings::TRegistry::IsText(value)) {
                 continue;
             }
-            records.push_back({*code, settings::TRegistry::TextOf(value)});
+            records.push_back({{*code, settings::TRegistry::TextOf(value)}, value.original});
         }
     }
 
@@ -112,8 +116,13 @@ bool LoadMacroList(toolkit::TListView& listView) {
     {
         UpdateScope update(listView);
         listView.Clear();
-        for (TListKeyRec& rec : records) {
-            AddMacroItem(listView, rec.KeyCode, std::move(rec.MacroText));
+        for (Loaded& loaded : records) {
+            toolkit::TListItem* item =
+                AddMacroItem(listView, loaded.rec.KeyCode, std::move(loaded.rec.MacroText));
+            if (!loaded.original.empty()) {
+                // Beside the shown text, out of sight: any edit replaces the sub-items.
+                item->SubItems.emplace_back(loaded.original.begin(), loaded.original.end());
+            }
         }
     }
     if (listView.Count() > 0) {
@@ -126,10 +135,17 @@ void SaveMacroList(const toolkit::TListView& listView) {
     std::vector<std::pair<std::string, platform::RegValue>> rows;
     rows.reserve(static_cast<std::size_t>(listView.Count()));
     for (int index = 0; index < listView.Count(); ++index) {
-        TListKeyRec rec = ItemToKeyRec(*listView.Item(index));
+        const toolkit::TListItem& item = *listView.Item(index);
+        TListKeyRec rec = ItemToKeyRec(item);
+        // An untouched text the program's code page cannot hold goes back as it was read.
+        std::vector<std::uint8_t> original;
+        if (item.SubItems.size() > 1) {
+            original.assign(item.SubItems[1].begin(), item.SubItems[1].end());
+        }
         rows.emplace_back(KeyCodeToValueName(rec.KeyCode),
                           platform::RegValue(static_cast<std::uint32_t>(platform::RegType::Sz),
-                                             {rec.MacroText.begin(), rec.MacroText.end()}));
+                                             {rec.MacroText.begin(), rec.MacroText.end()},
+                                             std::move(original)));
     }
     settings::TRegistry registry;
     if (!registry.OpenKey(settings::kMacroKey, true)) {

@@ -1,5 +1,7 @@
 // The macro list of the settings window: one row per macro, the key code in the item's
-// Data, the key text as caption and the macro text as the only sub-item. It is filled from
+// Data, the key text as caption and the macro text as the first sub-item. A text loaded
+// with characters the program's code page cannot hold keeps the store's own bytes as a
+// second sub-item, which no column shows and every edit drops. It is filled from
 // and written back to the macro key of the settings store, and edited by the commands New,
 // Edit and Delete.
 #pragma once

@@ -120,28 +120,42 @@ TEST_F(UnreadKeys, AKeyThatCannotBeReadIsReportedAndKeptWhileTheRestIsSaved) {
 TEST_F(UnreadKeys, AnUntouchedTextGoesBackAsItWasReadAnEditedOneAsShown) {
     // "Ωmega" as the store holds it (UTF-16), shown as "?mega".
     const std::vector<std::uint8_t> omega = {0xA9, 0x03, 'm', 0, 'e', 0, 'g', 0, 'a', 0, 0, 0};
-    for (const bool edit : {false, true}) {
-        SetUp();
-        fake.registry.SetRaw(Hive::CurrentUser, settings::kSettingsKey, "DecimalDot",
-                             platform::RegValue(1, {'?', 'm', 'e', 'g', 'a', 0}, omega));
-        ui::TMainForm form{settings::TStartupState{}};
-        settings::OpenSettingsStore();
-        host.onMainForm = [&](toolkit::TForm&) {
-            EXPECT_EQ(form.EdtDecimalDot.Text(), "?mega");
-            if (edit) {
-                form.EdtDecimalDot.SetText(",");
-            }
-            form.AcceptBtn.Click();
-        };
-        toolkit::RunMainForm(form);
-        settings::CloseSettingsStore();
-        const auto stored =
-            fake.registry.GetValue(Hive::CurrentUser, settings::kSettingsKey, "DecimalDot");
-        ASSERT_TRUE(stored.has_value());
-        EXPECT_EQ(stored->original, edit ? std::vector<std::uint8_t>{} : omega) << edit;
-        const std::vector<std::uint8_t> shown =
-            edit ? std::vector<std::uint8_t>{',', 0}
-                 : std::vector<std::uint8_t>{'?', 'm', 'e', 'g', 'a', 0};
-        EXPECT_EQ(stored->data, shown) << edit;
+    const std::vector<std::uint8_t> shown = {'?', 'm', 'e', 'g', 'a', 0};
+    const std::vector<std::uint8_t> typed = {',', 0};
+    struct Subject {
+        const char* key;
+        const char* name;
+        std::function<std::string(ui::TMainForm&)> text;
+        std::function<void(ui::TMainForm&)> edit;
+    } subjects[] = {
+        {settings::kSettingsKey, "DecimalDot", [](auto& f) { return f.EdtDecimalDot.Text(); },
+         [](auto& f) { f.EdtDecimalDot.SetText(","); }},
+        {settings::kMacroKey, "00080047",
+         [](auto& f) { return macros::ItemToKeyRec(*f.MacroListView.Item(0)).MacroText; },
+         [](auto& f) { macros::SetMacroItem(*f.MacroListView.Item(0), 0x00080047, ","); }},
+    };
+    for (const auto& subject : subjects) {
+        for (const bool edit : {false, true}) {
+            SetUp();
+            fake.registry.SetRaw(Hive::CurrentUser, subject.key, subject.name,
+                                 platform::RegValue(1, shown, omega));
+            ui::TMainForm form{settings::TStartupState{}};
+            settings::OpenSettingsStore();
+            host.onMainForm = [&](toolkit::TForm&) {
+                EXPECT_EQ(subject.text(form), "?mega") << subject.name;
+                if (edit) {
+                    subject.edit(form);
+                }
+                form.AcceptBtn.Click();
+            };
+            toolkit::RunMainForm(form);
+            settings::CloseSettingsStore();
+            const auto stored = fake.registry.GetValue(Hive::CurrentUser, subject.key, subject.name);
+            ASSERT_TRUE(stored.has_value()) << subject.name;
+            EXPECT_EQ(stored->original, edit ? std::vector<std::uint8_t>{} : omega)
+                << subject.name << edit;
+            EXPECT_EQ(stored->data, edit ? typed : shown)
+                << subject.name << edit;
+        }
     }
 }
