@@ -81,11 +81,15 @@ public:
     void LoadSettings();
     void SaveSettings();
 
+    // The macros as loaded and edited; MacroListView shows them.
+    macros::TMacroTable Macros;
+
     // The PC-speaker beeps of the sound events, as loaded and edited.
     TSpeakerTable SpeakerTable{};
 
 private:
     settings::TStartupState startup_;
+    macros::TMacroRows macroRows_;
     macros::TMacroListCommands macroCommands_;
     // Why a key could not be read at the last load (empty when it was read); such a key
     // is not written until a later load reads it.

@@ -121,7 +121,7 @@ void TMainForm::LoadSettings() {
         EdtDecimalDot.SetText(settings::TRegistry::TextOf(decimalDotRead_));
     });
     macrosReadError_.clear();
-    LoadStep([this] { macros::LoadMacroList(MacroListView); }, &macrosReadError_);
+    LoadStep([this] { macros::LoadMacroList(Macros, MacroListView); }, &macrosReadError_);
     toolkit::Guarded([] { CreateEmptySchemeKeys(); });
     speakerReadError_.clear();
     LoadStep([this] { LoadSpeakerTable(SpeakerTable); }, &speakerReadError_);
@@ -156,7 +156,7 @@ void TMainForm::SaveSettings() {
         skipped("Die Optionen", optionsReadError_);
     }
     if (macrosReadError_.empty()) {
-        macros::SaveMacroList(MacroListView);
+        macros::SaveMacroList(Macros);
     } else {
         skipped("Die Makros", macrosReadError_);
     }

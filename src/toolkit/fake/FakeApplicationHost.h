@@ -37,6 +37,7 @@ public:
 private:
     void Close() override {}
     void CaptionChanged() override {}
+    void DrawChanges() override {}
     ApplicationHost* earlier_;
 };
 

@@ -131,8 +131,8 @@ TEST_F(UnreadKeys, AnUntouchedTextGoesBackAsItWasReadAnEditedOneAsShown) {
         {settings::kSettingsKey, "DecimalDot", [](auto& f) { return f.EdtDecimalDot.Text(); },
          [](auto& f) { f.EdtDecimalDot.SetText(","); }},
         {settings::kMacroKey, "00080047",
-         [](auto& f) { return macros::ItemToKeyRec(*f.MacroListView.Item(0)).MacroText; },
-         [](auto& f) { macros::SetMacroItem(*f.MacroListView.Item(0), 0x00080047, ","); }},
+         [](auto& f) { return macros::ItemToKeyRec(f.Macros, 0).MacroText; },
+         [](auto& f) { macros::SetMacroItem(f.Macros, 0, 0x00080047, ","); }},
     };
     for (const auto& subject : subjects) {
         for (const bool edit : {false, true}) {
