@@ -3,6 +3,7 @@
 #pragma once
 
 #include "macros/MacroList.h"
+#include "sound/SpeakerRec.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
@@ -74,9 +75,14 @@ public:
     void UpdateDriverButton();
     void SoundRBClick();
     void UpdateSoundPanels();
+    void EditSoundBtnClick();
+    void SpeakerSetupBtnClick();
 
     void LoadSettings();
     void SaveSettings();
+
+    // The PC-speaker beeps of the sound events, as loaded and edited.
+    TSpeakerTable SpeakerTable{};
 
 private:
     macros::TMacroListCommands macroCommands_;

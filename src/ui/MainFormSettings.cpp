@@ -6,7 +6,7 @@
 #include "settings/Names.h"
 #include "settings/OptionsRegistry.h"
 #include "settings/Registry.h"
-#include "sound/SpeakerRec.h"
+#include "sound/SoundSettings.h"
 #include "toolkit/ErrorDisplay.h"
 #include "ui/DriverControl.h"
 
@@ -24,36 +24,6 @@ std::vector<std::pair<toolkit::TCheckBox*, int>> OptionBoxes(TMainForm& form) {
         {&form.HideCB, settings::optHideIcon},        {&form.lockNumCB, settings::optLockNum},
         {&form.mainFunctionCB, settings::optEnabled},
     };
-}
-
-void CreateEmptySchemeKeys() {
-    settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (reg.OpenKey(settings::kSchemeKey, true) && !reg.HasSubKeys()) {
-        for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-            reg.CreateKey(settings::SoundEventNames[event]);
-        }
-    }
-}
-
-void LoadSpeakerTable() {
-    ClearSpeakerTable();
-    settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
-        return;
-    }
-    for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), SpeakerTable[event]);
-    }
-}
-
-void SaveSpeakerTable() {
-    settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
-        return;
-    }
-    for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(SpeakerTable[event]));
-    }
 }
 
 } // namespace
@@ -82,7 +52,7 @@ void TMainForm::LoadSettings() {
     });
     toolkit::Guarded([this] { macros::LoadMacroList(MacroListView); });
     toolkit::Guarded([] { CreateEmptySchemeKeys(); });
-    toolkit::Guarded([] { LoadSpeakerTable(); });
+    toolkit::Guarded([this] { LoadSpeakerTable(SpeakerTable); });
 }
 
 void TMainForm::SaveSettings() {
@@ -96,7 +66,7 @@ void TMainForm::SaveSettings() {
     store.WriteOption(settings::optUseSpeaker, UseSpeakerRB.Checked() ? 1 : 0);
     store.WriteOptionString(settings::optDecimalDot, EdtDecimalDot.Text());
     macros::SaveMacroList(MacroListView);
-    SaveSpeakerTable();
+    SaveSpeakerTable(SpeakerTable);
     PostToDriver(WM_RELOADSETTINGS, 0, 0);
 }
 

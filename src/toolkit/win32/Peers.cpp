@@ -2,6 +2,8 @@
 
 #include "platform/win32/WideText.h"
 #include "toolkit/win32/ListViewPeer.h"
+#include "toolkit/win32/ScrollBarPeer.h"
+#include "toolkit/win32/SpinEditPeer.h"
 
 #include <commctrl.h>
 
@@ -164,6 +166,12 @@ std::unique_ptr<Win32Peer> MakePeer(TControl& control, HWND window) {
     }
     if (auto* radio = dynamic_cast<TRadioButton*>(&control)) {
         return std::make_unique<RadioButtonPeer>(*radio, window);
+    }
+    if (auto* spin = dynamic_cast<TSpinEdit*>(&control)) {
+        return std::make_unique<SpinEditPeer>(*spin, window);
+    }
+    if (auto* bar = dynamic_cast<TScrollBar*>(&control)) {
+        return std::make_unique<ScrollBarPeer>(*bar, window);
     }
     if (auto* edit = dynamic_cast<TEdit*>(&control)) {
         return std::make_unique<EditPeer>(*edit, window);
