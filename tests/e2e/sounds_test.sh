@@ -21,6 +21,13 @@ windows_family() { # windows_family 9x|nt
     fi
 }
 control_enabled() { wintool enabled "$1" "$2"; }
+# speaker_value NAME: "TYPE DATA" of a speaker value. reg.exe prints in the OEM code page
+# (850), which is how "Großschrift" reaches this script.
+speaker_value() {
+    timeout 30 wine reg query "$SPEAKER_KEY" 2>/dev/null | iconv -f CP850 -t UTF-8 | tr -d '\r' |
+        awk -v name="$1" 'index($0, "    " name "    ") == 1 {
+            sub("^    " name "    ", ""); print; exit }'
+}
 
 test_the_speaker_editor_on_the_9x_family_stores_exactly_the_edited_record() {
     store_with_settings
@@ -55,7 +62,7 @@ test_the_speaker_editor_on_the_9x_family_stores_exactly_the_edited_record() {
     wintool click "$editor" 1 >/dev/null
     wait_until 10 window_gone "$editor" || fail "the editor stays open after OK"
     expect_eq "nothing stored before the window's OK" "REG_SZ    3000,20,3,10" \
-        "$(reg_value "$SPEAKER_KEY" Großschrift)"
+        "$(speaker_value Großschrift)"
     mouse_click "$MAIN_TITLE" 1
     expect_exit "exit code after OK" "$TSETUP_PID" 0
     windows_family nt
@@ -64,7 +71,7 @@ test_the_speaker_editor_on_the_9x_family_stores_exactly_the_edited_record() {
         expected=${SPEAKER_LOADED[$i]}
         [ "${SPEAKER_EVENTS[$i]}" = Großschrift ] && expected=3200,25,2,50
         expect_eq "${SPEAKER_EVENTS[$i]}" "REG_SZ    $expected" \
-            "$(reg_value "$SPEAKER_KEY" "${SPEAKER_EVENTS[$i]}")"
+            "$(speaker_value "${SPEAKER_EVENTS[$i]}")"
     done
     expect_eq "speaker mode" "REG_BINARY    01" "$(reg_value "$SOUND_SETTINGS_KEY" 'Speaker benutzen')"
 }
@@ -82,5 +89,5 @@ test_on_the_nt_family_the_speaker_mode_is_off_and_stored_as_zero() {
     mouse_click "$MAIN_TITLE" 1
     expect_exit "exit code after OK" "$TSETUP_PID" 0
     expect_eq "speaker mode" "REG_BINARY    00" "$(reg_value "$SOUND_SETTINGS_KEY" 'Speaker benutzen')"
-    expect_eq "records as loaded" "REG_SZ    100,5,5,99" "$(reg_value "$SPEAKER_KEY" EasyTab)"
+    expect_eq "records as loaded" "REG_SZ    100,5,5,99" "$(speaker_value EasyTab)"
 }
