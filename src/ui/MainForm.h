@@ -3,6 +3,7 @@
 #pragma once
 
 #include "macros/MacroList.h"
+#include "settings/StartupState.h"
 #include "sound/SpeakerRec.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
@@ -14,7 +15,7 @@ namespace ui {
 
 class TMainForm : public toolkit::TForm {
 public:
-    TMainForm();
+    explicit TMainForm(const settings::TStartupState& startup);
 
     toolkit::TPageControl PageControl1;
     toolkit::TTabSheet TabMacros;
@@ -85,6 +86,7 @@ public:
     TSpeakerTable SpeakerTable{};
 
 private:
+    settings::TStartupState startup_;
     macros::TMacroListCommands macroCommands_;
 };
 

@@ -1,5 +1,4 @@
 #include "ui/MainForm.h"
-#include "app/RunMode.h"
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
@@ -17,10 +16,7 @@ namespace {
 
 class MainForm : public testing::Test {
 protected:
-    void SetUp() override {
-        app::IsWinNT = true;
-        settings::OpenSettingsStore();
-    }
+    void SetUp() override { settings::OpenSettingsStore(); }
     void TearDown() override { settings::CloseSettingsStore(); }
 
     platform::WindowId StartDriver() { return fake.windows.Add("Tastor32", "Tastor32"); }
@@ -55,7 +51,7 @@ protected:
 TEST_F(MainForm, CreationTellsTheDriverFirstAndCancelSendsNothingMore) {
     StartDriver();
     fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey, "00080047", "x");
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     std::vector<std::string> seenAtLoad;
     host.onMainForm = [&](toolkit::TForm&) {
         // The two messages went out before the store was read.
@@ -79,7 +75,7 @@ TEST_F(MainForm, CreationTellsTheDriverFirstAndCancelSendsNothingMore) {
 
 TEST_F(MainForm, AcceptSavesAndPostsTheReloadEveryTimeOkAlsoCloses) {
     StartDriver();
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     host.onMainForm = [&](toolkit::TForm&) {
         form.AcceptBtn.Click();
         form.AcceptBtn.Click();
@@ -110,7 +106,7 @@ TEST_F(MainForm, OptionsLoadAsCheckedForAnyNonZeroByteAndSaveAsZeroOrOne) {
             Put(settings::kSettingsKey, c.name, {*c.stored});
         }
     }
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     EXPECT_TRUE(form.EasyBSCB.Checked());
     EXPECT_TRUE(form.EasyTabCB.Checked());
@@ -133,7 +129,7 @@ TEST_F(MainForm, LoadAndSaveLeaveEverythingElseAsItWas) {
     PutText(settings::kUmlautAsciiKey, "000000DC", "Ue");
     PutText(settings::kUmlautHtmlKey, "000000DC", "&Uuml;");
     PutText("AppEvents\\Schemes\\Apps\\Tastor32\\Ein\\.current", "", "C:\\Media\\ding.wav");
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     form.SaveSettings();
     form.SaveSettings();
@@ -151,7 +147,7 @@ TEST_F(MainForm, LoadAndSaveLeaveEverythingElseAsItWas) {
 }
 
 TEST_F(MainForm, LoadingMakesTheEightEmptyEventKeysWhenTheSchemeHasNone) {
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     for (const char* event :
          {"Ein", "Aus", "Großschrift", "Rollen", "Zehnerblock", "NUM Punkt", "Umlaut", "EasyTab"}) {
@@ -173,9 +169,8 @@ TEST_F(MainForm, TheSpeakerModeIsStoredAsZeroOnNtAndLoadedElsewhere) {
         {false, 0, false, true, 0},
     };
     for (const auto& c : cases) {
-        app::IsWinNT = c.winNT;
         Put(settings::kSettingsKey, "Speaker benutzen", {c.stored});
-        ui::TMainForm form;
+        ui::TMainForm form({settings::rmNormal, false, c.winNT});
         host.onMainForm = [&](toolkit::TForm&) {
             EXPECT_EQ(form.UseSpeakerRB.Checked(), c.speakerChecked);
             EXPECT_EQ(form.UseWavRB.Checked(), !c.speakerChecked);
@@ -193,7 +188,7 @@ TEST_F(MainForm, TheSpeakerModeIsStoredAsZeroOnNtAndLoadedElsewhere) {
 }
 
 TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     EXPECT_TRUE(fake.registry.KeyExists(Hive::CurrentUser, settings::kSpeakerKey));
     form.SaveSettings();
@@ -212,7 +207,7 @@ TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
 }
 
 TEST_F(MainForm, TheDecimalDotIsStoredExactlyAsTypedEvenEmpty) {
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     EXPECT_EQ(form.EdtDecimalDot.Text(), ".");
     for (const std::string text : {"", ",", "ab€"}) {
         form.EdtDecimalDot.UserSetText(text);
@@ -224,7 +219,7 @@ TEST_F(MainForm, TheDecimalDotIsStoredExactlyAsTypedEvenEmpty) {
 TEST_F(MainForm, AutostartIsWrittenOnlyWhenTheBoxDiffersFromTheStore) {
     fake.system.programPath = "C:\\Programme\\Tastor32\\TSetup.exe";
     PutText(settings::kSettingsKey, "HomeDir", "D:\\Anderswo");
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     EXPECT_FALSE(form.CBAutostart.Checked());
     form.CBAutostart.UserClick();
@@ -243,7 +238,7 @@ TEST_F(MainForm, AFailedWriteStopsTheSaveKeepsTheWindowOpenAndPostsNothing) {
     StartDriver();
     PutText(settings::kMacroKey, "00080047", "Gruß");
     fake.registry.FailWritesUnder(Hive::CurrentUser, settings::kSpeakerKey);
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     host.onMainForm = [&](toolkit::TForm&) {
         form.EasyTabCB.UserClick();
         form.OkBtn.Click();
@@ -263,7 +258,7 @@ TEST_F(MainForm, AnUnreadableOptionIsReportedAndTheRestStillLoads) {
     Put(settings::kSettingsKey, "Tastor eingeschaltet", {1});
     PutText(settings::kSettingsKey, "DecimalDot", ",");
     PutText(settings::kMacroKey, "00080047", "x");
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
     EXPECT_EQ(fake.boxes.shown[0].text, "Ungültiger Datentyp für 'EasyTab'");
@@ -273,7 +268,7 @@ TEST_F(MainForm, AnUnreadableOptionIsReportedAndTheRestStillLoads) {
 }
 
 TEST_F(MainForm, WithoutADriverTheSettingsAreStillWritten) {
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     host.onMainForm = [&](toolkit::TForm&) {
         form.doBeepCB.UserClick();
         form.AcceptBtn.Click();
@@ -288,7 +283,7 @@ TEST_F(MainForm, WithoutADriverTheSettingsAreStillWritten) {
 TEST_F(MainForm, TheStartStopButtonFollowsTheDriver) {
     fake.processes.existing = {"C:\\Programme\\Tastor32\\Tastor32.exe"};
     fake.processes.onStart = [&](const auto&) { StartDriver(); };
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.FormPaint();
     EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
     EXPECT_FALSE(form.ControlTastorBtn.Down());
@@ -322,14 +317,13 @@ TEST_F(MainForm, TheSpeakerEditorChangesOnlyTheSelectedEventAndOnlyASaveStoresIt
         {0, false, true, "4000,10,1,50"},
         {4, true, false, "13,14,15,16"},
     };
-    app::IsWinNT = false;
     Put(settings::kSettingsKey, "Speaker benutzen", {1});
     for (const auto& c : cases) {
         for (int event = 1; event <= 8; ++event) {
             PutText(settings::kSpeakerKey, settings::SoundEventNames[event].c_str(),
                     loaded[event - 1]);
         }
-        ui::TMainForm form;
+        ui::TMainForm form({settings::rmNormal, false, false});
         int editorsShown = 0;
         host.onModal = [&](toolkit::TForm& shown) {
             auto& editor = static_cast<TEditSpeakerFrm&>(shown);
@@ -357,8 +351,7 @@ TEST_F(MainForm, TheSpeakerEditorChangesOnlyTheSelectedEventAndOnlyASaveStoresIt
 }
 
 TEST_F(MainForm, TheSoundPanelsFollowTheRadioButtons) {
-    app::IsWinNT = false;
-    ui::TMainForm form;
+    ui::TMainForm form({settings::rmNormal, false, false});
     host.onMainForm = [&](toolkit::TForm&) {
         for (bool speaker : {true, false, true}) {
             (speaker ? form.UseSpeakerRB : form.UseWavRB).UserClick();
@@ -390,7 +383,7 @@ TEST_F(MainForm, TheSoundControlPanelStartsOrItsFailureNamesTheSystemsErrorCode)
         fake.boxes.shown.clear();
         fake.processes.executed.clear();
         fake.processes.execResult = {c.result, c.lastError};
-        ui::TMainForm form;
+        ui::TMainForm form{{}};
         form.EditSoundBtn.Click();
         EXPECT_EQ(fake.processes.executed, std::vector<std::string>{"control.exe MMSYS.CPL,@1"});
         if (c.message == nullptr) {
