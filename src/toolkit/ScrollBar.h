@@ -12,6 +12,7 @@ enum class TScrollCode { LineUp, LineDown, PageUp, PageDown, Track, Position, To
 class TScrollBar : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return TControlKind::ScrollBar; }
     // Fires whenever the position changes, by the user or by the program.
     std::function<void()> OnChange;
 

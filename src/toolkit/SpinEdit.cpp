@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 #include "toolkit/ErrorDisplay.h"
+#include "toolkit/Form.h"
 
 #include <algorithm>
 #include <limits>
@@ -198,6 +199,8 @@ void TSpinEdit::RepeatTick() {
     if (pressing_ && shownDown_) {
         ArrowClick(pressedHalf_);
     }
+    // A timer tick is no message of the form's window: show the step now.
+    Form().DrawChanges();
 }
 
 void TSpinEdit::StopRepeat() {

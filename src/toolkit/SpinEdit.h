@@ -16,6 +16,7 @@ class TSpinEdit : public TEdit {
 public:
     TSpinEdit(TForm& form, int id);
     ~TSpinEdit() override;
+    TControlKind Kind() const override { return TControlKind::SpinEdit; }
 
     // When both limits are equal the number is not limited at all.
     std::int32_t MinValue = 0;

@@ -27,8 +27,8 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
       WavText2(*this, IDC_WAVTEXT2), EditSoundBtn(*this, IDC_EDITSOUNDBTN),
       UseSpeakerRB(*this, IDC_USESPEAKERRB), SpeakerPanel(*this, IDC_SPEAKERPANEL),
       SpeakerLabel(*this, IDC_SPEAKERLABEL), SpeakerCB(*this, IDC_SPEAKERCB),
-      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), startup_(startup),
-      macroCommands_(MacroListView) {
+      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), startup_(startup), macroRows_(Macros),
+      macroCommands_(Macros, MacroListView) {
     SetCaption("Tastor32 Einstellungen");
     TabMacros.SetCaption("Macros");
     TabOptions.SetCaption("Optionen");
@@ -49,6 +49,7 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
     CancelBtn.OnClick = [this] { CancelBtnClick(); };
 
     MacroListView.Columns = {{"Tasten", 90, 60}, {"Macro", 400, 400}};
+    MacroListView.SetModel(&macroRows_);
     MacroListView.OnDblClick = [this] { MacroListViewDblClick(); };
     MacroListView.OnKeyUp = [this](std::uint16_t key, toolkit::TShiftState shift) {
         MacroListViewKeyUp(key, shift);

@@ -14,7 +14,7 @@ class Win32Peer : public ControlPeer {
 public:
     Win32Peer(TControl& control, HWND window) : control_(control), window_(window) {}
     HWND Window() const { return window_; }
-    const TControl& Control() const { return control_; }
+    TControl& Control() const { return control_; }
     void Focus() override { SetFocus(window_); }
     void Refresh() override;
     // A WM_COMMAND notification from the control.
@@ -23,6 +23,8 @@ public:
     virtual LRESULT Notify(NMHDR* /*header*/) { return 0; }
     // A WM_HSCROLL or WM_VSCROLL from the control.
     virtual void Scroll(WORD /*code*/) {}
+    // The window moved to a monitor with another DPI.
+    virtual void DpiChanged() {}
 
 protected:
     void RefreshCommon(bool withText);

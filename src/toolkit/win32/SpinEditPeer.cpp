@@ -151,6 +151,7 @@ LRESULT CALLBACK SpinEditPeer::EditProc(HWND window, UINT message, WPARAM wParam
     if (!Guarded([&] { result = self->HandleEdit(message, wParam, lParam); })) {
         result = 0;
     }
+    self->control_.Form().DrawChanges();
     return result;
 }
 
@@ -224,6 +225,7 @@ LRESULT CALLBACK SpinEditPeer::ArrowsProc(HWND window, UINT message, WPARAM wPar
     if (!Guarded([&] { result = self->HandleArrows(message, wParam, lParam); })) {
         result = 0;
     }
+    self->control_.Form().DrawChanges();
     return result;
 }
 
