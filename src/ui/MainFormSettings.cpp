@@ -6,7 +6,7 @@
 #include "settings/Names.h"
 #include "settings/OptionsRegistry.h"
 #include "settings/Registry.h"
-#include "sound/SpeakerRec.h"
+#include "sound/SoundSettings.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/MessageBoxes.h"
 #include "ui/DriverControl.h"
@@ -29,50 +29,6 @@ std::vector<std::pair<toolkit::TCheckBox*, int>> OptionBoxes(TMainForm& form) {
         {&form.HideCB, settings::optHideIcon},        {&form.lockNumCB, settings::optLockNum},
         {&form.mainFunctionCB, settings::optEnabled},
     };
-}
-
-void CreateEmptySchemeKeys() {
-    settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (reg.OpenKey(settings::kSchemeKey, true) && !reg.HasSubKeys()) {
-        for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-            reg.CreateKey(settings::SoundEventNames[event]);
-        }
-    }
-}
-
-// Raises the store error for a key that exists but could not be opened; a key that is
-// missing (and could not be made) holds nothing to lose.
-void ReportUnreadable(const settings::TRegistry& reg, const std::string& path) {
-    platform::RegStatus status = platform::kRegOk;
-    platform::Reg().Open(reg.RootKey(), path, false, &status);
-    if (status != platform::kRegFileNotFound) {
-        settings::RaiseKeyReadError(
-            reg.FullKeyName(path),
-            platform::Reg().ErrorText(status != platform::kRegOk ? status : reg.LastOpenStatus()));
-    }
-}
-
-void LoadSpeakerTable(TSpeakerTable& table) {
-    ClearSpeakerTable(table);
-    settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
-        ReportUnreadable(reg, settings::kSpeakerKey);
-        return;
-    }
-    for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), table[event]);
-    }
-}
-
-void SaveSpeakerTable(const TSpeakerTable& table) {
-    settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
-        settings::RaiseKeyOpenError(reg.FullKeyName(settings::kSpeakerKey),
-                                    platform::Reg().ErrorText(reg.LastOpenStatus()));
-    }
-    for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(table[event]));
-    }
 }
 
 // Runs one step of loading; a store error it raises is shown, and its text kept in *error.

@@ -107,7 +107,8 @@ e2e_cleanup() {
         wait "$pid" 2>/dev/null
     done
     E2E_PIDS=()
-    # Wine processes started by the ones killed above.
+    # Wine processes started by the ones killed above: only those of this test run's
+    # prefix, never another run's on the same machine.
     local left
     for left in $(prefix_pids 'TSetup.exe|Tastor32.exe'); do
         kill "$left" 2>/dev/null
