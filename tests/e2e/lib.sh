@@ -121,7 +121,7 @@ e2e_cleanup() {
 prefix_pids() {
     local pid
     for pid in $(pgrep -f "$1" 2>/dev/null); do
-        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+        if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
             echo "$pid"
         fi
     done
