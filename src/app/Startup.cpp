@@ -5,6 +5,7 @@
 #include "platform/Services.h"
 #include "settings/Names.h"
 #include "settings/OptionsRegistry.h"
+#include "settings/StartupState.h"
 #include "setup/Install.h"
 #include "setup/Uninstall.h"
 #include "sound/PCSpeaker.h"
@@ -35,14 +36,16 @@ int RunProgram() {
         RunMode = rmUninstall;
     }
     QuietMode = HasSwitch("Q");
+    const settings::TStartupState state{static_cast<settings::TRunMode>(RunMode), QuietMode,
+                                        IsWinNT};
 
     if (RunMode == rmInstall) {
-        toolkit::Guarded([] { setup::RunInstall(); });
+        toolkit::Guarded([&] { setup::RunInstall(state); });
         if (QuietMode) {
             return 0;
         }
     } else if (RunMode == rmUninstall) {
-        toolkit::Guarded([] { setup::RunUninstall(); });
+        toolkit::Guarded([&] { setup::RunUninstall(state); });
         return 0;
     }
 
