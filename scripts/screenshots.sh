@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Takes screenshots of the three pages of the settings window and of the macro editor under
-# Wine on a virtual display, into build/screenshots/. Look at them for visual styles,
-# German characters, clipping and mnemonics.
+# Takes screenshots of the three pages of the settings window, of the macro editor and of the
+# dialogs of the installation and the uninstallation under Wine on a virtual display, into
+# build/screenshots/. Look at them for visual styles, German characters, clipping and
+# mnemonics.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" || exit 1
@@ -52,3 +53,19 @@ shot "Makro bearbeiten" macro-editor.png
 keys_to "Makro bearbeiten" Escape
 keys_to "$MAIN_TITLE" Escape
 e2e_cleanup
+
+# The dialogs of the installation and the uninstallation. The installation starts the
+# stand-in driver; the cleanup ends it.
+store_clear
+tsetup_start /I /Q
+window_wait "Windows-Tasten"
+shot "Windows-Tasten" winkey-check.png
+keys_to "Windows-Tasten" Return
+tsetup_wait "$TSETUP_PID" 60
+tsetup_start /U
+window_wait "Tastor32 deinstallieren"
+shot "Tastor32 deinstallieren" uninstall.png
+wintool click "Tastor32 deinstallieren" 2 >/dev/null # Cancel
+tsetup_wait "$TSETUP_PID" 60
+e2e_cleanup
+store_clear
