@@ -1,4 +1,4 @@
-// The start-up state: made once by the program entry and passed to whoever needs it.
+// The start-up state: made once at start-up and passed to whoever needs it.
 #pragma once
 
 #include <cstdint>

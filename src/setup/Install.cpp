@@ -1,7 +1,7 @@
 #include "setup/Install.h"
 
+#include "platform/Paths.h"
 #include "platform/Services.h"
-#include "settings/Helpers.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
 #include "settings/OptionsRegistry.h"
@@ -10,6 +10,7 @@
 #include "setup/WinKeyCheckForm.h"
 #include "sound/SchemeSound.h"
 #include "toolkit/Application.h"
+#include "toolkit/MessageBoxes.h"
 #include "ui/DriverControl.h"
 
 namespace setup {
@@ -87,7 +88,7 @@ void WriteUmlautTables(settings::TRegistry& reg) {
 void WriteWaveDefaults() {
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
         const TWaveDefault& wave = kWaveDefaults.at(event);
-        const std::string dir = wave.inWindowsDir ? settings::WindowsDir() : settings::ProgramDir();
+        const std::string dir = wave.inWindowsDir ? platform::WindowsDir() : platform::ProgramDir();
         WriteSchemeSound(event, dir + wave.file);
     }
 }
@@ -105,7 +106,7 @@ void WriteSpeakerDefaults(settings::TRegistry& reg) {
 // A running driver is neither restarted nor told to reload.
 void StartDriverIfStopped() {
     if (!ui::IsDriverRunning() && !ui::StartDriver()) {
-        settings::ShowError("Tastor32.exe kann nicht gestartet werden");
+        toolkit::ShowError("Tastor32.exe kann nicht gestartet werden");
     }
 }
 
@@ -131,7 +132,7 @@ void RunInstall(const settings::TStartupState& state) {
     settings::TOptionsRegistry& store = settings::SettingsRegistry();
     bool overwriteAll = true;
     if (!state.QuietMode && HasEnabledSettings(store)) {
-        overwriteAll = settings::AskYesNo("Alle bisherigen Einstellungen überschreiben?");
+        overwriteAll = toolkit::AskYesNo("Alle bisherigen Einstellungen überschreiben?");
     }
     WriteOptionDefaults(store);
 

@@ -1,9 +1,9 @@
 #include "setup/Uninstall.h"
 
-#include "settings/Helpers.h"
 #include "settings/Layout.h"
 #include "settings/OptionsRegistry.h"
 #include "setup/UnInstallForm.h"
+#include "toolkit/MessageBoxes.h"
 #include "ui/DriverControl.h"
 
 namespace setup {
@@ -43,7 +43,7 @@ bool ContainsAll(TRemoveItems chosen, TRemoveItems needed) {
 
 void RemoveKey(settings::TRegistry& reg, const std::string& path) {
     if (!reg.DeleteKey(path)) {
-        settings::ShowError("Registry-Einträge \"" + path + "\" konnten nicht gelöscht werden");
+        toolkit::ShowError("Registry-Einträge \"" + path + "\" konnten nicht gelöscht werden");
     }
 }
 

@@ -1,6 +1,5 @@
 #include "ui/MainForm.h"
 
-#include "app/RunMode.h"
 #include "platform/Services.h"
 #include "resource.h"
 #include "settings/Names.h"
@@ -8,7 +7,7 @@
 
 namespace ui {
 
-TMainForm::TMainForm()
+TMainForm::TMainForm(const settings::TStartupState& startup)
     : toolkit::TForm(IDD_MAINFORM), PageControl1(*this, IDC_PAGECONTROL),
       TabMacros(*this, IDC_TABMACROS, IDD_TABMACROS),
       TabOptions(*this, IDC_TABOPTIONS, IDD_TABOPTIONS),
@@ -26,7 +25,8 @@ TMainForm::TMainForm()
       WavText2(*this, IDC_WAVTEXT2), EditSoundBtn(*this, IDC_EDITSOUNDBTN),
       UseSpeakerRB(*this, IDC_USESPEAKERRB), SpeakerPanel(*this, IDC_SPEAKERPANEL),
       SpeakerLabel(*this, IDC_SPEAKERLABEL), SpeakerCB(*this, IDC_SPEAKERCB),
-      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), macroCommands_(MacroListView) {
+      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), startup_(startup), macroRows_(Macros),
+      macroCommands_(Macros, MacroListView) {
     SetCaption("Tastor32 Einstellungen");
     TabMacros.SetCaption("Macros");
     TabOptions.SetCaption("Optionen");
@@ -47,6 +47,7 @@ TMainForm::TMainForm()
     CancelBtn.OnClick = [this] { CancelBtnClick(); };
 
     MacroListView.Columns = {{"Tasten", 90, 60}, {"Macro", 400, 400}};
+    MacroListView.SetModel(&macroRows_);
     MacroListView.OnDblClick = [this] { MacroListViewDblClick(); };
     MacroListView.OnKeyUp = [this](std::uint16_t key, toolkit::TShiftState shift) {
         MacroListViewKeyUp(key, shift);
@@ -106,7 +107,7 @@ void TMainForm::FormCreate() {
     PageControl1.SetActivePage(TabMacros);
     MacroListView.SetFocus();
     LoadSettings();
-    if (app::IsWinNT) {
+    if (startup_.IsWinNT) {
         UseSpeakerRB.SetEnabled(false);
         UseWavRB.SetChecked(true);
     }

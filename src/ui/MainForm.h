@@ -3,6 +3,8 @@
 #pragma once
 
 #include "macros/MacroList.h"
+#include "settings/StartupState.h"
+#include "sound/SpeakerRec.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
@@ -13,7 +15,7 @@ namespace ui {
 
 class TMainForm : public toolkit::TForm {
 public:
-    TMainForm();
+    explicit TMainForm(const settings::TStartupState& startup);
 
     toolkit::TPageControl PageControl1;
     toolkit::TTabSheet TabMacros;
@@ -78,7 +80,15 @@ public:
     void LoadSettings();
     void SaveSettings();
 
+    // The macros as loaded and edited; MacroListView shows them.
+    macros::TMacroTable Macros;
+
+    // The PC-speaker beeps of the sound events, as loaded and edited.
+    TSpeakerTable SpeakerTable{};
+
 private:
+    settings::TStartupState startup_;
+    macros::TMacroRows macroRows_;
     macros::TMacroListCommands macroCommands_;
 };
 

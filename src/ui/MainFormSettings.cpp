@@ -35,24 +35,24 @@ void CreateEmptySchemeKeys() {
     }
 }
 
-void LoadSpeakerTable() {
-    ClearSpeakerTable();
+void LoadSpeakerTable(TSpeakerTable& table) {
+    ClearSpeakerTable(table);
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (!reg.OpenKey(settings::kSpeakerKey, true)) {
         return;
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), SpeakerTable[event]);
+        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), table[event]);
     }
 }
 
-void SaveSpeakerTable() {
+void SaveSpeakerTable(const TSpeakerTable& table) {
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (!reg.OpenKey(settings::kSpeakerKey, true)) {
         return;
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(SpeakerTable[event]));
+        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(table[event]));
     }
 }
 
@@ -80,9 +80,9 @@ void TMainForm::LoadSettings() {
         EdtDecimalDot.SetText(
             settings::SettingsRegistry().ReadOptionString(settings::optDecimalDot));
     });
-    toolkit::Guarded([this] { macros::LoadMacroList(MacroListView); });
+    toolkit::Guarded([this] { macros::LoadMacroList(Macros, MacroListView); });
     toolkit::Guarded([] { CreateEmptySchemeKeys(); });
-    toolkit::Guarded([] { LoadSpeakerTable(); });
+    toolkit::Guarded([this] { LoadSpeakerTable(SpeakerTable); });
 }
 
 void TMainForm::SaveSettings() {
@@ -95,8 +95,8 @@ void TMainForm::SaveSettings() {
     }
     store.WriteOption(settings::optUseSpeaker, UseSpeakerRB.Checked() ? 1 : 0);
     store.WriteOptionString(settings::optDecimalDot, EdtDecimalDot.Text());
-    macros::SaveMacroList(MacroListView);
-    SaveSpeakerTable();
+    macros::SaveMacroList(Macros);
+    SaveSpeakerTable(SpeakerTable);
     PostToDriver(WM_RELOADSETTINGS, 0, 0);
 }
 
