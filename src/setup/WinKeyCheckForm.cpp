@@ -23,6 +23,14 @@ TFrmWinKeyCheck::TFrmWinKeyCheck()
     BitBtn1.ModalResultOnClick = static_cast<int>(toolkit::ModalResult::mrOk);
 }
 
+void TFrmWinKeyCheck::FormCreate() {
+    for (toolkit::TRadioButton* button : {&RB0, &RB1, &RB2}) {
+        if (button->Checked()) {
+            button->SetFocus();
+        }
+    }
+}
+
 void TFrmWinKeyCheck::FormClose() {
     if (RB0.Checked()) {
         WinKeyCount = 0;

@@ -21,6 +21,9 @@ public:
     // Set whenever the dialog closes, by OK or by its title bar: 0, 1 or 2.
     int WinKeyCount = 2;
 
+    // The focus starts on the selected answer: a radio button that gets the focus while
+    // unselected reports a click, which would change the answer.
+    void FormCreate() override;
     void FormClose() override;
 };
 

@@ -240,3 +240,14 @@ test_uninstall_quiet_on_an_empty_store_shows_five_messages() {
     expect_exit "exit code after five messages" "$TSETUP_PID" 0
     expect_keys 'HKCU\Software\Velmark\Tastor32' no
 }
+
+test_install_the_arrow_keys_choose_the_windows_keys() {
+    store_clear
+    setup_start /I /Q
+    window_wait "$WINKEY_TITLE" || { fail "no Windows-key dialog"; return; }
+    keys_to "$WINKEY_TITLE" Up Return # from "2" to "1": the left Windows key
+    expect_exit "exit code" "$TSETUP_PID" 0
+    local key='HKCU\Software\Velmark\Tastor32\Macros\AltGr'
+    expect_eq "F10 on the left Windows key" "REG_SZ    ^cmd.exe" "$(reg_value "$key" 00400079)"
+    expect_eq "nothing on the right one" "" "$(reg_value "$key" 00800079)"
+}
