@@ -1,4 +1,7 @@
-// What the shipped program carries: its manifest and its version resource.
+// What the shipped program carries: its manifest, its version resource and its dialog
+// templates.
+#include "resource.h"
+
 #include <windows.h>
 
 #include <string>
@@ -27,7 +30,35 @@ struct Module {
     HMODULE handle;
 };
 
+INT_PTR CALLBACK NoHandler(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+BOOL CALLBACK ExpectNoText(HWND control, LPARAM dialogId) {
+    EXPECT_EQ(GetWindowTextLengthW(control), 0)
+        << "dialog " << dialogId << ", control " << GetDlgCtrlID(control);
+    return TRUE;
+}
+
 } // namespace
+
+// The forms' code holds every caption: a text in a template would be a second copy.
+TEST(Resources, DialogTemplatesHoldLayoutButNoTexts) {
+    // The pages are child dialogs: they need a parent.
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(parent, nullptr);
+    for (const int id :
+         {IDD_MAINFORM, IDD_TABMACROS, IDD_TABOPTIONS, IDD_TABSOUNDS, IDD_EDITMACRO}) {
+        HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), parent,
+                                         &NoHandler, 0);
+        ASSERT_NE(dialog, nullptr) << id;
+        EXPECT_EQ(GetWindowTextLengthW(dialog), 0) << id;
+        EnumChildWindows(dialog, &ExpectNoText, id);
+        DestroyWindow(dialog);
+    }
+    DestroyWindow(parent);
+}
 
 TEST(Resources, TheManifestRunsAsInvokerWithCommonControls6AndPerMonitorDpi) {
     Module exe(BesideThisProgram(L"TSetup.exe"));
