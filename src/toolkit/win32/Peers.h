@@ -21,8 +21,8 @@ public:
     virtual void Command(WORD /*code*/) {}
     // A WM_NOTIFY from the control; the result for the dialog.
     virtual LRESULT Notify(NMHDR* /*header*/) { return 0; }
-    // The window moved to a monitor with another DPI.
-    virtual void DpiChanged() {}
+    // The window moved to a monitor with another DPI (dots per inch).
+    virtual void DpiChanged(int /*dpi*/) {}
 
 protected:
     void RefreshCommon(bool withText);
