@@ -1,9 +1,12 @@
-// Waiting.
+// Waiting and timers.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 namespace platform {
+
+using TimerId = std::uintptr_t;
 
 class Clock {
 public:
@@ -11,6 +14,12 @@ public:
     virtual void Sleep(std::uint32_t milliseconds) = 0;
     // SleepEx with the alertable flag.
     virtual void SleepAlertable(std::uint32_t milliseconds) = 0;
+    // Calls onTick every interval on the user-interface thread, from its message loop,
+    // until the timer is stopped. Returns 0 when no timer could be made. The handler shows
+    // its own errors: an exception that escapes it is dropped.
+    virtual TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) = 0;
+    // Stopping a timer that has ended already, or 0, does nothing.
+    virtual void StopTimer(TimerId timer) = 0;
 };
 
 } // namespace platform

@@ -77,6 +77,8 @@ public:
     void UpdateDriverButton();
     void SoundRBClick();
     void UpdateSoundPanels();
+    void EditSoundBtnClick();
+    void SpeakerSetupBtnClick();
 
     void LoadSettings();
     void SaveSettings();
