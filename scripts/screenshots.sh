@@ -6,10 +6,11 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" || exit 1
-# SCREENSHOT_ARCH=x86_64 takes the 64-bit build (for a kernel that runs no 32-bit programs).
-arch=${SCREENSHOT_ARCH:-i686}
-"$root/scripts/build.sh" "$arch" || exit 1
 . "$root/scripts/wine-env.sh"
+# SCREENSHOT_ARCH=x86_64 takes the 64-bit build; it is the default where this machine runs no
+# 32-bit programs.
+arch=${SCREENSHOT_ARCH:-$TSETUP_RUN_ARCH}
+"$root/scripts/build.sh" "$arch" || exit 1
 out="$root/build/screenshots"
 mkdir -p "$out"
 export WINEPREFIX="$root/build/wine-prefix-screenshots"
