@@ -48,6 +48,17 @@ bi_close_boxes() { # bi_close_boxes SECONDS: boxes until none comes for that lon
             keys_to "$(app_title)" Return
             wait_until 10 window_gone "$(app_title)"
             deadline=$((SECONDS + $1))
+        elif wintool visible "$WINKEY_TITLE" >/dev/null; then
+            # The installation's question, answered with its preselection; not a message.
+            wintool click "$WINKEY_TITLE" 1 >/dev/null
+            wait_until 10 window_gone "$WINKEY_TITLE"
+            deadline=$((SECONDS + $1))
+        elif wintool visible "$SETUP_BOX_TITLE" >/dev/null; then
+            # Boxes of the installation and uninstallation, shown before any window exists.
+            BI_MESSAGES+=("$(setup_box_text | awk 'NR > 1 { printf " / " } { printf "%s", $0 }')")
+            wintool click "$SETUP_BOX_TITLE" 1 >/dev/null
+            wait_until 10 window_gone "$SETUP_BOX_TITLE"
+            deadline=$((SECONDS + $1))
         elif ! kill -0 "$TSETUP_PID" 2>/dev/null; then
             return
         fi
@@ -65,7 +76,8 @@ bi_session() {
     tsetup_start "$@"
     local deadline=$((SECONDS + 30))
     until wintool visible "$MAIN_TITLE" >/dev/null || ! kill -0 "$TSETUP_PID" 2>/dev/null; do
-        if wintool visible "$(app_title)" >/dev/null; then
+        if wintool visible "$(app_title)" >/dev/null || wintool visible "$WINKEY_TITLE" >/dev/null ||
+            wintool visible "$SETUP_BOX_TITLE" >/dev/null; then
             bi_close_boxes 1
             continue
         fi
@@ -151,7 +163,8 @@ bi_key_macros_missing() { store_with_settings; bi_session ok
     reg_has_key "$BI_MACROS" || fail "$BI_CASE: no macro key"; expect_eq "$BI_CASE" "" "$(bi_macros)"; }
 bi_key_all_missing() { store_clear; bi_session none /I /Q
     expect_eq "$BI_CASE: exit code" 0 "$TSETUP_RC"
-    reg_has_key "$BI_SETTINGS" || fail "$BI_CASE: no settings key"; }
+    reg_has_key "$BI_SETTINGS" || fail "$BI_CASE: no settings key"
+    e2e_kill_driver; } # the installation started it
 bi_key_macros_readonly() { bi_store; regacl "$BI_MACROS_PATH" read; bi_session ok
     regacl "$BI_MACROS_PATH" full; bi_expect_value "$BI_MACROS" 00080047 "REG_SZ    gespeichert"; }
 bi_key_macros_closed() { bi_store; regacl "$BI_MACROS_PATH" none; bi_session ok
@@ -191,6 +204,13 @@ bi_args_long() { bi_store; bi_session ok "/$(head -c 4000 /dev/zero | tr '\0' 'I
 bi_args_quiet_alone() { bi_store; bi_session ok /Q; bi_expect_value "$BI_MACROS" 00080047 "REG_SZ    gespeichert"; }
 bi_args_lower_uninstall() { bi_store; bi_session none /u /q
     expect_eq "$BI_CASE: exit code" 0 "$TSETUP_RC"; }
+
+# An uninstallation over a store that has only settings and macros: the three keys the
+# installation would have written are missing.
+bi_not_deleted() { printf 'Registry-Einträge "%s" konnten nicht gelöscht werden' "$1"; }
+BI_UNINSTALL_MISSING="$(bi_not_deleted 'AppEvents\Schemes\Apps\Tastor32\') | $(
+    bi_not_deleted 'Software\Velmark\Tastor32\Macros\Umlaut\Ascii') | $(
+    bi_not_deleted 'Software\Velmark\Tastor32\Macros\Umlaut\HTML')"
 
 # name | case function | messages the user sees, in order ("-": none)
 BAD_INPUT_CASES=(
@@ -236,7 +256,7 @@ BAD_INPUT_CASES=(
     "switch /IQ: ignored|bi_args_glued|-"
     "switch of 4000 characters: ignored|bi_args_long|-"
     "/Q alone: the window as usual|bi_args_quiet_alone|-"
-    "/u /q in lower case: uninstall mode, no window, exit 0|bi_args_lower_uninstall|-"
+    "/u /q in lower case: uninstall mode, no window, exit 0, the keys never written named|bi_args_lower_uninstall|$BI_UNINSTALL_MISSING"
 )
 
 test_bad_input_suite() {
