@@ -5,6 +5,7 @@
 #include "resource.h"
 #include "settings/Names.h"
 #include "ui/DriverControl.h"
+#include "ui/DriverVersion.h"
 
 namespace ui {
 
@@ -26,7 +27,14 @@ TMainForm::TMainForm()
       WavText2(*this, IDC_WAVTEXT2), EditSoundBtn(*this, IDC_EDITSOUNDBTN),
       UseSpeakerRB(*this, IDC_USESPEAKERRB), SpeakerPanel(*this, IDC_SPEAKERPANEL),
       SpeakerLabel(*this, IDC_SPEAKERLABEL), SpeakerCB(*this, IDC_SPEAKERCB),
-      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), macroCommands_(MacroListView) {
+      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), macroCommands_(MacroListView),
+      macroTransfer_([this] {
+          std::vector<macros::TListKeyRec> shown;
+          for (int index = 0; index < MacroListView.Count(); ++index) {
+              shown.push_back(macros::ItemToKeyRec(*MacroListView.Item(index)));
+          }
+          return shown;
+      }) {
     SetCaption("Tastor32 Einstellungen");
     TabMacros.SetCaption("Macros");
     TabOptions.SetCaption("Optionen");
@@ -64,6 +72,8 @@ TMainForm::TMainForm()
     ExportBtn.SetHint("Makroliste in Datei exportieren. Mit Shift: in die Zwischenablage", false);
     ImportBtn.SetCaption("Import");
     ImportBtn.SetHint("Makrodatei importieren", false);
+    ExportBtn.OnClick = [this] { ExportBtnClick(); };
+    ImportBtn.OnClick = [this] { ImportBtnClick(); };
 
     mainFunctionCB.SetCaption("Tastor eingeschaltet [AltGr+F1]");
     mainFunctionCB.SetHint("Tastor-Funktionen aktivieren? (entspricht [AltGr+F1])", true);
@@ -83,6 +93,7 @@ TMainForm::TMainForm()
     EasyTabCB.SetCaption("EasyTab");
     EasyTabCB.SetHint("<Tab> auf den <+>,<-> Tasten des Nummernblocks?", true);
     BtnDoc.SetCaption("&Dokumentation");
+    BtnDoc.OnClick = [this] { BtnDocClick(); };
     ControlTastorBtn.SetCaption("&Tastor starten");
     ControlTastorBtn.OnClick = [this] { ControlTastorBtnClick(); };
 
@@ -140,6 +151,9 @@ void TMainForm::CancelBtnClick() {
 
 void TMainForm::PageControl1Change() {
     UpdateDriverButton();
+    if (PageControl1.ActivePage() == &TabOptions) {
+        ShowDriverVersion();
+    }
 }
 
 void TMainForm::NewBtnClick() {
@@ -162,6 +176,14 @@ void TMainForm::MacroListViewKeyUp(std::uint16_t key, toolkit::TShiftState shift
     macroCommands_.MacroListViewKeyUp(key, shift);
 }
 
+void TMainForm::ExportBtnClick() {
+    macroTransfer_.ExportBtnClick();
+}
+
+void TMainForm::ImportBtnClick() {
+    macroTransfer_.ImportBtnClick([this] { LoadSettings(); });
+}
+
 void TMainForm::UpdateDriverButton() {
     if (IsDriverRunning()) {
         ControlTastorBtn.SetCaption("&Tastor schließen");
@@ -180,6 +202,16 @@ void TMainForm::ControlTastorBtnClick() {
     }
     platform::Time().SleepAlertable(1000);
     UpdateDriverButton();
+    ShowDriverVersion();
+}
+
+// Read anew every time: a replaced driver file shows its version at once.
+void TMainForm::ShowDriverVersion() {
+    TastorVersionLbl.SetCaption(GetVersionInfoString(DriverExePath(), "FileVersion"));
+}
+
+void TMainForm::BtnDocClick() {
+    OpenDocumentation();
 }
 
 void TMainForm::SoundRBClick() {

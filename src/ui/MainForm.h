@@ -3,6 +3,7 @@
 #pragma once
 
 #include "macros/MacroList.h"
+#include "macros/MacroTransfer.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
@@ -69,9 +70,15 @@ public:
     void DeleteBtnClick();
     void MacroListViewDblClick();
     void MacroListViewKeyUp(std::uint16_t key, toolkit::TShiftState shift);
+    void ExportBtnClick();
+    void ImportBtnClick();
+    // The last file name confirmed in the export dialog.
+    const std::string& LastExportFile() const { return macroTransfer_.LastExportFile(); }
 
     void ControlTastorBtnClick();
     void UpdateDriverButton();
+    void ShowDriverVersion();
+    void BtnDocClick();
     void SoundRBClick();
     void UpdateSoundPanels();
 
@@ -80,6 +87,7 @@ public:
 
 private:
     macros::TMacroListCommands macroCommands_;
+    macros::TMacroTransfer macroTransfer_;
 };
 
 } // namespace ui

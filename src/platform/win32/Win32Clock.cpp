@@ -12,4 +12,10 @@ void Win32Clock::SleepAlertable(std::uint32_t milliseconds) {
     ::SleepEx(milliseconds, TRUE);
 }
 
+LocalTime Win32Clock::Now() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 } // namespace platform::win32

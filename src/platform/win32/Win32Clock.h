@@ -1,4 +1,4 @@
-// Waiting on Windows.
+// Waiting and the time of day on Windows.
 #pragma once
 
 #include "platform/Clock.h"
@@ -9,6 +9,7 @@ class Win32Clock : public platform::Clock {
 public:
     void Sleep(std::uint32_t milliseconds) override;
     void SleepAlertable(std::uint32_t milliseconds) override;
+    LocalTime Now() override;
 };
 
 } // namespace platform::win32
