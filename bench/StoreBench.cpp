@@ -2,7 +2,6 @@
 // starting TSetup to an idle window, LoadSettings and SaveSettings, against the system's
 // registry editor exporting and importing the same key.
 // Usage: bench.exe [COUNT...]   (default 1000 10000); TSetup.exe lies beside bench.exe.
-#include "app/RunMode.h"
 #include "macros/KeyCode.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeServices.h"
@@ -168,7 +167,7 @@ Figures Measure(int count) {
 
         settings::OpenSettingsStore();
         {
-            ui::TMainForm form;
+            ui::TMainForm form{{}};
             start = Clock::now();
             form.LoadSettings();
             load.push_back(Seconds(start));
@@ -208,7 +207,6 @@ int wmain(int argc, wchar_t** argv) {
     if (counts.empty()) {
         counts = {1000, 10000};
     }
-    app::IsWinNT = true;
     std::printf("%zu-bit TSetup against %ls\n", sizeof(void*) * 8, RegistryEditor().c_str());
     std::printf("%8s %12s %12s %10s %10s %10s %10s %14s %14s\n", "macros", "start empty",
                 "start full", "load", "save", "export", "import", "extra/export", "save/import");

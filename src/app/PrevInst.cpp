@@ -1,23 +1,20 @@
 #include "app/PrevInst.h"
 
-#include "app/RunMode.h"
+#include "platform/Paths.h"
 #include "platform/Services.h"
 
 namespace app {
 
 std::string InstanceName() {
-    const std::string path = platform::Sys().ProgramPath();
-    const auto slash = path.find_last_of("\\:/");
-    std::string name = slash == std::string::npos ? path : path.substr(slash + 1);
+    std::string name = platform::FileNameOf(platform::Sys().ProgramPath());
     if (name.find(".EXE") != std::string::npos && name.size() >= 4) {
         name.erase(name.size() - 4);
     }
     return name;
 }
 
-void CheckInstance() {
-    IsSecondInstance =
-        platform::Lock().Create(InstanceName()) == platform::LockResult::AlreadyExists;
+bool CheckInstance() {
+    return platform::Lock().Create(InstanceName()) == platform::LockResult::AlreadyExists;
 }
 
 void ActivatePreviousInstance() {

@@ -9,9 +9,9 @@ namespace app {
 // The program file's name without its path; an upper-case ".EXE" in it takes the last
 // four characters off.
 std::string InstanceName();
-// Creates the process-lifetime lock named InstanceName and sets IsSecondInstance when it
-// already existed.
-void CheckInstance();
+// Creates the process-lifetime lock named InstanceName; true when it already existed, that
+// is when another instance runs.
+bool CheckInstance();
 // Restores and raises the window of the instance that already runs.
 void ActivatePreviousInstance();
 

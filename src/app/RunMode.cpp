@@ -2,13 +2,10 @@
 
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
+#include "settings/Names.h"
+#include "settings/OptionsRegistry.h"
 
 namespace app {
-
-TRunMode RunMode = rmNormal;
-bool QuietMode = false;
-bool IsSecondInstance = false;
-bool IsWinNT = false;
 
 bool HasSwitch(const std::string& letter) {
     const std::string wanted = "/" + letter;
@@ -18,6 +15,20 @@ bool HasSwitch(const std::string& letter) {
         }
     }
     return false;
+}
+
+settings::TStartupState ChooseStartupState(bool isWinNT) {
+    settings::TStartupState state;
+    state.IsWinNT = isWinNT;
+    if (HasSwitch("I") || !settings::SettingsRegistry().ValueExists(
+                              settings::OptionValueNames[settings::optEnabled])) {
+        state.RunMode = settings::rmInstall;
+    }
+    if (HasSwitch("U")) {
+        state.RunMode = settings::rmUninstall;
+    }
+    state.QuietMode = HasSwitch("Q");
+    return state;
 }
 
 } // namespace app

@@ -1,21 +1,19 @@
-// Process-wide start-up state, set once at start-up and never changed afterwards.
+// The run mode: chosen once at start-up from the command line and the settings store.
 #pragma once
 
-#include <cstdint>
+#include "settings/StartupState.h"
+
 #include <string>
 
 namespace app {
-
-enum TRunMode : std::uint8_t { rmNormal = 0, rmInstall = 1, rmUninstall = 2 };
-
-extern TRunMode RunMode;
-extern bool QuietMode;
-extern bool IsSecondInstance;
-extern bool IsWinNT;
 
 inline constexpr const char* kApplicationTitle = "TSetup - Einstellungsprogramm für Tastor32";
 
 // True when a command-line parameter, in upper case, is "/" followed by the letter.
 bool HasSwitch(const std::string& letter);
+
+// The start-up state of this run: install for "/I" or a store without the first-run
+// marker, uninstall for "/U" (which wins), quiet for "/Q".
+settings::TStartupState ChooseStartupState(bool isWinNT);
 
 } // namespace app

@@ -3,58 +3,47 @@
 #include "app/PrevInst.h"
 #include "app/RunMode.h"
 #include "platform/Services.h"
-#include "settings/Names.h"
 #include "settings/OptionsRegistry.h"
 #include "setup/Install.h"
 #include "setup/Uninstall.h"
-#include "sound/PCSpeaker.h"
 #include "toolkit/Application.h"
 #include "toolkit/ErrorDisplay.h"
 #include "ui/MainForm.h"
 
 namespace app {
 
-void StartUp() {
-    IsWinNT = platform::Sys().PlatformId() >= 2;
-    CheckInstance();
-    CreatePCSpeaker();
+TProcessStart StartUp() {
+    TProcessStart start;
+    start.IsWinNT = platform::Sys().PlatformId() >= 2;
+    start.IsSecondInstance = CheckInstance();
     settings::OpenSettingsStore();
+    return start;
 }
 
-int RunProgram() {
-    if (IsSecondInstance) {
+int RunProgram(const TProcessStart& start) {
+    if (start.IsSecondInstance) {
         ActivatePreviousInstance();
         return 1;
     }
-    RunMode = rmNormal;
-    if (HasSwitch("I") || !settings::SettingsRegistry().ValueExists(
-                              settings::OptionValueNames[settings::optEnabled])) {
-        RunMode = rmInstall;
-    }
-    if (HasSwitch("U")) {
-        RunMode = rmUninstall;
-    }
-    QuietMode = HasSwitch("Q");
-
-    if (RunMode == rmInstall) {
-        toolkit::Guarded([] { setup::RunInstall(); });
-        if (QuietMode) {
+    const settings::TStartupState state = ChooseStartupState(start.IsWinNT);
+    if (state.RunMode == settings::rmInstall) {
+        toolkit::Guarded([&] { setup::RunInstall(state); });
+        if (state.QuietMode) {
             return 0;
         }
-    } else if (RunMode == rmUninstall) {
-        toolkit::Guarded([] { setup::RunUninstall(); });
+    } else if (state.RunMode == settings::rmUninstall) {
+        toolkit::Guarded([&] { setup::RunUninstall(state); });
         return 0;
     }
 
     toolkit::SetApplicationTitle(kApplicationTitle);
-    ui::TMainForm form;
+    ui::TMainForm form(state);
     toolkit::RunMainForm(form);
     return 0;
 }
 
 void ShutDown() {
     settings::CloseSettingsStore();
-    ReleasePCSpeaker();
 }
 
 } // namespace app

@@ -2,10 +2,10 @@
 
 #include "macros/EditMacroUnit.h"
 #include "platform/Cp1252.h"
-#include "settings/Helpers.h"
 #include "settings/Layout.h"
 #include "settings/Registry.h"
 #include "settings/StoreError.h"
+#include "toolkit/MessageBoxes.h"
 
 #include <algorithm>
 #include <vector>
@@ -143,7 +143,7 @@ void TMacroListCommands::NewBtnClick() {
         toolkit::TListItem* item = FindMacroItem(listView_, combination);
         if (item == nullptr) {
             item = AddMacroItem(listView_, code, text);
-        } else if (settings::AskYesNo("Vorhandenen Eintrag ändern?")) {
+        } else if (toolkit::AskYesNo("Vorhandenen Eintrag ändern?")) {
             SetMacroItem(*item, code, text);
         }
         SelectMacroItem(listView_, item);
@@ -164,8 +164,8 @@ void TMacroListCommands::EditBtnClick() {
             const TKeyCode code = KeyCodeOf(combination);
             if (code != rec.KeyCode) {
                 if (toolkit::TListItem* other = FindMacroItem(listView_, combination)) {
-                    if (settings::AskYesNo("Vorhandenen Eintrag für Taste [" + KeyCodeToText(code) +
-                                           "] ändern?")) {
+                    if (toolkit::AskYesNo("Vorhandenen Eintrag für Taste [" + KeyCodeToText(code) +
+                                          "] ändern?")) {
                         // The other row takes the edit; the edited row stays as it was.
                         target = other;
                         SelectMacroItem(listView_, target);
@@ -185,7 +185,7 @@ void TMacroListCommands::EditBtnClick() {
 }
 
 void TMacroListCommands::DeleteBtnClick() {
-    if (!settings::AskYesNo("Diesen Eintrag löschen?")) {
+    if (!toolkit::AskYesNo("Diesen Eintrag löschen?")) {
         return;
     }
     // Without a selected row there is nothing to delete.

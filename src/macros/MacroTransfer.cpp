@@ -1,8 +1,9 @@
 #include "macros/MacroTransfer.h"
 
 #include "macros/RegEditFile.h"
+#include "platform/Paths.h"
 #include "platform/Services.h"
-#include "settings/Helpers.h"
+#include "toolkit/MessageBoxes.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -70,17 +71,17 @@ void TMacroTransfer::ExportBtnClick() {
 
 void TMacroTransfer::CopyMacrosToClipboard() {
     if (!platform::Clip().SetText(MacroClipboardText(shownMacros_()))) {
-        settings::ShowError("Kann die Makroliste nicht in die Zwischenablage ablegen");
+        toolkit::ShowError("Kann die Makroliste nicht in die Zwischenablage ablegen");
         return;
     }
-    settings::ShowInfo("Makroliste wurde in die Zwischenablage abgelegt");
+    toolkit::ShowInfo("Makroliste wurde in die Zwischenablage abgelegt");
 }
 
 void TMacroTransfer::ExportToFile() {
     platform::SaveFileRequest request;
     request.filter = kExportFilter;
     request.defaultExtension = "reg";
-    request.initialFolder = settings::ProgramDir();
+    request.initialFolder = platform::ProgramDir();
     request.fileName = kExportFileName;
     const auto chosen = platform::FileDialogsService().Save(request);
     if (!chosen) {
@@ -88,13 +89,13 @@ void TMacroTransfer::ExportToFile() {
     }
     lastExportFile_ = *chosen;
     if (platform::FileSystem().Exists(*chosen) &&
-        !settings::AskYesNo("Datei existiert bereits. Überschreiben?")) {
+        !toolkit::AskYesNo("Datei existiert bereits. Überschreiben?")) {
         return;
     }
     // The whole text first, then one replacing write: a failure leaves the earlier file.
     const std::string text = MacroExportFile();
     if (const auto error = platform::FileSystem().WriteReplacing(*chosen, text); error != 0) {
-        settings::ShowError(WriteFailure("Kann Datei " + *chosen + " nicht schreiben", error));
+        toolkit::ShowError(WriteFailure("Kann Datei " + *chosen + " nicht schreiben", error));
     }
 }
 
@@ -102,13 +103,13 @@ bool TMacroTransfer::BackUpMacros() {
     auto& files = platform::FileSystem();
     const std::string appData = files.AppDataFolder();
     if (appData.empty()) {
-        settings::ShowError("Kann keine Sicherung der Makros anlegen: kein Ordner für "
-                            "Anwendungsdaten. Der Import wird nicht ausgeführt.");
+        toolkit::ShowError("Kann keine Sicherung der Makros anlegen: kein Ordner für "
+                           "Anwendungsdaten. Der Import wird nicht ausgeführt.");
         return false;
     }
-    const std::string folder = settings::AddTrailingBackslash(appData) + kBackupFolderName;
+    const std::string folder = platform::AddTrailingBackslash(appData) + kBackupFolderName;
     if (const auto error = files.CreateFolder(folder); error != 0) {
-        settings::ShowError(WriteFailure(
+        toolkit::ShowError(WriteFailure(
             "Kann Ordner " + folder + " nicht anlegen. Der Import wird nicht ausgeführt.", error));
         return false;
     }
@@ -119,9 +120,9 @@ bool TMacroTransfer::BackUpMacros() {
         path = folder + "\\" + name.substr(0, name.size() - 4) + "_" + std::to_string(n) + ".reg";
     }
     if (const auto error = files.WriteReplacing(path, MacroExportFile()); error != 0) {
-        settings::ShowError(WriteFailure("Kann Sicherung " + path +
-                                             " nicht schreiben. Der Import wird nicht ausgeführt.",
-                                         error));
+        toolkit::ShowError(WriteFailure("Kann Sicherung " + path +
+                                            " nicht schreiben. Der Import wird nicht ausgeführt.",
+                                        error));
         return false;
     }
     PruneBackups(folder);
@@ -132,7 +133,7 @@ void TMacroTransfer::ImportBtnClick(const std::function<void()>& reload) {
     platform::OpenFileRequest request;
     request.filter = kExportFilter;
     request.defaultExtension = "reg";
-    request.initialFolder = settings::ProgramDir();
+    request.initialFolder = platform::ProgramDir();
     request.fileName = lastExportFile_;
     const auto chosen = platform::FileDialogsService().Open(request);
     if (!chosen) {

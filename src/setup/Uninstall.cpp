@@ -3,6 +3,6 @@
 namespace setup {
 
 // Removing the settings is not written yet: the uninstallation does nothing so far.
-void RunUninstall() {}
+void RunUninstall(const settings::TStartupState&) {}
 
 } // namespace setup

@@ -2,9 +2,6 @@
 
 #include "platform/Services.h"
 
-#include <memory>
-#include <stdexcept>
-
 namespace {
 
 constexpr std::uint16_t TimerCounter2 = 0x42;
@@ -18,8 +15,6 @@ constexpr std::uint8_t SpeakerBits = 0x03;
 constexpr std::uint32_t TimerClock = 1193181;
 // The lowest frequency whose divisor fits in 16 bits.
 constexpr std::uint16_t LowestFrequency = 19;
-
-std::unique_ptr<TPCSpeaker> pcSpeaker;
 
 } // namespace
 
@@ -58,19 +53,4 @@ void TPCSpeaker::PlayTone(std::uint16_t frequency, std::uint32_t duration) {
     ToneOn(frequency);
     Wait(duration);
     ToneOff();
-}
-
-void CreatePCSpeaker() {
-    pcSpeaker = std::make_unique<TPCSpeaker>();
-}
-
-void ReleasePCSpeaker() {
-    pcSpeaker.reset();
-}
-
-TPCSpeaker& PCSpeaker() {
-    if (!pcSpeaker) {
-        throw std::logic_error("PC speaker not created");
-    }
-    return *pcSpeaker;
 }

@@ -1,6 +1,7 @@
 // The PC speaker, driven through counter 2 of the interval timer and system control
 // port B. Only usable where the system lets a program reach the I/O ports (the 9x
-// family); the settings window keeps the speaker mode away from the NT family.
+// family); the settings window keeps the speaker mode away from the NT family. It holds no
+// state of its own: whoever plays makes one.
 #pragma once
 
 #include <cstdint>
@@ -18,9 +19,3 @@ public:
     // On, wait, off; leaves the speaker silent.
     void PlayTone(std::uint16_t frequency, std::uint32_t duration);
 };
-
-// The process's one tone generator, created at start-up and released at exit.
-void CreatePCSpeaker();
-void ReleasePCSpeaker();
-// Throws std::logic_error when it has not been created.
-TPCSpeaker& PCSpeaker();

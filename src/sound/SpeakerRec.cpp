@@ -3,8 +3,6 @@
 #include <cstddef>
 #include <limits>
 
-std::array<TSpeakerRec, SpeakerTableSize> SpeakerTable{};
-
 namespace {
 
 // An optional minus sign and at least one decimal digit, nothing else (no blanks, no plus
@@ -59,8 +57,8 @@ void ParseSpeakerRec(const std::string& text, TSpeakerRec& rec) {
     }
 }
 
-void ClearSpeakerTable() {
-    for (TSpeakerRec& rec : SpeakerTable) {
+void ClearSpeakerTable(TSpeakerTable& table) {
+    for (TSpeakerRec& rec : table) {
         rec = TSpeakerRec{};
     }
 }

@@ -1,5 +1,5 @@
 // Speaker records: one PC-speaker beep sequence per sound event, their stored text form
-// and the table that holds them while the settings window is open.
+// and the table of them that the settings window holds while it is open.
 #pragma once
 
 #include <array>
@@ -16,7 +16,7 @@ struct TSpeakerRec {
 
 // Indexed by sound event 1..8; entry 0 is never used.
 inline constexpr int SpeakerTableSize = 9;
-extern std::array<TSpeakerRec, SpeakerTableSize> SpeakerTable;
+using TSpeakerTable = std::array<TSpeakerRec, SpeakerTableSize>;
 
 // "Frequency,Duration,Count,Pause" in decimal, e.g. "4000,10,1,50".
 std::string FormatSpeakerRec(const TSpeakerRec& rec);
@@ -24,4 +24,4 @@ std::string FormatSpeakerRec(const TSpeakerRec& rec);
 // decimal integer within 32 bits gives 0; fields past the fourth are ignored; record
 // fields the text does not reach, and the whole record for an empty text, are kept.
 void ParseSpeakerRec(const std::string& text, TSpeakerRec& rec);
-void ClearSpeakerTable();
+void ClearSpeakerTable(TSpeakerTable& table);

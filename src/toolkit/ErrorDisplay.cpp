@@ -1,15 +1,10 @@
 #include "toolkit/ErrorDisplay.h"
 
-#include "platform/Services.h"
-#include "toolkit/Application.h"
+#include "toolkit/MessageBoxes.h"
 
 #include <stdexcept>
 
 namespace toolkit {
-
-void ShowErrorText(const std::string& text) {
-    platform::Boxes().Show(platform::BoxKind::Error, text, ApplicationTitle());
-}
 
 void ShowException(const std::exception_ptr& error) {
     // Nothing may escape from here: it runs inside window procedures.

@@ -3,12 +3,9 @@
 #pragma once
 
 #include <exception>
-#include <string>
 
 namespace toolkit {
 
-// Shows the text in an error box with OK, titled with the application title.
-void ShowErrorText(const std::string& text);
 void ShowException(const std::exception_ptr& error);
 
 // Runs the action; an error escaping it is shown and swallowed. Returns true when the

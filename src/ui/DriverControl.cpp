@@ -1,7 +1,7 @@
 #include "ui/DriverControl.h"
 
+#include "platform/Paths.h"
 #include "platform/Services.h"
-#include "settings/Helpers.h"
 #include "settings/Layout.h"
 #include "settings/OptionsRegistry.h"
 #include "settings/Registry.h"
@@ -37,9 +37,9 @@ bool SendToDriver(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lP
 std::string DriverExePath() {
     std::string dir = settings::SettingsRegistry().ReadString(settings::kHomeDirValue);
     if (dir.empty()) {
-        dir = settings::ProgramDir();
+        dir = platform::ProgramDir();
     }
-    return settings::AddTrailingBackslash(dir) + kDriverExeName;
+    return platform::AddTrailingBackslash(dir) + kDriverExeName;
 }
 
 bool StartDriver() {
@@ -55,7 +55,7 @@ bool IsAutostartSet() {
 }
 
 std::string AutostartCommand() {
-    return settings::ProgramDir() + kDriverExeName;
+    return platform::ProgramDir() + kDriverExeName;
 }
 
 bool SetAutostart(const std::string& name, const std::string& command, bool enable) {

@@ -1,7 +1,8 @@
 #include "ui/DriverVersion.h"
 
+#include "platform/Paths.h"
 #include "platform/Services.h"
-#include "settings/Helpers.h"
+#include "toolkit/MessageBoxes.h"
 
 #include <cstdio>
 
@@ -27,13 +28,13 @@ std::string GetVersionInfoString(const std::string& fileName, const std::string&
 }
 
 void OpenDocumentation() {
-    const std::string path = settings::ProgramDir() + "Tastor32.pdf";
+    const std::string path = platform::ProgramDir() + "Tastor32.pdf";
     if (!platform::FileSystem().Exists(path)) {
-        settings::ShowError("Datei " + path + " nicht gefunden");
+        toolkit::ShowError("Datei " + path + " nicht gefunden");
         return;
     }
     if (platform::ShellService().OpenDocument(path) <= 32) {
-        settings::ShowError("Kann Datei " + path + " nicht anzeigen");
+        toolkit::ShowError("Kann Datei " + path + " nicht anzeigen");
     }
 }
 

@@ -1,5 +1,6 @@
 #include "ui/LaunchProgram.h"
 
+#include "platform/Paths.h"
 #include "platform/Services.h"
 
 namespace ui {
@@ -40,10 +41,7 @@ std::string StripQuotes(const std::string& path) {
 bool LaunchProgram(const std::string& path, const std::string& arguments) {
     const std::string commandLine = path + " " + arguments;
     const std::string file = StripQuotes(path);
-    const std::size_t separator = file.find_last_of("\\:");
-    const std::string directory =
-        separator == std::string::npos ? std::string() : file.substr(0, separator + 1);
-    return platform::Procs().Create(file, commandLine, directory);
+    return platform::Procs().Create(file, commandLine, platform::FolderOf(file));
 }
 
 } // namespace ui

@@ -1,6 +1,5 @@
 #include "ui/MainForm.h"
 
-#include "app/RunMode.h"
 #include "platform/Services.h"
 #include "resource.h"
 #include "settings/Names.h"
@@ -9,7 +8,7 @@
 
 namespace ui {
 
-TMainForm::TMainForm()
+TMainForm::TMainForm(const settings::TStartupState& startup)
     : toolkit::TForm(IDD_MAINFORM), PageControl1(*this, IDC_PAGECONTROL),
       TabMacros(*this, IDC_TABMACROS, IDD_TABMACROS),
       TabOptions(*this, IDC_TABOPTIONS, IDD_TABOPTIONS),
@@ -27,7 +26,7 @@ TMainForm::TMainForm()
       WavText2(*this, IDC_WAVTEXT2), EditSoundBtn(*this, IDC_EDITSOUNDBTN),
       UseSpeakerRB(*this, IDC_USESPEAKERRB), SpeakerPanel(*this, IDC_SPEAKERPANEL),
       SpeakerLabel(*this, IDC_SPEAKERLABEL), SpeakerCB(*this, IDC_SPEAKERCB),
-      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), macroCommands_(MacroListView),
+      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), startup_(startup), macroCommands_(MacroListView),
       macroTransfer_([this] {
           std::vector<macros::TListKeyRec> shown;
           for (int index = 0; index < MacroListView.Count(); ++index) {
@@ -117,7 +116,7 @@ void TMainForm::FormCreate() {
     PageControl1.SetActivePage(TabMacros);
     MacroListView.SetFocus();
     LoadSettings();
-    if (app::IsWinNT) {
+    if (startup_.IsWinNT) {
         UseSpeakerRB.SetEnabled(false);
         UseWavRB.SetChecked(true);
     }

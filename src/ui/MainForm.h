@@ -4,6 +4,8 @@
 
 #include "macros/MacroList.h"
 #include "macros/MacroTransfer.h"
+#include "settings/StartupState.h"
+#include "sound/SpeakerRec.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
@@ -14,7 +16,7 @@ namespace ui {
 
 class TMainForm : public toolkit::TForm {
 public:
-    TMainForm();
+    explicit TMainForm(const settings::TStartupState& startup);
 
     toolkit::TPageControl PageControl1;
     toolkit::TTabSheet TabMacros;
@@ -85,7 +87,11 @@ public:
     void LoadSettings();
     void SaveSettings();
 
+    // The PC-speaker beeps of the sound events, as loaded and edited.
+    TSpeakerTable SpeakerTable{};
+
 private:
+    settings::TStartupState startup_;
     macros::TMacroListCommands macroCommands_;
     macros::TMacroTransfer macroTransfer_;
 };

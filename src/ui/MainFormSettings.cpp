@@ -35,24 +35,24 @@ void CreateEmptySchemeKeys() {
     }
 }
 
-void LoadSpeakerTable() {
-    ClearSpeakerTable();
+void LoadSpeakerTable(TSpeakerTable& table) {
+    ClearSpeakerTable(table);
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (!reg.OpenKey(settings::kSpeakerKey, true)) {
         return;
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), SpeakerTable[event]);
+        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), table[event]);
     }
 }
 
-void SaveSpeakerTable() {
+void SaveSpeakerTable(const TSpeakerTable& table) {
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (!reg.OpenKey(settings::kSpeakerKey, true)) {
         return;
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(SpeakerTable[event]));
+        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(table[event]));
     }
 }
 
@@ -82,7 +82,7 @@ void TMainForm::LoadSettings() {
     });
     toolkit::Guarded([this] { macros::LoadMacroList(MacroListView); });
     toolkit::Guarded([] { CreateEmptySchemeKeys(); });
-    toolkit::Guarded([] { LoadSpeakerTable(); });
+    toolkit::Guarded([this] { LoadSpeakerTable(SpeakerTable); });
 }
 
 void TMainForm::SaveSettings() {
@@ -96,7 +96,7 @@ void TMainForm::SaveSettings() {
     store.WriteOption(settings::optUseSpeaker, UseSpeakerRB.Checked() ? 1 : 0);
     store.WriteOptionString(settings::optDecimalDot, EdtDecimalDot.Text());
     macros::SaveMacroList(MacroListView);
-    SaveSpeakerTable();
+    SaveSpeakerTable(SpeakerTable);
     PostToDriver(WM_RELOADSETTINGS, 0, 0);
 }
 

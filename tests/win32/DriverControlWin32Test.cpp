@@ -9,7 +9,6 @@
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32Windows.h"
-#include "settings/Helpers.h"
 #include "settings/Layout.h"
 #include "settings/OptionsRegistry.h"
 #include "ui/DriverControl.h"

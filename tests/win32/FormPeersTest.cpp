@@ -1,6 +1,5 @@
 // The settings window on real controls: what the store holds shows in the windows, what
 // the user does reaches the control objects, and what the program sets reaches the windows.
-#include "app/RunMode.h"
 #include "platform/fake/FakeServices.h"
 #include "resource.h"
 #include "settings/Layout.h"
@@ -23,7 +22,6 @@ using platform::Hive;
 class FormPeers : public testing::Test {
 protected:
     void SetUp() override {
-        app::IsWinNT = true;
         fake.registry.SetBinary(Hive::CurrentUser, settings::kSettingsKey, "Tastor eingeschaltet",
                                 {1});
         fake.registry.SetString(Hive::CurrentUser, settings::kSettingsKey, "DecimalDot", ",");
@@ -75,7 +73,7 @@ protected:
     }
 
     platform::fake::FakePlatform fake;
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     toolkit::win32::FormWindow host{form};
     HWND window = nullptr;
 };

@@ -68,8 +68,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     int exitCode = 0;
     toolkit::Guarded([&] {
-        app::StartUp();
-        exitCode = app::RunProgram();
+        exitCode = app::RunProgram(app::StartUp());
     });
     toolkit::Guarded([] { app::ShutDown(); });
     toolkit::InstallApplicationHost(nullptr);

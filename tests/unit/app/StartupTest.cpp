@@ -78,9 +78,9 @@ TEST_F(Startup, StartUpChecksTheSystemTakesTheLockAndCreatesTheSettingsKey) {
     for (const auto& c : cases) {
         fake.system.platformId = c.platformId;
         fake.lock.result = c.lock;
-        app::StartUp();
-        EXPECT_EQ(app::IsWinNT, c.winNT) << c.platformId;
-        EXPECT_EQ(app::IsSecondInstance, c.second) << c.platformId;
+        const app::TProcessStart start = app::StartUp();
+        EXPECT_EQ(start.IsWinNT, c.winNT) << c.platformId;
+        EXPECT_EQ(start.IsSecondInstance, c.second) << c.platformId;
         EXPECT_TRUE(fake.registry.KeyExists(Hive::CurrentUser, settings::kSettingsKey));
         app::ShutDown();
     }
@@ -92,22 +92,22 @@ TEST_F(Startup, TheRunModeFollowsTheSwitchesAndTheFirstRunMarker) {
     struct Case {
         std::vector<std::string> arguments;
         bool hasSettings;
-        app::TRunMode mode;
+        settings::TRunMode mode;
         bool quiet;
         bool window;
     } cases[] = {
-        {{}, true, app::rmNormal, false, true},
-        {{}, false, app::rmInstall, false, true},
-        {{"/Q"}, true, app::rmNormal, true, true},
-        {{"/Q"}, false, app::rmInstall, true, false},
-        {{"/I"}, true, app::rmInstall, false, true},
-        {{"/i", "/q"}, true, app::rmInstall, true, false},
-        {{"/IQ"}, true, app::rmNormal, false, true},
-        {{"-I", "/Q"}, true, app::rmNormal, true, true},
-        {{"/I:x", "/Q"}, true, app::rmNormal, true, true},
-        {{"/U"}, true, app::rmUninstall, false, false},
-        {{"/u"}, false, app::rmUninstall, false, false},
-        {{"/I", "/U"}, true, app::rmUninstall, false, false},
+        {{}, true, settings::rmNormal, false, true},
+        {{}, false, settings::rmInstall, false, true},
+        {{"/Q"}, true, settings::rmNormal, true, true},
+        {{"/Q"}, false, settings::rmInstall, true, false},
+        {{"/I"}, true, settings::rmInstall, false, true},
+        {{"/i", "/q"}, true, settings::rmInstall, true, false},
+        {{"/IQ"}, true, settings::rmNormal, false, true},
+        {{"-I", "/Q"}, true, settings::rmNormal, true, true},
+        {{"/I:x", "/Q"}, true, settings::rmNormal, true, true},
+        {{"/U"}, true, settings::rmUninstall, false, false},
+        {{"/u"}, false, settings::rmUninstall, false, false},
+        {{"/I", "/U"}, true, settings::rmUninstall, false, false},
     };
     for (const auto& c : cases) {
         const std::string where = ::testing::PrintToString(c.arguments);
@@ -117,10 +117,12 @@ TEST_F(Startup, TheRunModeFollowsTheSwitchesAndTheFirstRunMarker) {
         }
         fake.system.arguments = c.arguments;
         const int before = host.mainFormsRun;
-        app::StartUp();
-        EXPECT_EQ(app::RunProgram(), 0) << where;
-        EXPECT_EQ(app::RunMode, c.mode) << where;
-        EXPECT_EQ(app::QuietMode, c.quiet) << where;
+        const app::TProcessStart start = app::StartUp();
+        const settings::TStartupState state = app::ChooseStartupState(false);
+        EXPECT_EQ(state.RunMode, c.mode) << where;
+        EXPECT_EQ(state.QuietMode, c.quiet) << where;
+        EXPECT_FALSE(state.IsWinNT) << where;
+        EXPECT_EQ(app::RunProgram(start), 0) << where;
         EXPECT_EQ(host.mainFormsRun - before, c.window ? 1 : 0) << where;
         app::ShutDown();
     }
@@ -130,8 +132,7 @@ TEST_F(Startup, TheSettingsWindowRunsUnderTheApplicationTitle) {
     StoreHasSettings();
     std::string caption;
     host.onMainForm = [&](toolkit::TForm& form) { caption = form.Caption(); };
-    app::StartUp();
-    EXPECT_EQ(app::RunProgram(), 0);
+    EXPECT_EQ(app::RunProgram(app::StartUp()), 0);
     EXPECT_EQ(host.titles, std::vector<std::string>{"TSetup - Einstellungsprogramm für Tastor32"});
     EXPECT_EQ(caption, "Tastor32 Einstellungen");
 }
@@ -140,8 +141,7 @@ TEST_F(Startup, ASecondInstanceHandsOverAndEndsWithOneBeforeAnyMode) {
     fake.lock.result = platform::LockResult::AlreadyExists;
     for (const char* argument : {"/I", "/U", "/Q"}) {
         fake.system.arguments = {argument};
-        app::StartUp();
-        EXPECT_EQ(app::RunProgram(), 1) << argument;
+        EXPECT_EQ(app::RunProgram(app::StartUp()), 1) << argument;
         EXPECT_EQ(host.mainFormsRun, 0) << argument;
         app::ShutDown();
     }

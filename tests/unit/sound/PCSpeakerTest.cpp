@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <vector>
 
 namespace {
@@ -118,15 +117,4 @@ TEST(PCSpeaker, PlayToneIsOnWaitOff) {
         EXPECT_EQ(fake.ports.accesses, all) << c.frequency;
         EXPECT_EQ(fake.ports.values[0x61] & 3, 0) << c.frequency;
     }
-}
-
-TEST(PCSpeaker, ProcessInstanceLivesFromCreateToRelease) {
-    ReleasePCSpeaker();
-    EXPECT_THROW(PCSpeaker(), std::logic_error);
-    CreatePCSpeaker();
-    platform::fake::FakePlatform fake;
-    PCSpeaker().Wait(250);
-    EXPECT_EQ(fake.clock.log, std::vector<std::string>{"sleep:250"});
-    ReleasePCSpeaker();
-    EXPECT_THROW(PCSpeaker(), std::logic_error);
 }

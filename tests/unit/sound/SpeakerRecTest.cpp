@@ -65,12 +65,13 @@ TEST(SpeakerRec, FormatAndRoundTrip) {
 }
 
 TEST(SpeakerRec, ClearSpeakerTableZeroesAllNineEntries) {
-    ASSERT_EQ(SpeakerTable.size(), 9u);
+    TSpeakerTable table;
+    ASSERT_EQ(table.size(), 9u);
     for (int i = 0; i < SpeakerTableSize; ++i) {
-        SpeakerTable[i] = {i + 1, i + 2, i + 3, i + 4};
+        table[i] = {i + 1, i + 2, i + 3, i + 4};
     }
-    ClearSpeakerTable();
-    for (const TSpeakerRec& rec : SpeakerTable) {
+    ClearSpeakerTable(table);
+    for (const TSpeakerRec& rec : table) {
         EXPECT_EQ(rec, (TSpeakerRec{0, 0, 0, 0}));
     }
 }

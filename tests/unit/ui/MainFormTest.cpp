@@ -1,5 +1,4 @@
 #include "ui/MainForm.h"
-#include "app/RunMode.h"
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
 #include "settings/OptionsRegistry.h"
@@ -15,10 +14,7 @@ namespace {
 
 class MainForm : public testing::Test {
 protected:
-    void SetUp() override {
-        app::IsWinNT = true;
-        settings::OpenSettingsStore();
-    }
+    void SetUp() override { settings::OpenSettingsStore(); }
     void TearDown() override { settings::CloseSettingsStore(); }
 
     platform::WindowId StartDriver() { return fake.windows.Add("Tastor32", "Tastor32"); }
@@ -53,7 +49,7 @@ protected:
 TEST_F(MainForm, CreationTellsTheDriverFirstAndCancelSendsNothingMore) {
     StartDriver();
     fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey, "00080047", "x");
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     std::vector<std::string> seenAtLoad;
     host.onMainForm = [&](toolkit::TForm&) {
         // The two messages went out before the store was read.
@@ -77,7 +73,7 @@ TEST_F(MainForm, CreationTellsTheDriverFirstAndCancelSendsNothingMore) {
 
 TEST_F(MainForm, AcceptSavesAndPostsTheReloadEveryTimeOkAlsoCloses) {
     StartDriver();
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     host.onMainForm = [&](toolkit::TForm&) {
         form.AcceptBtn.Click();
         form.AcceptBtn.Click();
@@ -108,7 +104,7 @@ TEST_F(MainForm, OptionsLoadAsCheckedForAnyNonZeroByteAndSaveAsZeroOrOne) {
             Put(settings::kSettingsKey, c.name, {*c.stored});
         }
     }
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     EXPECT_TRUE(form.EasyBSCB.Checked());
     EXPECT_TRUE(form.EasyTabCB.Checked());
@@ -131,7 +127,7 @@ TEST_F(MainForm, LoadAndSaveLeaveEverythingElseAsItWas) {
     PutText(settings::kUmlautAsciiKey, "000000DC", "Ue");
     PutText(settings::kUmlautHtmlKey, "000000DC", "&Uuml;");
     PutText("AppEvents\\Schemes\\Apps\\Tastor32\\Ein\\.current", "", "C:\\Media\\ding.wav");
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     form.SaveSettings();
     form.SaveSettings();
@@ -149,7 +145,7 @@ TEST_F(MainForm, LoadAndSaveLeaveEverythingElseAsItWas) {
 }
 
 TEST_F(MainForm, LoadingMakesTheEightEmptyEventKeysWhenTheSchemeHasNone) {
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     for (const char* event :
          {"Ein", "Aus", "Großschrift", "Rollen", "Zehnerblock", "NUM Punkt", "Umlaut", "EasyTab"}) {
@@ -171,9 +167,8 @@ TEST_F(MainForm, TheSpeakerModeIsStoredAsZeroOnNtAndLoadedElsewhere) {
         {false, 0, false, true, 0},
     };
     for (const auto& c : cases) {
-        app::IsWinNT = c.winNT;
         Put(settings::kSettingsKey, "Speaker benutzen", {c.stored});
-        ui::TMainForm form;
+        ui::TMainForm form({settings::rmNormal, false, c.winNT});
         host.onMainForm = [&](toolkit::TForm&) {
             EXPECT_EQ(form.UseSpeakerRB.Checked(), c.speakerChecked);
             EXPECT_EQ(form.UseWavRB.Checked(), !c.speakerChecked);
@@ -191,7 +186,7 @@ TEST_F(MainForm, TheSpeakerModeIsStoredAsZeroOnNtAndLoadedElsewhere) {
 }
 
 TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     EXPECT_TRUE(fake.registry.KeyExists(Hive::CurrentUser, settings::kSpeakerKey));
     form.SaveSettings();
@@ -199,7 +194,7 @@ TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
     PutText(settings::kSpeakerKey, "Ein", "4000,10,1,50");
     PutText(settings::kSpeakerKey, "EasyTab", "4000,10");
     form.LoadSettings();
-    SpeakerTable[2] = {-1, 2, 30, 400};
+    form.SpeakerTable[2] = {-1, 2, 30, 400};
     form.SaveSettings();
     EXPECT_EQ(GetText(settings::kSpeakerKey, "Ein"), "4000,10,1,50");
     EXPECT_EQ(GetText(settings::kSpeakerKey, "Aus"), "-1,2,30,400");
@@ -210,7 +205,7 @@ TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
 }
 
 TEST_F(MainForm, TheDecimalDotIsStoredExactlyAsTypedEvenEmpty) {
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     EXPECT_EQ(form.EdtDecimalDot.Text(), ".");
     for (const std::string text : {"", ",", "ab€"}) {
         form.EdtDecimalDot.UserSetText(text);
@@ -222,7 +217,7 @@ TEST_F(MainForm, TheDecimalDotIsStoredExactlyAsTypedEvenEmpty) {
 TEST_F(MainForm, AutostartIsWrittenOnlyWhenTheBoxDiffersFromTheStore) {
     fake.system.programPath = "C:\\Programme\\Tastor32\\TSetup.exe";
     PutText(settings::kSettingsKey, "HomeDir", "D:\\Anderswo");
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     EXPECT_FALSE(form.CBAutostart.Checked());
     form.CBAutostart.UserClick();
@@ -241,7 +236,7 @@ TEST_F(MainForm, AFailedWriteStopsTheSaveKeepsTheWindowOpenAndPostsNothing) {
     StartDriver();
     PutText(settings::kMacroKey, "00080047", "Gruß");
     fake.registry.FailWritesUnder(Hive::CurrentUser, settings::kSpeakerKey);
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     host.onMainForm = [&](toolkit::TForm&) {
         form.EasyTabCB.UserClick();
         form.OkBtn.Click();
@@ -261,7 +256,7 @@ TEST_F(MainForm, AnUnreadableOptionIsReportedAndTheRestStillLoads) {
     Put(settings::kSettingsKey, "Tastor eingeschaltet", {1});
     PutText(settings::kSettingsKey, "DecimalDot", ",");
     PutText(settings::kMacroKey, "00080047", "x");
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.LoadSettings();
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
     EXPECT_EQ(fake.boxes.shown[0].text, "Ungültiger Datentyp für 'EasyTab'");
@@ -271,7 +266,7 @@ TEST_F(MainForm, AnUnreadableOptionIsReportedAndTheRestStillLoads) {
 }
 
 TEST_F(MainForm, WithoutADriverTheSettingsAreStillWritten) {
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     host.onMainForm = [&](toolkit::TForm&) {
         form.doBeepCB.UserClick();
         form.AcceptBtn.Click();
@@ -286,7 +281,7 @@ TEST_F(MainForm, WithoutADriverTheSettingsAreStillWritten) {
 TEST_F(MainForm, TheStartStopButtonFollowsTheDriver) {
     fake.processes.existing = {"C:\\Programme\\Tastor32\\Tastor32.exe"};
     fake.processes.onStart = [&](const auto&) { StartDriver(); };
-    ui::TMainForm form;
+    ui::TMainForm form{{}};
     form.FormPaint();
     EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
     EXPECT_FALSE(form.ControlTastorBtn.Down());

@@ -1,0 +1,18 @@
+// The program's message boxes, all titled with the application title. The three boxes
+// for the user's messages sound first; the general error display shows errors that
+// escape a handler in a plain error box.
+#pragma once
+
+#include <string>
+
+namespace toolkit {
+
+void ShowInfo(const std::string& text);
+// The system's error sound, then an error box.
+void ShowError(const std::string& text);
+// The system's question sound, then a box with Yes and No; true only for Yes.
+bool AskYesNo(const std::string& text);
+// An error box with OK and no sound: the general error display.
+void ShowErrorText(const std::string& text);
+
+} // namespace toolkit
