@@ -107,10 +107,13 @@ e2e_cleanup() {
         wait "$pid" 2>/dev/null
     done
     E2E_PIDS=()
-    # Wine processes started by the ones killed above.
+    # Wine processes started by the ones killed above: only those of this test run's
+    # prefix, never another run's on the same machine.
     local left
     for left in $(pgrep -f 'TSetup.exe|Tastor32.exe' 2>/dev/null); do
-        kill "$left" 2>/dev/null
+        if tr '\0' '\n' <"/proc/$left/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+            kill "$left" 2>/dev/null
+        fi
     done
     return 0
 }

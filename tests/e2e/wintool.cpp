@@ -161,6 +161,27 @@ int Foreground() {
     return kTrue;
 }
 
+// The clipboard's ANSI text as its bytes in hexadecimal, without the terminating zero.
+int ClipboardBytes() {
+    if (!OpenClipboard(nullptr)) {
+        return kFalse;
+    }
+    std::string hex;
+    const HANDLE data = GetClipboardData(CF_TEXT);
+    const char* text = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (text != nullptr) {
+        static constexpr char kDigits[] = "0123456789abcdef";
+        for (const char* c = text; *c != '\0'; ++c) {
+            hex += kDigits[static_cast<unsigned char>(*c) >> 4];
+            hex += kDigits[static_cast<unsigned char>(*c) & 0x0F];
+        }
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    PrintLine(hex);
+    return text != nullptr ? kTrue : kFalse;
+}
+
 int Close(const wchar_t* title) {
     const HWND window = FindTop(title);
     if (window == nullptr) {
@@ -275,7 +296,8 @@ int Items(const wchar_t* title, int id) {
 
 int Usage() {
     std::fputs("usage: wintool "
-               "find|wait|minimize|iconic|visible|foreground|close|acp|click|text|center|items"
+               "find|wait|minimize|iconic|visible|foreground|close|acp|clipboard|click|text|center|"
+               "items"
                " [title] [ms|controlId]\n",
                stderr);
     return kUsage;
@@ -293,6 +315,9 @@ int wmain(int argc, wchar_t** argv) {
 
     if (command == L"foreground" && operands == 0) {
         return Foreground();
+    }
+    if (command == L"clipboard" && operands == 0) {
+        return ClipboardBytes();
     }
     if (command == L"acp" && operands == 0) {
         PrintLine(std::to_string(GetACP()));
