@@ -16,63 +16,29 @@ namespace {
 constexpr std::uint16_t kInsertKey = 0x2D;
 constexpr std::uint16_t kDeleteKey = 0x2E;
 
-// Ends the list's update on every path, so that it sorts and redraws.
-class UpdateScope {
-public:
-    explicit UpdateScope(toolkit::TListView& listView) : listView_(listView) {
-        listView_.BeginUpdate();
-    }
-    ~UpdateScope() { listView_.EndUpdate(); }
-    UpdateScope(const UpdateScope&) = delete;
-    UpdateScope& operator=(const UpdateScope&) = delete;
-
-private:
-    toolkit::TListView& listView_;
-};
-
 } // namespace
 
-TListKeyRec ItemToKeyRec(const toolkit::TListItem& item) {
-    TListKeyRec rec;
-    rec.KeyCode = item.Data;
-    if (!item.SubItems.empty()) {
-        rec.MacroText = item.SubItems.front();
-    }
-    return rec;
+TListKeyRec ItemToKeyRec(const TMacroTable& table, int index) {
+    return table.At(index).Macro;
 }
 
-void SetMacroItem(toolkit::TListItem& item, TKeyCode code, std::string text) {
-    item.Data = code;
-    item.SubItems.clear();
-    item.SubItems.push_back(std::move(text));
-    // Last: the new caption moves the item to its place and redraws it.
-    item.SetCaption(KeyCodeToText(code));
+int SetMacroItem(TMacroTable& table, int index, TKeyCode code, std::string text) {
+    return table.Replace(index, code, std::move(text));
 }
 
-toolkit::TListItem* AddMacroItem(toolkit::TListView& listView, TKeyCode code, std::string text) {
-    toolkit::TListItem* item = listView.Add();
-    SetMacroItem(*item, code, std::move(text));
-    return item;
+int AddMacroItem(TMacroTable& table, TKeyCode code, std::string text) {
+    return table.Insert(code, std::move(text));
 }
 
-toolkit::TListItem* FindMacroItem(const toolkit::TListView& listView,
-                                  const TKeyCombination& combination) {
-    const TKeyCode code = KeyCodeOf(combination);
-    toolkit::TListItem* found = nullptr;
-    for (int index = 0; index < listView.Count(); ++index) {
-        toolkit::TListItem* item = listView.Item(index);
-        if (item->Data == code) {
-            found = item;
-        }
-    }
-    return found;
+int FindMacroItem(const TMacroTable& table, const TKeyCombination& combination) {
+    return table.Find(KeyCodeOf(combination));
 }
 
-void SelectMacroItem(toolkit::TListView& listView, toolkit::TListItem* item) {
-    listView.Select(item);
+void SelectMacroItem(toolkit::TListSelection& list, int index) {
+    list.Select(index);
 }
 
-bool LoadMacroList(toolkit::TListView& listView) {
+bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
     std::vector<TListKeyRec> records;
     {
         settings::TRegistry registry;
@@ -98,90 +64,101 @@ bool LoadMacroList(toolkit::TListView& listView) {
         }
     }
 
-    // Everything is read: only now does the list change.
-    {
-        UpdateScope update(listView);
-        listView.Clear();
-        for (TListKeyRec& rec : records) {
-            AddMacroItem(listView, rec.KeyCode, std::move(rec.MacroText));
-        }
-    }
-    if (listView.Count() > 0) {
-        SelectMacroItem(listView, listView.Item(0));
-    }
+    // Everything is read: only now does the table change.
+    table.Assign(std::move(records));
+    list.RowsChanged();
+    SelectMacroItem(list, table.Count() > 0 ? 0 : -1);
     return true;
 }
 
-void SaveMacroList(const toolkit::TListView& listView) {
+void SaveMacroList(const TMacroTable& table) {
     settings::TRegistry registry;
     registry.DeleteKey(settings::kMacroKey);
     if (!registry.OpenKey(settings::kMacroKey, true)) {
-        // The store now holds no macros; the user must learn that the rows were not saved.
-        if (listView.Count() > 0) {
-            settings::RaiseWriteError(KeyCodeToValueName(ItemToKeyRec(*listView.Item(0)).KeyCode),
-                                      "");
+        // The store now holds no macros; the user must learn that they were not saved.
+        if (table.Count() > 0) {
+            settings::RaiseWriteError(KeyCodeToValueName(table.At(0).Macro.KeyCode), "");
         }
         return;
     }
     std::vector<std::pair<std::string, std::string>> rows;
-    rows.reserve(static_cast<std::size_t>(listView.Count()));
-    for (int index = 0; index < listView.Count(); ++index) {
-        TListKeyRec rec = ItemToKeyRec(*listView.Item(index));
-        rows.emplace_back(KeyCodeToValueName(rec.KeyCode), std::move(rec.MacroText));
+    rows.reserve(table.Entries().size());
+    for (const TMacroTable::Entry& entry : table.Entries()) {
+        rows.emplace_back(KeyCodeToValueName(entry.Macro.KeyCode), entry.Macro.MacroText);
     }
     registry.WriteStrings(rows);
 }
 
-TMacroListCommands::TMacroListCommands(toolkit::TListView& listView, MacroEditor editor)
-    : listView_(listView), editor_(editor ? std::move(editor) : MacroEditor(EditMacro)) {}
+std::string TMacroRows::CellText(int row, int column) const {
+    if (row < 0 || row >= table_.Count()) {
+        return {};
+    }
+    const TMacroTable::Entry& entry = table_.At(row);
+    switch (column) {
+    case 0:
+        return entry.KeyText;
+    case 1:
+        return entry.Macro.MacroText;
+    default:
+        return {};
+    }
+}
+
+TMacroListCommands::TMacroListCommands(TMacroTable& table, toolkit::TListSelection& list,
+                                       MacroEditor editor)
+    : table_(table), list_(list), editor_(editor ? std::move(editor) : MacroEditor(EditMacro)) {}
 
 void TMacroListCommands::NewBtnClick() {
     TKeyCombination combination;
     std::string text;
     if (editor_(combination, text)) {
         const TKeyCode code = KeyCodeOf(combination);
-        toolkit::TListItem* item = FindMacroItem(listView_, combination);
-        if (item == nullptr) {
-            item = AddMacroItem(listView_, code, text);
+        int row = FindMacroItem(table_, combination);
+        if (row < 0) {
+            row = AddMacroItem(table_, code, text);
+            list_.RowsChanged();
         } else if (toolkit::AskYesNo("Vorhandenen Eintrag ändern?")) {
-            SetMacroItem(*item, code, text);
+            row = SetMacroItem(table_, row, code, text);
+            list_.RowsChanged();
         }
-        SelectMacroItem(listView_, item);
-        listView_.MakeVisible(item);
+        SelectMacroItem(list_, row);
+        list_.MakeVisible(row);
     }
-    listView_.SetFocus();
+    list_.FocusList();
 }
 
 void TMacroListCommands::EditBtnClick() {
-    toolkit::TListItem* selected = listView_.Selected();
-    if (selected != nullptr) {
-        const TListKeyRec rec = ItemToKeyRec(*selected);
+    const int selected = list_.Selected();
+    if (selected >= 0 && selected < table_.Count()) {
+        const TListKeyRec rec = ItemToKeyRec(table_, selected);
         TKeyCombination combination = SplitKeyCode(rec.KeyCode);
         std::string text = rec.MacroText;
         if (editor_(combination, text)) {
-            toolkit::TListItem* target = selected;
+            int target = selected;
             bool change = true;
             const TKeyCode code = KeyCodeOf(combination);
             if (code != rec.KeyCode) {
-                if (toolkit::TListItem* other = FindMacroItem(listView_, combination)) {
+                const int other = FindMacroItem(table_, combination);
+                if (other >= 0) {
                     if (toolkit::AskYesNo("Vorhandenen Eintrag für Taste [" + KeyCodeToText(code) +
                                           "] ändern?")) {
                         // The other row takes the edit; the edited row stays as it was.
                         target = other;
-                        SelectMacroItem(listView_, target);
                     } else {
                         change = false;
                     }
                 }
             }
             if (change) {
-                SetMacroItem(*target, code, text);
-                // A new key may have moved the row away.
-                listView_.MakeVisible(target);
+                target = SetMacroItem(table_, target, code, text);
+                list_.RowsChanged();
+                // The selection stays with the changed row, which a new key may have moved.
+                SelectMacroItem(list_, target);
+                list_.MakeVisible(target);
             }
         }
     }
-    listView_.SetFocus();
+    list_.FocusList();
 }
 
 void TMacroListCommands::DeleteBtnClick() {
@@ -189,17 +166,18 @@ void TMacroListCommands::DeleteBtnClick() {
         return;
     }
     // Without a selected row there is nothing to delete.
-    if (toolkit::TListItem* selected = listView_.Selected()) {
-        int index = selected->Index();
-        listView_.Delete(selected);
-        if (index > listView_.Count() - 1) {
-            index = listView_.Count() - 1;
-        }
-        if (listView_.Count() > 0) {
-            SelectMacroItem(listView_, listView_.Item(index));
+    const int selected = list_.Selected();
+    if (selected >= 0 && selected < table_.Count()) {
+        table_.Remove(selected);
+        list_.RowsChanged();
+        // The row that followed the deleted one, or the new last row.
+        const int next = std::min(selected, table_.Count() - 1);
+        SelectMacroItem(list_, next);
+        if (next >= 0) {
+            list_.MakeVisible(next);
         }
     }
-    listView_.SetFocus();
+    list_.FocusList();
 }
 
 void TMacroListCommands::MacroListViewDblClick() {

@@ -1,10 +1,10 @@
-// The macro list of the settings window: one row per macro, the key code in the item's
-// Data, the key text as caption and the macro text as the only sub-item. It is filled from
-// and written back to the macro key of the settings store, and edited by the commands New,
-// Edit and Delete.
+// The macro page of the settings window: the macro table filled from and written back to
+// the macro key of the settings store, shown by the list view (key text, macro text), and
+// edited by the commands New, Edit and Delete.
 #pragma once
 
 #include "macros/KeyCode.h"
+#include "macros/MacroTable.h"
 #include "toolkit/ListView.h"
 
 #include <functional>
@@ -12,37 +12,39 @@
 
 namespace macros {
 
-// One macro as it is saved and exported.
-struct TListKeyRec {
-    TKeyCode KeyCode = 0;
-    std::string MacroText;
-    bool operator==(const TListKeyRec&) const = default;
-};
+// The entry's key code and macro text.
+TListKeyRec ItemToKeyRec(const TMacroTable& table, int index);
+// Gives the entry the code and the text; it moves to its place. Returns its new index.
+int SetMacroItem(TMacroTable& table, int index, TKeyCode code, std::string text);
+// Adds an entry in its place; returns its index.
+int AddMacroItem(TMacroTable& table, TKeyCode code, std::string text);
+// The last entry in list order whose key code equals the combination's key code, or -1.
+int FindMacroItem(const TMacroTable& table, const TKeyCombination& combination);
+// Selects the row and gives it the focus mark.
+void SelectMacroItem(toolkit::TListSelection& list, int index);
 
-// The item's key code and its first sub-item (empty when it has none).
-TListKeyRec ItemToKeyRec(const toolkit::TListItem& item);
-// Sets the caption to the code's key text, stores the code and makes the text the only
-// sub-item.
-void SetMacroItem(toolkit::TListItem& item, TKeyCode code, std::string text);
-// Appends an item set to the code and text; it moves to its sorted place.
-toolkit::TListItem* AddMacroItem(toolkit::TListView& listView, TKeyCode code, std::string text);
-// The last item in list order whose stored code equals the combination's key code, or null.
-toolkit::TListItem* FindMacroItem(const toolkit::TListView& listView,
-                                  const TKeyCombination& combination);
-// Selects the item and gives it the focus mark.
-void SelectMacroItem(toolkit::TListView& listView, toolkit::TListItem* item);
-
-// Refills the list from the macro key (created when missing) and selects the first row.
+// Refills the table from the macro key (created when missing) and selects the first row.
 // Values with names that are not hexadecimal numbers and values that are not text are
-// skipped. The list changes only when everything was read: when the key cannot be opened
+// skipped. The table changes only when everything was read: when the key cannot be opened
 // it stays as it was and false is returned; a read error leaves it as it was and reaches
 // the caller.
-bool LoadMacroList(toolkit::TListView& listView);
-// Replaces the macro key by one text value per row, in list order, named by the key code's
-// eight hex digits (a later row wins over an earlier one with the same name). A failing
-// write, or a macro key that cannot be created again while rows are to be written, raises a
-// store error.
-void SaveMacroList(const toolkit::TListView& listView);
+bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list);
+// Replaces the macro key by one text value per entry, in list order, named by the key
+// code's eight hex digits (a later entry wins over an earlier one with the same name). A
+// failing write, or a macro key that cannot be created again while entries are to be
+// written, raises a store error.
+void SaveMacroList(const TMacroTable& table);
+
+// The table as the list view's rows: the key text, then the macro text.
+class TMacroRows : public toolkit::TListModel {
+public:
+    explicit TMacroRows(const TMacroTable& table) : table_(table) {}
+    int RowCount() const override { return table_.Count(); }
+    std::string CellText(int row, int column) const override;
+
+private:
+    const TMacroTable& table_;
+};
 
 // Edits one macro: the combination and text in, true for OK with the edited values out.
 using MacroEditor = std::function<bool(TKeyCombination& combination, std::string& text)>;
@@ -51,13 +53,13 @@ using MacroEditor = std::function<bool(TKeyCombination& combination, std::string
 class TMacroListCommands {
 public:
     // The editor is EditMacro unless a caller passes another.
-    explicit TMacroListCommands(toolkit::TListView& listView, MacroEditor editor = {});
+    TMacroListCommands(TMacroTable& table, toolkit::TListSelection& list, MacroEditor editor = {});
 
-    // Adds a macro; a key that a row has already asks before that row is changed.
+    // Adds a macro; a key that an entry has already asks before that entry is changed.
     void NewBtnClick();
-    // Edits the selected row; a key that another row has asks before that row is changed.
+    // Edits the selected entry; a key that another entry has asks before that one changes.
     void EditBtnClick();
-    // Deletes the selected row after asking, and selects the row that followed it.
+    // Deletes the selected entry after asking, and selects the row that followed it.
     void DeleteBtnClick();
     // As Edit.
     void MacroListViewDblClick();
@@ -65,7 +67,8 @@ public:
     void MacroListViewKeyUp(std::uint16_t key, toolkit::TShiftState shift);
 
 private:
-    toolkit::TListView& listView_;
+    TMacroTable& table_;
+    toolkit::TListSelection& list_;
     MacroEditor editor_;
 };
 

@@ -37,15 +37,15 @@ void PruneBackups(const std::string& folder) {
 
 } // namespace
 
-std::string MacroClipboardText(const std::vector<TListKeyRec>& macros) {
+std::string MacroClipboardText(const TMacroTable& macros) {
     std::string text;
-    for (std::size_t i = 0; i < macros.size(); ++i) {
-        if (i > 0) {
+    for (const TMacroTable::Entry& entry : macros.Entries()) {
+        if (&entry != &macros.Entries().front()) {
             text += "\r\n";
         }
-        text += KeyCodeToText(macros[i].KeyCode);
+        text += entry.KeyText;
         text += '\t';
-        text += macros[i].MacroText;
+        text += entry.Macro.MacroText;
     }
     return text;
 }
@@ -57,8 +57,7 @@ std::string ImportBackupName(const platform::LocalTime& time) {
     return name;
 }
 
-TMacroTransfer::TMacroTransfer(std::function<std::vector<TListKeyRec>()> shownMacros)
-    : shownMacros_(std::move(shownMacros)) {}
+TMacroTransfer::TMacroTransfer(const TMacroTable& shown) : shown_(shown) {}
 
 void TMacroTransfer::ExportBtnClick() {
     // The state of Shift when the click is handled, not when the program started.
@@ -70,7 +69,7 @@ void TMacroTransfer::ExportBtnClick() {
 }
 
 void TMacroTransfer::CopyMacrosToClipboard() {
-    if (!platform::Clip().SetText(MacroClipboardText(shownMacros_()))) {
+    if (!platform::Clip().SetText(MacroClipboardText(shown_))) {
         toolkit::ShowError("Kann die Makroliste nicht in die Zwischenablage ablegen");
         return;
     }

@@ -3,12 +3,11 @@
 // macros as they were have been kept in a backup file.
 #pragma once
 
-#include "macros/MacroList.h"
+#include "macros/MacroTable.h"
 #include "platform/Clock.h"
 
 #include <functional>
 #include <string>
-#include <vector>
 
 namespace macros {
 
@@ -17,9 +16,9 @@ inline constexpr const char* kExportFileName = "Tastor32 Makros.reg";
 // How many backups of the macro key the import keeps, the newest ones.
 inline constexpr std::size_t kKeptImportBackups = 10;
 
-// The clipboard form: per macro its key text, a tab and the macro text; CR LF between the
-// macros and none after the last.
-std::string MacroClipboardText(const std::vector<TListKeyRec>& macros);
+// The clipboard form: per macro in list order its key text, a tab and the macro text; CR LF
+// between the macros and none after the last.
+std::string MacroClipboardText(const TMacroTable& macros);
 
 // The backup's file name for a time, e.g. "Makros vor Import 2024-03-05 09-07-02.reg".
 // Names of one folder sort by time.
@@ -27,8 +26,8 @@ std::string ImportBackupName(const platform::LocalTime& time);
 
 class TMacroTransfer {
 public:
-    // shownMacros gives the macros as the list shows them now, in list order.
-    explicit TMacroTransfer(std::function<std::vector<TListKeyRec>()> shownMacros);
+    // The macros as the window shows them, applied or not.
+    explicit TMacroTransfer(const TMacroTable& shown);
 
     // With Shift held the clipboard export, otherwise the file export.
     void ExportBtnClick();
@@ -49,7 +48,7 @@ private:
     // Writes the backup of the macro key; false after telling the user why it failed.
     bool BackUpMacros();
 
-    std::function<std::vector<TListKeyRec>()> shownMacros_;
+    const TMacroTable& shown_;
     std::string lastExportFile_;
 };
 

@@ -55,13 +55,12 @@ void TControl::AttachPeer(ControlPeer* peer) {
     peer_ = peer;
     if (peer_ != nullptr) {
         peer_->Refresh();
+        needsDrawing_ = false;
     }
 }
 
 void TControl::Changed() {
-    if (peer_ != nullptr) {
-        peer_->Refresh();
-    }
+    needsDrawing_ = true;
 }
 
 void TControl::Fire(const std::function<void()>& handler) {

@@ -1,5 +1,7 @@
 // Control objects: each holds its own state. On Windows a peer keeps the real control in
-// step both ways; in tests there is no peer and the state is all there is.
+// step both ways; in tests there is no peer and the state is all there is. A change of
+// state marks the control; the form's host draws every marked control once, after the
+// message that changed it.
 #pragma once
 
 #include <functional>
@@ -11,10 +13,25 @@ namespace toolkit {
 
 class TForm;
 
+// What a control is, for whoever shows it: one kind per control class.
+enum class TControlKind {
+    Plain,
+    Button,
+    ToggleButton,
+    CheckBox,
+    RadioButton,
+    Edit,
+    TabSheet,
+    PageControl,
+    ListView,
+    ComboBox,
+    HotKey,
+};
+
 class ControlPeer {
 public:
     virtual ~ControlPeer() = default;
-    // Pushes the control's whole state to the window.
+    // Shows the control's whole state in the window.
     virtual void Refresh() = 0;
     virtual void Focus() = 0;
 };
@@ -29,6 +46,7 @@ public:
 
     int Id() const { return id_; }
     TForm& Form() const { return form_; }
+    virtual TControlKind Kind() const { return TControlKind::Plain; }
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
@@ -45,8 +63,12 @@ public:
 
     void AttachPeer(ControlPeer* peer);
     ControlPeer* Peer() const { return peer_; }
+    // Whether the state changed since the window last showed it.
+    bool NeedsDrawing() const { return needsDrawing_; }
+    void MarkDrawn() { needsDrawing_ = false; }
 
 protected:
+    // Marks the control for drawing.
     void Changed();
     // Runs a handler through the application's error display.
     static void Fire(const std::function<void()>& handler);
@@ -60,6 +82,7 @@ private:
     std::string hint_;
     bool showHint_ = false;
     ControlPeer* peer_ = nullptr;
+    bool needsDrawing_ = false;
 };
 
 class TLabel : public TControl {
@@ -70,6 +93,7 @@ public:
 class TButton : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return TControlKind::Button; }
     std::function<void()> OnClick;
     // What a click sets as the form's modal result (after the handler), if anything.
     int ModalResultOnClick = 0;
@@ -81,6 +105,7 @@ public:
 class TToggleButton : public TButton {
 public:
     using TButton::TButton;
+    TControlKind Kind() const override { return TControlKind::ToggleButton; }
     bool Down() const { return down_; }
     void SetDown(bool down);
     // The user's click flips the pressed state before the handler runs.
@@ -93,6 +118,7 @@ private:
 class TCheckBox : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return TControlKind::CheckBox; }
     std::function<void()> OnClick;
     bool Checked() const { return checked_; }
     // A change of state fires OnClick, whoever makes it.
@@ -106,6 +132,7 @@ private:
 class TRadioButton : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return TControlKind::RadioButton; }
     std::function<void()> OnClick;
     // The other buttons of the group, which checking this one unchecks.
     void SetGroup(std::initializer_list<TRadioButton*> partners);
@@ -121,6 +148,7 @@ private:
 class TEdit : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return TControlKind::Edit; }
     std::function<void()> OnChange;
     const std::string& Text() const { return Caption(); }
     void SetText(const std::string& text) { SetCaption(text); }
@@ -132,6 +160,7 @@ class TTabSheet : public TControl {
 public:
     // A page has a dialog template of its own.
     TTabSheet(TForm& form, int id, int templateId) : TControl(form, id), templateId_(templateId) {}
+    TControlKind Kind() const override { return TControlKind::TabSheet; }
     int TemplateId() const { return templateId_; }
 
 private:
@@ -141,6 +170,7 @@ private:
 class TPageControl : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return TControlKind::PageControl; }
     std::function<void()> OnChange;
     void AddPage(TTabSheet& page);
     const std::vector<TTabSheet*>& Pages() const { return pages_; }

@@ -55,6 +55,12 @@ void TForm::Unregister(TControl* control) {
     }
 }
 
+void TForm::DrawChanges() {
+    if (host_ != nullptr) {
+        host_->DrawChanges();
+    }
+}
+
 void TForm::ResetForShow() {
     closed_ = false;
     modalResult_ = ModalResult::mrNone;

@@ -17,6 +17,8 @@ public:
     // Ends the form's window (modal or not).
     virtual void Close() = 0;
     virtual void CaptionChanged() = 0;
+    // Shows the changed state of every control in the window, once.
+    virtual void DrawChanges() = 0;
 };
 
 class TForm {
@@ -50,6 +52,8 @@ public:
     void Unregister(TControl* control);
     void SetActiveControl(TControl* control) { active_ = control; }
     void AttachHost(FormHost* host) { host_ = host; }
+    // After input that did not come through the form's own window procedure.
+    void DrawChanges();
     FormHost* Host() const { return host_; }
     void ResetForShow();
 

@@ -1,18 +1,16 @@
-// A report list view. The items live here; on Windows a virtual list view draws from them,
-// so the window holds no copy. Items keep their addresses while the list sorts itself.
+// A report list view. It shows rows that belong to a model it reads through TListModel and
+// holds only what the view itself has: the selection, the focus mark and a pending scroll.
+// On Windows a virtual list view asks the model for the cells it draws.
 #pragma once
 
 #include "toolkit/Control.h"
 
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <string>
 #include <vector>
 
 namespace toolkit {
-
-class TListView;
 
 // Which modifier keys and mouse buttons were held with a key.
 enum TShiftFlag : unsigned {
@@ -25,21 +23,28 @@ enum TShiftFlag : unsigned {
 };
 using TShiftState = unsigned;
 
-class TListItem {
+// What a list view shows: rows of text cells, read when they are drawn.
+class TListModel {
 public:
-    const std::string& Caption() const { return caption_; }
-    // A new caption moves the item to its place in a sorted list.
-    void SetCaption(const std::string& caption);
-    std::vector<std::string> SubItems;
-    std::uint32_t Data = 0;
-    TListView& Owner() const { return owner_; }
-    int Index() const;
+    virtual ~TListModel() = default;
+    virtual int RowCount() const = 0;
+    virtual std::string CellText(int row, int column) const = 0;
+};
 
-private:
-    friend class TListView;
-    explicit TListItem(TListView& owner) : owner_(owner) {}
-    TListView& owner_;
-    std::string caption_;
+// What commands on a list need of the view that shows it.
+class TListSelection {
+public:
+    virtual ~TListSelection() = default;
+    // The selected row, or -1.
+    virtual int Selected() const = 0;
+    // Selects the row and gives it the focus mark; -1 clears both.
+    virtual void Select(int row) = 0;
+    // Scrolls the row into view (a partly visible row is enough), once.
+    virtual void MakeVisible(int row) = 0;
+    // The model's rows changed: they are drawn again.
+    virtual void RowsChanged() = 0;
+    // Gives the keyboard focus to the list.
+    virtual void FocusList() = 0;
 };
 
 struct TListColumn {
@@ -48,62 +53,47 @@ struct TListColumn {
     int MinWidth = 0;
 };
 
-class TListView : public TControl {
+class TListView : public TControl, public TListSelection {
 public:
     using TControl::TControl;
-    ~TListView() override;
+    TControlKind Kind() const override { return TControlKind::ListView; }
 
     std::function<void()> OnDblClick;
     std::function<void(std::uint16_t key, TShiftState shift)> OnKeyUp;
     std::vector<TListColumn> Columns;
-    // Items stand in ascending order of their captions.
-    bool Sorted = true;
 
-    int Count() const { return static_cast<int>(items_.size()); }
-    TListItem* Item(int index) const;
-    int IndexOf(const TListItem* item) const;
-    TListItem* Add();
-    void Delete(TListItem* item);
-    void Clear();
-    // Redraws after a change of an item's sub-items or data.
-    void Invalidate() { Changed(); }
-    // While updating, sorting and the window wait until EndUpdate.
-    void BeginUpdate() { ++updating_; }
-    void EndUpdate();
+    // The model stays owned by its subsystem and must outlive the view.
+    void SetModel(const TListModel* model);
+    const TListModel* Model() const { return model_; }
+    int Count() const { return model_ != nullptr ? model_->RowCount() : 0; }
 
-    TListItem* Selected() const { return selected_; }
-    TListItem* ItemFocused() const { return focused_; }
-    // Selects the item and gives it the focus mark (null clears both).
-    void Select(TListItem* item);
-    // Scrolls until the item is visible (a partly visible row is enough).
-    void MakeVisible(TListItem* item);
-    // The item the window last asked to be made visible (for tests and the peer).
-    TListItem* LastMadeVisible() const { return madeVisible_; }
+    int Selected() const override { return selected_; }
+    int ItemFocused() const { return focused_; }
+    void Select(int row) override;
+    void MakeVisible(int row) override;
+    void RowsChanged() override { Changed(); }
+    void FocusList() override { SetFocus(); }
+    // The row still to be scrolled into view, or -1; taking it clears it, so that it is
+    // scrolled to once.
+    int TakeRowToShow();
 
     // Input from the window.
-    void UserSelect(int index);
+    void UserSelect(int row);
     void UserDblClick();
     void UserKeyUp(std::uint16_t key, TShiftState shift);
 
-    // How captions compare: case-insensitive in code page 1252, then by byte.
-    static int CompareCaptions(const std::string& a, const std::string& b);
-
 private:
-    friend class TListItem;
-    void Place(TListItem* item);
-    void SortAll();
-
-    std::vector<std::unique_ptr<TListItem>> items_;
-    TListItem* selected_ = nullptr;
-    TListItem* focused_ = nullptr;
-    TListItem* madeVisible_ = nullptr;
-    int updating_ = 0;
+    const TListModel* model_ = nullptr;
+    int selected_ = -1;
+    int focused_ = -1;
+    int rowToShow_ = -1;
 };
 
 // A drop-down list to choose from, without typing.
 class TComboBox : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return TControlKind::ComboBox; }
     std::function<void()> OnChange;
     std::vector<std::string> Items;
     int ItemIndex() const { return index_; }
@@ -119,6 +109,7 @@ private:
 class THotKey : public TControl {
 public:
     using TControl::TControl;
+    TControlKind Kind() const override { return TControlKind::HotKey; }
     // Virtual-key code 1-255, or 0 for none.
     std::uint16_t Key() const { return key_; }
     void SetKey(std::uint16_t key);

@@ -26,14 +26,8 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
       WavText2(*this, IDC_WAVTEXT2), EditSoundBtn(*this, IDC_EDITSOUNDBTN),
       UseSpeakerRB(*this, IDC_USESPEAKERRB), SpeakerPanel(*this, IDC_SPEAKERPANEL),
       SpeakerLabel(*this, IDC_SPEAKERLABEL), SpeakerCB(*this, IDC_SPEAKERCB),
-      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), startup_(startup), macroCommands_(MacroListView),
-      macroTransfer_([this] {
-          std::vector<macros::TListKeyRec> shown;
-          for (int index = 0; index < MacroListView.Count(); ++index) {
-              shown.push_back(macros::ItemToKeyRec(*MacroListView.Item(index)));
-          }
-          return shown;
-      }) {
+      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), startup_(startup), macroRows_(Macros),
+      macroCommands_(Macros, MacroListView), macroTransfer_(Macros) {
     SetCaption("Tastor32 Einstellungen");
     TabMacros.SetCaption("Macros");
     TabOptions.SetCaption("Optionen");
@@ -54,6 +48,7 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
     CancelBtn.OnClick = [this] { CancelBtnClick(); };
 
     MacroListView.Columns = {{"Tasten", 90, 60}, {"Macro", 400, 400}};
+    MacroListView.SetModel(&macroRows_);
     MacroListView.OnDblClick = [this] { MacroListViewDblClick(); };
     MacroListView.OnKeyUp = [this](std::uint16_t key, toolkit::TShiftState shift) {
         MacroListViewKeyUp(key, shift);

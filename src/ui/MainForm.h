@@ -87,11 +87,15 @@ public:
     void LoadSettings();
     void SaveSettings();
 
+    // The macros as loaded and edited; MacroListView shows them.
+    macros::TMacroTable Macros;
+
     // The PC-speaker beeps of the sound events, as loaded and edited.
     TSpeakerTable SpeakerTable{};
 
 private:
     settings::TStartupState startup_;
+    macros::TMacroRows macroRows_;
     macros::TMacroListCommands macroCommands_;
     macros::TMacroTransfer macroTransfer_;
 };

@@ -80,7 +80,7 @@ void TMainForm::LoadSettings() {
         EdtDecimalDot.SetText(
             settings::SettingsRegistry().ReadOptionString(settings::optDecimalDot));
     });
-    toolkit::Guarded([this] { macros::LoadMacroList(MacroListView); });
+    toolkit::Guarded([this] { macros::LoadMacroList(Macros, MacroListView); });
     toolkit::Guarded([] { CreateEmptySchemeKeys(); });
     toolkit::Guarded([this] { LoadSpeakerTable(SpeakerTable); });
 }
@@ -95,7 +95,7 @@ void TMainForm::SaveSettings() {
     }
     store.WriteOption(settings::optUseSpeaker, UseSpeakerRB.Checked() ? 1 : 0);
     store.WriteOptionString(settings::optDecimalDot, EdtDecimalDot.Text());
-    macros::SaveMacroList(MacroListView);
+    macros::SaveMacroList(Macros);
     SaveSpeakerTable(SpeakerTable);
     PostToDriver(WM_RELOADSETTINGS, 0, 0);
 }

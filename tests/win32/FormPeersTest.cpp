@@ -1,9 +1,11 @@
 // The settings window on real controls: what the store holds shows in the windows, what
 // the user does reaches the control objects, and what the program sets reaches the windows.
+#include "macros/EditMacroUnit.h"
 #include "platform/fake/FakeServices.h"
 #include "resource.h"
 #include "settings/Layout.h"
 #include "settings/OptionsRegistry.h"
+#include "toolkit/fake/FakeApplicationHost.h"
 #include "toolkit/win32/FormWindow.h"
 #include "ui/MainForm.h"
 
@@ -126,18 +128,74 @@ TEST_F(FormPeers, WhatTheUserDoesReachesTheControlObjects) {
     EXPECT_EQ(keys, std::vector<std::uint16_t>{VK_INSERT});
 }
 
-TEST_F(FormPeers, WhatTheProgramSetsReachesTheWindows) {
+TEST_F(FormPeers, WhatTheProgramSetsReachesTheWindowsOnceDrawn) {
     form.HideCB.SetChecked(true);
-    EXPECT_TRUE(Checked(Control(IDC_HIDECB)));
     form.ControlTastorBtn.SetCaption("&Tastor schließen");
     form.ControlTastorBtn.SetDown(true);
+    macros::AddMacroItem(form.Macros, 0x00000041, "A");
+    form.MacroListView.RowsChanged();
+    form.UseSpeakerRB.SetEnabled(true);
+    // Outside a message of its own window nothing is drawn until the form is told to.
+    EXPECT_FALSE(Checked(Control(IDC_HIDECB)));
+    EXPECT_EQ(SendMessageW(Control(IDC_MACROLISTVIEW), LVM_GETITEMCOUNT, 0, 0), 2);
+    host.DrawChanges();
+    EXPECT_TRUE(Checked(Control(IDC_HIDECB)));
     EXPECT_EQ(Text(Control(IDC_CONTROLTASTORBTN)), L"&Tastor schlie\u00DFen");
     EXPECT_TRUE(Checked(Control(IDC_CONTROLTASTORBTN)));
-    macros::AddMacroItem(form.MacroListView, 0x00000041, "A");
     EXPECT_EQ(SendMessageW(Control(IDC_MACROLISTVIEW), LVM_GETITEMCOUNT, 0, 0), 3);
     EXPECT_EQ(Cell(0, 0), L" A");
-    form.UseSpeakerRB.SetEnabled(true);
     EXPECT_TRUE(IsWindowEnabled(Control(IDC_USESPEAKERRB)));
+}
+
+TEST_F(FormPeers, DeletingADistantRowShowsTheNextRowAndTheListDoesNotJumpBack) {
+    // Alt, Strg and Umsch with every letter: 78 rows beside the two of the set-up.
+    for (const std::uint8_t modifier : {0x01, 0x02, 0x04}) {
+        for (std::uint16_t key = 'A'; key <= 'Z'; ++key) {
+            fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey,
+                                    KeyCodeToValueName(MakeKeyCode(key, modifier)), "Zeile");
+        }
+    }
+    form.LoadSettings();
+    host.DrawChanges();
+    HWND list = Control(IDC_MACROLISTVIEW);
+    ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 80);
+    ShowWindow(window, SW_SHOWNA);
+
+    // New: the added row sorts near the top and is scrolled to.
+    toolkit::fake::FakeApplicationHost app;
+    app.onModal = [](toolkit::TForm& editor) {
+        auto& e = dynamic_cast<macros::TEditMacroForm&>(editor);
+        e.cbAltGr.SetChecked(true);
+        e.HotKey1.UserPressed('A');
+        e.textEdit.UserSetText("neu");
+        e.btnOK.Click();
+    };
+    SendMessageW(Control(IDC_NEWBTN), BM_CLICK, 0, 0);
+    const int added = macros::FindMacroItem(form.Macros, {'A', 0x08});
+    ASSERT_EQ(Cell(added, 0), L"AltGr+ A");
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), added);
+
+    // The user scrolls far down and selects a row there, then deletes it.
+    const int distant = 75;
+    SendMessageW(list, LVM_ENSUREVISIBLE, distant, FALSE);
+    LVITEMW state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(list, LVM_SETITEMSTATE, distant, reinterpret_cast<LPARAM>(&state));
+    ASSERT_EQ(form.MacroListView.Selected(), distant);
+    const auto top = SendMessageW(list, LVM_GETTOPINDEX, 0, 0);
+    ASSERT_GT(top, added);
+    fake.boxes.answers = {true};
+    SendMessageW(Control(IDC_DELETEBTN), BM_CLICK, 0, 0);
+
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 80);
+    EXPECT_EQ(form.MacroListView.Selected(), distant);
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), distant);
+    const auto shownTop = SendMessageW(list, LVM_GETTOPINDEX, 0, 0);
+    const auto perPage = SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0);
+    EXPECT_EQ(shownTop, top);
+    EXPECT_GE(distant, shownTop);
+    EXPECT_LT(distant, shownTop + perPage);
 }
 
 TEST_F(FormPeers, CtrlTabTurnsThePages) {

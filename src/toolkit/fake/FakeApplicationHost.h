@@ -34,6 +34,7 @@ public:
 private:
     void Close() override {}
     void CaptionChanged() override {}
+    void DrawChanges() override {}
     ApplicationHost* earlier_;
 };
 

@@ -83,15 +83,35 @@ bool FormWindow::TranslatePageKeys(const MSG& message) {
         return false;
     }
     for (TControl* control : form_.Controls()) {
-        auto* pages = dynamic_cast<TPageControl*>(control);
-        if (pages == nullptr || pages->Pages().empty()) {
+        if (control->Kind() != TControlKind::PageControl) {
             continue;
         }
-        const int count = static_cast<int>(pages->Pages().size());
-        pages->UserSelectPage((pages->ActivePageIndex() + step + count) % count);
+        auto& pages = static_cast<TPageControl&>(*control);
+        if (pages.Pages().empty()) {
+            continue;
+        }
+        const int count = static_cast<int>(pages.Pages().size());
+        pages.UserSelectPage((pages.ActivePageIndex() + step + count) % count);
+        DrawChanges();
         return true;
     }
     return false;
+}
+
+void FormWindow::DrawChanges() {
+    // A peer's drawing can make the control notify the dialog again.
+    if (drawing_ || window_ == nullptr) {
+        return;
+    }
+    drawing_ = true;
+    for (const auto& peer : peers_) {
+        TControl& control = peer->Control();
+        if (control.NeedsDrawing()) {
+            control.MarkDrawn();
+            peer->Refresh();
+        }
+    }
+    drawing_ = false;
 }
 
 void FormWindow::CaptionChanged() {
@@ -110,7 +130,10 @@ INT_PTR CALLBACK FormWindow::DialogProc(HWND window, UINT message, WPARAM wParam
     }
     INT_PTR result = FALSE;
     // No exception may cross the window procedure.
-    Guarded([&] { result = self->Handle(window, message, wParam, lParam); });
+    Guarded([&] {
+        result = self->Handle(window, message, wParam, lParam);
+        self->DrawChanges();
+    });
     return result;
 }
 
@@ -125,7 +148,10 @@ INT_PTR CALLBACK FormWindow::PageProc(HWND window, UINT message, WPARAM wParam, 
         return FALSE;
     }
     INT_PTR result = FALSE;
-    Guarded([&] { result = self->Handle(window, message, wParam, lParam); });
+    Guarded([&] {
+        result = self->Handle(window, message, wParam, lParam);
+        self->DrawChanges();
+    });
     return result;
 }
 
@@ -147,8 +173,11 @@ void FormWindow::Initialise(HWND window) {
 
 void FormWindow::CreatePages() {
     for (TControl* control : form_.Controls()) {
-        auto* pages = dynamic_cast<TPageControl*>(control);
-        HWND tab = pages != nullptr ? GetDlgItem(window_, pages->Id()) : nullptr;
+        if (control->Kind() != TControlKind::PageControl) {
+            continue;
+        }
+        auto* pages = static_cast<TPageControl*>(control);
+        HWND tab = GetDlgItem(window_, pages->Id());
         if (tab == nullptr) {
             continue;
         }
@@ -180,8 +209,8 @@ void FormWindow::CreatePages() {
 
 void FormWindow::AttachPeers() {
     for (TControl* control : form_.Controls()) {
-        if (dynamic_cast<TPageControl*>(control) != nullptr ||
-            dynamic_cast<TTabSheet*>(control) != nullptr) {
+        if (control->Kind() == TControlKind::PageControl ||
+            control->Kind() == TControlKind::TabSheet) {
             continue;
         }
         HWND child = GetDlgItem(window_, control->Id());
@@ -264,6 +293,18 @@ INT_PTR FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             form_.FormPaint();
         }
         return FALSE;
+    case WM_DPICHANGED:
+        if (window == window_) {
+            // The system suggests the window's new place and size on the new monitor.
+            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
+                         suggested->right - suggested->left, suggested->bottom - suggested->top,
+                         SWP_NOZORDER | SWP_NOACTIVATE);
+            for (const auto& peer : peers_) {
+                peer->DpiChanged();
+            }
+        }
+        return TRUE;
     case WM_CLOSE:
         if (window == window_) {
             if (modal_) {

@@ -1,6 +1,6 @@
 // Shows a form from its dialog template: attaches peers to the controls, hosts the pages
-// of a page control as child dialogs, and hands every message to the form's handlers
-// through the error boundary.
+// of a page control as child dialogs, hands every message to the form's handlers through
+// the error boundary, and then draws what the handlers changed.
 #pragma once
 
 #include "toolkit/Form.h"
@@ -33,6 +33,7 @@ public:
 
     void Close() override;
     void CaptionChanged() override;
+    void DrawChanges() override;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -51,6 +52,7 @@ private:
     std::vector<HWND> pageWindows_;
     HWND toolTip_ = nullptr; // destroyed with its owner, the form's window
     std::vector<std::unique_ptr<Win32Peer>> peers_;
+    bool drawing_ = false;
 };
 
 } // namespace toolkit::win32

@@ -11,14 +11,24 @@ namespace {
 
 using platform::win32::Wide;
 
-// Widths are given for 96 dots per inch.
-int ScaledFor(HWND window, int width) {
+// The dots per inch of the monitor the window is on. GetDpiForWindow is looked up because
+// systems before Windows 10 lack it; they have one DPI for all monitors.
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr) {
+        if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
+            return static_cast<int>(dpi);
+        }
+    }
     HDC screen = GetDC(window);
     const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
     if (screen != nullptr) {
         ReleaseDC(window, screen);
     }
-    return MulDiv(width, dpi, 96);
+    return dpi;
 }
 
 TShiftState CurrentShiftState() {
@@ -47,7 +57,8 @@ TShiftState CurrentShiftState() {
 
 } // namespace
 
-ListViewPeer::ListViewPeer(TListView& list, HWND window) : Win32Peer(list, window), list_(list) {
+ListViewPeer::ListViewPeer(TListView& list, HWND window)
+    : Win32Peer(list, window), list_(list), dpi_(WindowDpi(window)) {
     ListView_SetExtendedListViewStyle(window_, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     for (std::size_t i = 0; i < list_.Columns.size(); ++i) {
         std::wstring caption = Wide(list_.Columns[i].Caption);
@@ -73,8 +84,8 @@ void ListViewPeer::Refresh() {
     if (ListView_GetItemCount(window_) != count) {
         ListView_SetItemCountEx(window_, count, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     }
-    const int selected = list_.IndexOf(list_.Selected());
-    const int focused = list_.IndexOf(list_.ItemFocused());
+    const int selected = list_.Selected();
+    const int focused = list_.ItemFocused();
     const int shownSelected = ListView_GetNextItem(window_, -1, LVNI_SELECTED);
     if (shownSelected != selected) {
         ListView_SetItemState(window_, -1, 0, LVIS_SELECTED);
@@ -85,8 +96,9 @@ void ListViewPeer::Refresh() {
     if (focused >= 0) {
         ListView_SetItemState(window_, focused, LVIS_FOCUSED, LVIS_FOCUSED);
     }
-    if (TListItem* visible = list_.LastMadeVisible()) {
-        ListView_EnsureVisible(window_, list_.IndexOf(visible), TRUE);
+    // Scrolled to once, when a command asked: later changes leave the scroll position alone.
+    if (const int row = list_.TakeRowToShow(); row >= 0) {
+        ListView_EnsureVisible(window_, row, TRUE);
     }
     InvalidateRect(window_, nullptr, FALSE);
     refreshing_ = false;
@@ -96,14 +108,10 @@ LRESULT ListViewPeer::Notify(NMHDR* header) {
     switch (header->code) {
     case LVN_GETDISPINFOW: {
         auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
-        TListItem* item = list_.Item(info->item.iItem);
-        if (item != nullptr && (info->item.mask & LVIF_TEXT) != 0) {
-            const int sub = info->item.iSubItem;
-            const std::string& text = sub == 0 ? item->Caption()
-                                               : (sub - 1 < static_cast<int>(item->SubItems.size())
-                                                      ? item->SubItems[sub - 1]
-                                                      : std::string());
-            textBuffer_ = Wide(text);
+        const TListModel* model = list_.Model();
+        if (model != nullptr && (info->item.mask & LVIF_TEXT) != 0 && info->item.iItem >= 0 &&
+            info->item.iItem < model->RowCount()) {
+            textBuffer_ = Wide(model->CellText(info->item.iItem, info->item.iSubItem));
             lstrcpynW(info->item.pszText, textBuffer_.c_str(), info->item.cchTextMax);
         }
         return 0;
@@ -131,7 +139,23 @@ LRESULT ListViewPeer::Notify(NMHDR* header) {
     }
 }
 
-int ListViewPeer::Scaled(int width) const { return ScaledFor(window_, width); }
+// Widths are given for 96 dots per inch.
+int ListViewPeer::Scaled(int width) const {
+    return MulDiv(width, dpi_, 96);
+}
+
+void ListViewPeer::DpiChanged() {
+    const int dpi = WindowDpi(window_);
+    if (dpi == dpi_) {
+        return;
+    }
+    // Widths the user has set keep their size relative to the text.
+    for (std::size_t i = 0; i < list_.Columns.size(); ++i) {
+        const int width = ListView_GetColumnWidth(window_, static_cast<int>(i));
+        ListView_SetColumnWidth(window_, static_cast<int>(i), MulDiv(width, dpi, dpi_));
+    }
+    dpi_ = dpi;
+}
 
 LRESULT CALLBACK ListViewPeer::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR, DWORD_PTR data) {
@@ -148,7 +172,10 @@ LRESULT CALLBACK ListViewPeer::SubclassProc(HWND window, UINT message, WPARAM wP
     }
     if (message == WM_KEYUP) {
         const auto key = static_cast<std::uint16_t>(wParam);
-        Guarded([&] { self->list_.UserKeyUp(key, CurrentShiftState()); });
+        Guarded([&] {
+            self->list_.UserKeyUp(key, CurrentShiftState());
+            self->list_.Form().DrawChanges();
+        });
     }
     return DefSubclassProc(window, message, wParam, lParam);
 }

@@ -1,5 +1,6 @@
-// The list view as a virtual (owner-data) report list: the window asks for the text of
-// the rows it draws, and the items stay in the control object.
+// The list view as a virtual (owner-data) report list: the window asks the list's model for
+// the text of the rows it draws and holds no copy of them. Column widths follow the DPI of
+// the monitor the window is on.
 #pragma once
 
 #include "toolkit/ListView.h"
@@ -15,6 +16,7 @@ public:
     ~ListViewPeer() override;
     void Refresh() override;
     LRESULT Notify(NMHDR* header) override;
+    void DpiChanged() override;
 
 private:
     int Scaled(int width) const;
@@ -23,6 +25,7 @@ private:
     TListView& list_;
     std::wstring textBuffer_;
     bool refreshing_ = false;
+    int dpi_;
 };
 
 class ComboBoxPeer : public Win32Peer {

@@ -144,29 +144,28 @@ void Win32Peer::Refresh() {
 }
 
 std::unique_ptr<Win32Peer> MakePeer(TControl& control, HWND window) {
-    if (auto* list = dynamic_cast<TListView*>(&control)) {
-        return std::make_unique<ListViewPeer>(*list, window);
-    }
-    if (auto* combo = dynamic_cast<TComboBox*>(&control)) {
-        return std::make_unique<ComboBoxPeer>(*combo, window);
-    }
-    if (auto* hotKey = dynamic_cast<THotKey*>(&control)) {
-        return std::make_unique<HotKeyPeer>(*hotKey, window);
-    }
-    if (auto* toggle = dynamic_cast<TToggleButton*>(&control)) {
-        return std::make_unique<ToggleButtonPeer>(*toggle, window);
-    }
-    if (auto* button = dynamic_cast<TButton*>(&control)) {
-        return std::make_unique<ButtonPeer>(*button, window);
-    }
-    if (auto* box = dynamic_cast<TCheckBox*>(&control)) {
-        return std::make_unique<CheckBoxPeer>(*box, window);
-    }
-    if (auto* radio = dynamic_cast<TRadioButton*>(&control)) {
-        return std::make_unique<RadioButtonPeer>(*radio, window);
-    }
-    if (auto* edit = dynamic_cast<TEdit*>(&control)) {
-        return std::make_unique<EditPeer>(*edit, window);
+    // Each kind names its class exactly, so the casts are safe and no order matters.
+    switch (control.Kind()) {
+    case TControlKind::ListView:
+        return std::make_unique<ListViewPeer>(static_cast<TListView&>(control), window);
+    case TControlKind::ComboBox:
+        return std::make_unique<ComboBoxPeer>(static_cast<TComboBox&>(control), window);
+    case TControlKind::HotKey:
+        return std::make_unique<HotKeyPeer>(static_cast<THotKey&>(control), window);
+    case TControlKind::ToggleButton:
+        return std::make_unique<ToggleButtonPeer>(static_cast<TToggleButton&>(control), window);
+    case TControlKind::Button:
+        return std::make_unique<ButtonPeer>(static_cast<TButton&>(control), window);
+    case TControlKind::CheckBox:
+        return std::make_unique<CheckBoxPeer>(static_cast<TCheckBox&>(control), window);
+    case TControlKind::RadioButton:
+        return std::make_unique<RadioButtonPeer>(static_cast<TRadioButton&>(control), window);
+    case TControlKind::Edit:
+        return std::make_unique<EditPeer>(static_cast<TEdit&>(control), window);
+    case TControlKind::Plain:
+    case TControlKind::TabSheet:
+    case TControlKind::PageControl:
+        break;
     }
     return std::make_unique<Win32Peer>(control, window);
 }

@@ -14,13 +14,15 @@ class Win32Peer : public ControlPeer {
 public:
     Win32Peer(TControl& control, HWND window) : control_(control), window_(window) {}
     HWND Window() const { return window_; }
-    const TControl& Control() const { return control_; }
+    TControl& Control() const { return control_; }
     void Focus() override { SetFocus(window_); }
     void Refresh() override;
     // A WM_COMMAND notification from the control.
     virtual void Command(WORD /*code*/) {}
     // A WM_NOTIFY from the control; the result for the dialog.
     virtual LRESULT Notify(NMHDR* /*header*/) { return 0; }
+    // The window moved to a monitor with another DPI.
+    virtual void DpiChanged() {}
 
 protected:
     void RefreshCommon(bool withText);

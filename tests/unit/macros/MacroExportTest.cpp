@@ -41,8 +41,8 @@ std::string FileWith(const std::string& valueLines) {
 struct Transfer : testing::Test {
     platform::fake::FakePlatform fake;
     toolkit::fake::FakeApplicationHost host;
-    std::vector<macros::TListKeyRec> shown;
-    macros::TMacroTransfer transfer{[this] { return shown; }};
+    macros::TMacroTable shown;
+    macros::TMacroTransfer transfer{shown};
     int reloads = 0;
 
     Transfer() {
@@ -150,7 +150,7 @@ TEST_F(Transfer, ShiftCopiesTheShownListWithoutAnyDialog) {
     Store("00000071", "stored but not shown");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        shown = c.shown;
+        shown.Assign(c.shown);
         fake.clipboard.works = c.clipboardWorks;
         fake.clipboard.text.reset();
         fake.boxes.log.clear();
@@ -165,7 +165,7 @@ TEST_F(Transfer, ShiftCopiesTheShownListWithoutAnyDialog) {
 
 TEST_F(Transfer, TheFileExportWritesTheStoreAndReplacesAFileOnlyAfterYes) {
     Store("00080047", "alt");
-    shown = {{0x00080047, "alt"}, {0x00080048, "not applied"}};
+    shown.Assign({{0x00080047, "alt"}, {0x00080048, "not applied"}});
     const std::string stored = FileWith("\"00080047\"=\"alt\"\r\n");
     struct Case {
         const char* what;

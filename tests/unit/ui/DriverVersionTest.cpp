@@ -130,8 +130,8 @@ TEST_F(DriverVersionForm, AnImportShowsTheImportedMacrosAndOkKeepsThem) {
                                 "neu");
     };
     form.ImportBtn.Click();
-    ASSERT_EQ(form.MacroListView.Count(), 2);
-    EXPECT_EQ(form.MacroListView.Item(1)->Caption(), "AltGr+ H");
+    ASSERT_EQ(form.Macros.Count(), 2);
+    EXPECT_EQ(form.Macros.At(1).KeyText, "AltGr+ H");
     form.OkBtn.Click();
     EXPECT_EQ(fake.registry.GetString(platform::Hive::CurrentUser, settings::kMacroKey, "00080048"),
               "neu");

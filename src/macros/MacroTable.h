@@ -1,0 +1,55 @@
+// The macros of the settings window: key code and text per entry, kept in the order the
+// list shows them, ascending by key text. The list view draws from it; loading, saving,
+// the commands and the export work on it.
+#pragma once
+
+#include "macros/KeyCode.h"
+
+#include <string>
+#include <vector>
+
+namespace macros {
+
+// One macro as it is saved and exported.
+struct TListKeyRec {
+    TKeyCode KeyCode = 0;
+    std::string MacroText;
+    bool operator==(const TListKeyRec&) const = default;
+};
+
+class TMacroTable {
+public:
+    struct Entry {
+        TListKeyRec Macro;
+        // The key code's display text, by which the entries stand in order.
+        std::string KeyText;
+    };
+
+    int Count() const { return static_cast<int>(entries_.size()); }
+    // Every entry in list order; export and save walk it.
+    const std::vector<Entry>& Entries() const { return entries_; }
+    // Throws std::out_of_range for an index outside the table.
+    const Entry& At(int index) const;
+
+    // The index of the last entry in list order with this key code, or -1.
+    int Find(TKeyCode code) const;
+    // Adds an entry in its place, after those with an equal key text; returns its index.
+    int Insert(TKeyCode code, std::string text);
+    // Gives the entry a new code and text; it moves to its place among the others (after
+    // those with an equal key text). Returns its new index.
+    int Replace(int index, TKeyCode code, std::string text);
+    // Replaces the last entry with the code, or inserts one; returns its index.
+    int InsertOrReplace(TKeyCode code, std::string text);
+    void Remove(int index);
+    // Replaces every entry; equal key texts keep the order given.
+    void Assign(std::vector<TListKeyRec> macros);
+
+    // How key texts compare: case-insensitive in code page 1252, then by byte.
+    static int CompareKeyTexts(const std::string& a, const std::string& b);
+
+private:
+    std::size_t PlaceFor(const std::string& keyText) const;
+    std::vector<Entry> entries_;
+};
+
+} // namespace macros
