@@ -118,7 +118,7 @@ bool TMacroTransfer::BackUpMacros() {
     for (int n = 2; files.Exists(path); ++n) {
         path = folder + "\\" + name.substr(0, name.size() - 4) + "_" + std::to_string(n) + ".reg";
     }
-    if (const auto error = files.WriteReplacing(path, MacroExportFile()); error != 0) {
+    if (const auto error = files.WriteReplacing(path, MacroBackupFile()); error != 0) {
         toolkit::ShowError(WriteFailure("Kann Sicherung " + path +
                                             " nicht schreiben. Der Import wird nicht ausgeführt.",
                                         error));

@@ -8,6 +8,7 @@ namespace macros {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
+constexpr const char* kCurrentUserRoot = "HKEY_CURRENT_USER";
 
 void AppendHexBytes(std::string& out, const std::uint8_t* bytes, std::size_t count) {
     static constexpr char kDigits[] = "0123456789ABCDEF";
@@ -85,7 +86,7 @@ void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std
         return;
     }
     const char* root = registry.RootKey() == platform::Hive::LocalMachine ? "HKEY_LOCAL_MACHINE"
-                                                                          : "HKEY_CURRENT_USER";
+                                                                          : kCurrentUserRoot;
     file += "[";
     file += root;
     file += "\\";
@@ -103,14 +104,31 @@ void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std
     registry.CloseKey();
 }
 
-std::string MacroExportFile() {
+std::string RegEditFileOfKey(const std::string& keyPath, bool replaceKey) {
     std::string file = "REGEDIT4";
     file += kLineEnd;
     file += kLineEnd;
+    if (replaceKey) {
+        file += "[-";
+        file += kCurrentUserRoot;
+        file += "\\";
+        file += platform::TrimBackslashes(keyPath);
+        file += "]";
+        file += kLineEnd;
+        file += kLineEnd;
+    }
     settings::TRegistry registry(platform::Hive::CurrentUser);
-    ExportKeyToFile(file, registry, settings::kMacroKey);
+    ExportKeyToFile(file, registry, keyPath);
     file += kLineEnd;
     return file;
+}
+
+std::string MacroExportFile() {
+    return RegEditFileOfKey(settings::kMacroKey, false);
+}
+
+std::string MacroBackupFile() {
+    return RegEditFileOfKey(settings::kMacroKey, true);
 }
 
 } // namespace macros

@@ -17,7 +17,14 @@ std::string RegEditData(const platform::RegValue& value);
 // adds nothing. The key is opened without being created and closed again.
 void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std::string& keyPath);
 
-// A whole file holding the macro key of the current user, as the registry holds it now.
+// A whole file holding the key of the current user as the registry holds it now. With
+// replaceKey the file first removes the key ("[-...]"), so that after its import the key holds
+// exactly these values again, and no key at all when it had none.
+std::string RegEditFileOfKey(const std::string& keyPath, bool replaceKey);
+
+// The macro key as the export writes it: imported, it adds and replaces values.
 std::string MacroExportFile();
+// The macro key as the backup before an import keeps it: imported, it restores the key.
+std::string MacroBackupFile();
 
 } // namespace macros

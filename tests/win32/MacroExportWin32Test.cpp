@@ -108,7 +108,8 @@ std::string RandomText(std::mt19937& random) {
 
 } // namespace
 
-TEST(RegEditFileWin32, TheRegistryEditorImportsAThousandRandomTextsByteForByte) {
+TEST(RegEditFileWin32,
+     TheRegistryEditorImportsAThousandRandomTextsByteForByteAndABackupRestoresTheKey) {
     ASSERT_EQ(GetACP(), 1252u);
     RealServices real;
     TempFolder folder;
@@ -145,6 +146,23 @@ TEST(RegEditFileWin32, TheRegistryEditorImportsAThousandRandomTextsByteForByte) 
         imported[name] = settings::TRegistry::TextOf(value);
     }
     reader.CloseKey();
+
+    // A file that replaces the key brings it back exactly: a value added since goes.
+    const std::string backup = macros::RegEditFileOfKey(kTestKey, true);
+    {
+        settings::TRegistry key;
+        ASSERT_TRUE(key.OpenKey(kTestKey, false));
+        key.WriteString("zusatz", "x");
+        key.WriteString(written.begin()->first, "changed");
+    }
+    ASSERT_EQ(real.files.WriteReplacing(path, backup), 0u);
+    ASSERT_EQ(real.shell.RunAndWait("REGEDIT.EXE", "\"" + path + "\""), 0u);
+    settings::TRegistry restored;
+    ASSERT_TRUE(restored.OpenKey(kTestKey, false));
+    EXPECT_FALSE(restored.ValueExists("zusatz"));
+    EXPECT_EQ(restored.ReadString(written.begin()->first), written.begin()->second);
+    EXPECT_EQ(restored.GetValueNames().size(), written.size());
+    restored.CloseKey();
     real.registry.DeleteKey(platform::Hive::CurrentUser, "Software\\TSetupTest");
     EXPECT_EQ(imported.size(), written.size());
     int different = 0;
