@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Takes screenshots of the three pages of the settings window and of the macro editor under
-# Wine on a virtual display, into build/screenshots/. Look at them for visual styles,
+# Takes screenshots of the three pages of the settings window (the sounds page in both
+# modes), of the macro editor and of the speaker editor under Wine on a virtual display,
+# into build/screenshots/. Look at them for visual styles,
 # German characters, clipping and mnemonics.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -52,3 +53,21 @@ shot "Makro bearbeiten" macro-editor.png
 keys_to "Makro bearbeiten" Escape
 keys_to "$MAIN_TITLE" Escape
 e2e_cleanup
+
+# The speaker mode is offered on the 9x family only: Wine reports it for TSetup.exe alone.
+version_key='HKCU\Software\Wine\AppDefaults\TSetup.exe'
+timeout 30 wine reg add "$version_key" /v Version /d win98 /f >/dev/null 2>&1
+reg_add 'HKCU\Software\Velmark\Tastor32\Settings' 'Speaker benutzen' REG_BINARY 01
+reg_add 'HKCU\Software\Velmark\Tastor32\Settings\Speaker' Ein REG_SZ 4000,10,1,50
+tsetup_start
+window_wait "$MAIN_TITLE"
+keys_to "$MAIN_TITLE" ctrl+Tab ctrl+Tab alt
+shot "$MAIN_TITLE" page-sounds-speaker.png
+keys_to "$MAIN_TITLE" alt+e
+window_wait "Klangfunktion bearbeiten für: Ein"
+keys_to "Klangfunktion bearbeiten für: Ein" alt
+shot "Klangfunktion bearbeiten für: Ein" speaker-editor.png
+keys_to "Klangfunktion bearbeiten für: Ein" Escape
+keys_to "$MAIN_TITLE" Escape
+e2e_cleanup
+reg_delete_key "$version_key"

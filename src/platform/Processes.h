@@ -1,6 +1,7 @@
 // Starting other programs.
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace platform {
@@ -12,6 +13,13 @@ public:
     // inherited handles; an empty directory inherits the current one. True when created.
     virtual bool Create(const std::string& file, const std::string& commandLine,
                         const std::string& directory) = 0;
+
+    struct ExecResult {
+        std::uint32_t result;    // as WinExec returns it: 32 or more when started
+        std::uint32_t lastError; // GetLastError right after the call
+    };
+    // WinExec with the window shown normally (SW_SHOW).
+    virtual ExecResult Exec(const std::string& commandLine) = 0;
 };
 
 } // namespace platform

@@ -18,6 +18,8 @@ public:
     virtual std::string WindowsDirectory() = 0;
     // Command-line parameters without the program path.
     virtual std::vector<std::string> Arguments() = 0;
+    // The decimal separator of the user's locale, in code page 1252.
+    virtual char DecimalSeparator() = 0;
 };
 
 } // namespace platform

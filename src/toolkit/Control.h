@@ -26,6 +26,8 @@ enum class TControlKind {
     ListView,
     ComboBox,
     HotKey,
+    SpinEdit,
+    ScrollBar,
 };
 
 class ControlPeer {

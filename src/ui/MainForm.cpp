@@ -3,6 +3,8 @@
 #include "platform/Services.h"
 #include "resource.h"
 #include "settings/Names.h"
+#include "sound/EditSpeaker.h"
+#include "sound/SoundPage.h"
 #include "ui/DriverControl.h"
 #include "ui/DriverVersion.h"
 
@@ -101,8 +103,10 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
     WavText1.SetCaption("Klicken Sie hier, ");
     WavText2.SetCaption("um bestimmten Tasten Klänge zuzuweisen.");
     EditSoundBtn.SetCaption("&Akustische Signale");
+    EditSoundBtn.OnClick = [this] { EditSoundBtnClick(); };
     SpeakerLabel.SetCaption("Klangfunktion");
     SpeakerSetupBtn.SetCaption("&Einstellen..");
+    SpeakerSetupBtn.OnClick = [this] { SpeakerSetupBtnClick(); };
 }
 
 void TMainForm::FormCreate() {
@@ -224,6 +228,19 @@ void TMainForm::UpdateSoundPanels() {
     for (toolkit::TControl* control : inSpeakerPanel) {
         control->SetEnabled(!wave);
     }
+}
+
+void TMainForm::EditSoundBtnClick() {
+    StartSoundControlPanel();
+}
+
+void TMainForm::SpeakerSetupBtnClick() {
+    const int event = SpeakerCB.ItemIndex() + settings::kFirstSoundEvent;
+    if (event < settings::kFirstSoundEvent || event > settings::kLastSoundEvent) {
+        return;
+    }
+    // A confirmed edit stays in the table until the window is saved or cancelled.
+    EditSpeakerSound(event, SpeakerTable[event]);
 }
 
 } // namespace ui

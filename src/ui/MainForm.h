@@ -83,6 +83,8 @@ public:
     void BtnDocClick();
     void SoundRBClick();
     void UpdateSoundPanels();
+    void EditSoundBtnClick();
+    void SpeakerSetupBtnClick();
 
     void LoadSettings();
     void SaveSettings();

@@ -6,7 +6,7 @@
 #include "settings/Names.h"
 #include "settings/OptionsRegistry.h"
 #include "settings/Registry.h"
-#include "sound/SpeakerRec.h"
+#include "sound/SoundSettings.h"
 #include "toolkit/ErrorDisplay.h"
 #include "ui/DriverControl.h"
 
@@ -24,36 +24,6 @@ std::vector<std::pair<toolkit::TCheckBox*, int>> OptionBoxes(TMainForm& form) {
         {&form.HideCB, settings::optHideIcon},        {&form.lockNumCB, settings::optLockNum},
         {&form.mainFunctionCB, settings::optEnabled},
     };
-}
-
-void CreateEmptySchemeKeys() {
-    settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (reg.OpenKey(settings::kSchemeKey, true) && !reg.HasSubKeys()) {
-        for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-            reg.CreateKey(settings::SoundEventNames[event]);
-        }
-    }
-}
-
-void LoadSpeakerTable(TSpeakerTable& table) {
-    ClearSpeakerTable(table);
-    settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
-        return;
-    }
-    for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), table[event]);
-    }
-}
-
-void SaveSpeakerTable(const TSpeakerTable& table) {
-    settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
-        return;
-    }
-    for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(table[event]));
-    }
 }
 
 } // namespace

@@ -11,6 +11,7 @@
 //   wintool acp                         prints the ANSI code page
 //   wintool click <title> <controlId>   clicks the button with that ID inside the window
 //   wintool text <title> <controlId>    prints the text of the control with that ID
+//   wintool enabled <title> <controlId> 0 if the control with that ID is enabled, else 1
 //   wintool center <title> <controlId>  prints the screen position of the control's centre
 //                                       as "x y", for a mouse click
 //   wintool items <title> <controlId>   prints the rows of the list view with that ID, one
@@ -206,6 +207,11 @@ int Click(const wchar_t* title, int id) {
     return PostMessageW(control, BM_CLICK, 0, 0) ? kTrue : kFalse;
 }
 
+int Enabled(const wchar_t* title, int id) {
+    const HWND control = FindControlIn(title, id);
+    return control != nullptr && IsWindowEnabled(control) ? kTrue : kFalse;
+}
+
 int Text(const wchar_t* title, int id) {
     const HWND control = FindControlIn(title, id);
     if (control == nullptr) {
@@ -296,7 +302,8 @@ int Items(const wchar_t* title, int id) {
 
 int Usage() {
     std::fputs("usage: wintool "
-               "find|wait|minimize|iconic|visible|foreground|close|acp|clipboard|click|text|center|"
+               "find|wait|minimize|iconic|visible|foreground|close|acp|clipboard|click|text|"
+               "enabled|center|"
                "items"
                " [title] [ms|controlId]\n",
                stderr);
@@ -352,6 +359,9 @@ int wmain(int argc, wchar_t** argv) {
             }
             if (command == L"text") {
                 return Text(title, static_cast<int>(number));
+            }
+            if (command == L"enabled") {
+                return Enabled(title, static_cast<int>(number));
             }
             if (command == L"center") {
                 return Center(title, static_cast<int>(number));

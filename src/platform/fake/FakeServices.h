@@ -93,7 +93,9 @@ public:
     std::string programPath = "C:\\Programme\\Tastor32\\TSetup.exe";
     std::string windowsDirectory = "C:\\WINDOWS";
     std::vector<std::string> arguments;
+    char decimalSeparator = ',';
     std::uint32_t PlatformId() override { return platformId; }
+    char DecimalSeparator() override { return decimalSeparator; }
     std::string ProgramPath() override { return programPath; }
     std::string WindowsDirectory() override { return windowsDirectory; }
     std::vector<std::string> Arguments() override { return arguments; }
@@ -137,6 +139,24 @@ public:
     void Sleep(std::uint32_t milliseconds) override;
     void SleepAlertable(std::uint32_t milliseconds) override;
     LocalTime Now() override { return now; }
+
+    // Timers run on a clock of their own that only Advance moves.
+    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) override;
+    void StopTimer(TimerId timer) override;
+    // Moves the time on, firing every timer that falls due, in time order.
+    void Advance(std::uint32_t milliseconds);
+    std::size_t RunningTimers() const { return timers_.size(); }
+
+private:
+    struct Timer {
+        TimerId id;
+        std::uint32_t interval;
+        std::uint64_t due;
+        std::function<void()> onTick;
+    };
+    std::vector<Timer> timers_;
+    std::uint64_t timerTime_ = 0;
+    TimerId nextTimer_ = 1;
 };
 
 class FakeProcesses : public Processes {
@@ -152,6 +172,13 @@ public:
     std::function<void(const Started&)> onStart;
     bool Create(const std::string& file, const std::string& commandLine,
                 const std::string& directory) override;
+    // Command lines given to Exec, and what Exec answers.
+    std::vector<std::string> executed;
+    ExecResult execResult{33, 0};
+    ExecResult Exec(const std::string& commandLine) override {
+        executed.push_back(commandLine);
+        return execResult;
+    }
 };
 
 // All fakes together, installed for the lifetime of the object.

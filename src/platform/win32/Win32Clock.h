@@ -1,4 +1,4 @@
-// Waiting and the time of day on Windows.
+// Waiting, timers and the time of day on Windows.
 #pragma once
 
 #include "platform/Clock.h"
@@ -9,6 +9,9 @@ class Win32Clock : public platform::Clock {
 public:
     void Sleep(std::uint32_t milliseconds) override;
     void SleepAlertable(std::uint32_t milliseconds) override;
+    // Thread timers: WM_TIMER messages that the thread's message loop dispatches.
+    TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) override;
+    void StopTimer(TimerId timer) override;
     LocalTime Now() override;
 };
 

@@ -29,4 +29,10 @@ bool Win32Processes::Create(const std::string& file, const std::string& commandL
     return true;
 }
 
+Processes::ExecResult Win32Processes::Exec(const std::string& commandLine) {
+    ::SetLastError(0);
+    const UINT result = ::WinExec(commandLine.c_str(), SW_SHOW);
+    return {result, ::GetLastError()};
+}
+
 } // namespace platform::win32

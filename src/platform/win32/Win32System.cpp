@@ -107,4 +107,15 @@ std::vector<std::string> Win32System::Arguments() {
     return arguments;
 }
 
+char Win32System::DecimalSeparator() {
+    wchar_t buffer[8] = {};
+    if (::GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, buffer, 8) == 0) {
+        return '.';
+    }
+    bool lossy = false;
+    const std::string separator = Narrow(std::wstring(buffer), &lossy);
+    // A separator outside code page 1252 can never be typed into a field of this program.
+    return separator.empty() || lossy ? '.' : separator[0];
+}
+
 } // namespace platform::win32

@@ -11,6 +11,7 @@ public:
     std::string ProgramPath() override;
     std::string WindowsDirectory() override;
     std::vector<std::string> Arguments() override;
+    char DecimalSeparator() override;
 };
 
 } // namespace platform::win32

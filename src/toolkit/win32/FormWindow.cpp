@@ -288,6 +288,13 @@ INT_PTR FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         }
         return FALSE;
     }
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+        if (Win32Peer* peer = PeerOf(reinterpret_cast<HWND>(lParam))) {
+            peer->Scroll(LOWORD(wParam));
+            return TRUE;
+        }
+        return FALSE;
     case WM_PAINT:
         if (window == window_) {
             form_.FormPaint();

@@ -2,6 +2,8 @@
 
 #include "platform/win32/WideText.h"
 #include "toolkit/win32/ListViewPeer.h"
+#include "toolkit/win32/ScrollBarPeer.h"
+#include "toolkit/win32/SpinEditPeer.h"
 
 #include <commctrl.h>
 
@@ -162,6 +164,10 @@ std::unique_ptr<Win32Peer> MakePeer(TControl& control, HWND window) {
         return std::make_unique<RadioButtonPeer>(static_cast<TRadioButton&>(control), window);
     case TControlKind::Edit:
         return std::make_unique<EditPeer>(static_cast<TEdit&>(control), window);
+    case TControlKind::SpinEdit:
+        return std::make_unique<SpinEditPeer>(static_cast<TSpinEdit&>(control), window);
+    case TControlKind::ScrollBar:
+        return std::make_unique<ScrollBarPeer>(static_cast<TScrollBar&>(control), window);
     case TControlKind::Plain:
     case TControlKind::TabSheet:
     case TControlKind::PageControl:

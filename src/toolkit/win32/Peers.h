@@ -21,6 +21,8 @@ public:
     virtual void Command(WORD /*code*/) {}
     // A WM_NOTIFY from the control; the result for the dialog.
     virtual LRESULT Notify(NMHDR* /*header*/) { return 0; }
+    // A WM_HSCROLL or WM_VSCROLL from the control.
+    virtual void Scroll(WORD /*code*/) {}
     // The window moved to a monitor with another DPI.
     virtual void DpiChanged() {}
 

@@ -1,7 +1,9 @@
 #include "ui/MainForm.h"
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
+#include "settings/Names.h"
 #include "settings/OptionsRegistry.h"
+#include "sound/EditSpeaker.h"
 #include "sound/SpeakerRec.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 #include "ui/DriverControl.h"
@@ -300,4 +302,96 @@ TEST_F(MainForm, TheStartStopButtonFollowsTheDriver) {
     form.ControlTastorBtn.UserClick();
     EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
     EXPECT_TRUE(fake.boxes.shown.empty());
+}
+
+TEST_F(MainForm, TheSpeakerEditorChangesOnlyTheSelectedEventAndOnlyASaveStoresIt) {
+    const char* loaded[] = {"4000,10,1,50", "1,2,3,4",  "5,6,7,8",    "9,10,11,12",
+                            "13,14,15,16",  "-1,0,0,0", "100,5,5,99", "8000,200,5,50"};
+    struct Case {
+        int selected;
+        bool editorOk, windowOk;
+        const char* stored; // for the selected event
+    } cases[] = {
+        {2, true, true, "2000,10,1,50"},
+        {7, true, true, "2000,10,1,50"},
+        {0, false, true, "4000,10,1,50"},
+        {4, true, false, "13,14,15,16"},
+    };
+    Put(settings::kSettingsKey, "Speaker benutzen", {1});
+    for (const auto& c : cases) {
+        for (int event = 1; event <= 8; ++event) {
+            PutText(settings::kSpeakerKey, settings::SoundEventNames[event].c_str(),
+                    loaded[event - 1]);
+        }
+        ui::TMainForm form({settings::rmNormal, false, false});
+        int editorsShown = 0;
+        host.onModal = [&](toolkit::TForm& shown) {
+            auto& editor = static_cast<TEditSpeakerFrm&>(shown);
+            ++editorsShown;
+            EXPECT_EQ(FormatSpeakerRec(editor.Rec), loaded[c.selected]);
+            editor.ScrollBar1.SetPosition(2000);
+            editor.DurationEdit.SetValue(10);
+            editor.CountEdit.SetValue(1);
+            (c.editorOk ? editor.OkBtn : editor.CancelBtn).Click();
+        };
+        host.onMainForm = [&](toolkit::TForm&) {
+            form.SpeakerCB.UserSelect(c.selected);
+            form.SpeakerSetupBtn.Click();
+            (c.windowOk ? form.OkBtn : form.CancelBtn).Click();
+        };
+        toolkit::RunMainForm(form);
+        EXPECT_EQ(editorsShown, 1);
+        for (int event = 1; event <= 8; ++event) {
+            const char* expected = event == c.selected + 1 ? c.stored : loaded[event - 1];
+            EXPECT_EQ(GetText(settings::kSpeakerKey, settings::SoundEventNames[event].c_str()),
+                      expected)
+                << c.selected << " " << event;
+        }
+    }
+}
+
+TEST_F(MainForm, TheSoundPanelsFollowTheRadioButtons) {
+    ui::TMainForm form({settings::rmNormal, false, false});
+    host.onMainForm = [&](toolkit::TForm&) {
+        for (bool speaker : {true, false, true}) {
+            (speaker ? form.UseSpeakerRB : form.UseWavRB).UserClick();
+            for (toolkit::TControl* c : std::initializer_list<toolkit::TControl*>{
+                     &form.WavText1, &form.WavText2, &form.EditSoundBtn}) {
+                EXPECT_EQ(c->Enabled(), !speaker) << c->Caption();
+            }
+            for (toolkit::TControl* c : std::initializer_list<toolkit::TControl*>{
+                     &form.SpeakerLabel, &form.SpeakerCB, &form.SpeakerSetupBtn}) {
+                EXPECT_EQ(c->Enabled(), speaker) << c->Caption();
+            }
+            EXPECT_TRUE(form.WavPanel.Enabled());
+            EXPECT_TRUE(form.SpeakerPanel.Enabled());
+        }
+    };
+    toolkit::RunMainForm(form);
+}
+
+TEST_F(MainForm, TheSoundControlPanelStartsOrItsFailureNamesTheSystemsErrorCode) {
+    struct Case {
+        std::uint32_t result, lastError;
+        const char* message;
+    } cases[] = {
+        {33, 0, nullptr},
+        {2, 2, "Fehler beim Starten von: Systemsteuerung (2)"},
+        {0, 8, "Fehler beim Starten von: Systemsteuerung (8)"},
+    };
+    for (const auto& c : cases) {
+        fake.boxes.shown.clear();
+        fake.processes.executed.clear();
+        fake.processes.execResult = {c.result, c.lastError};
+        ui::TMainForm form{{}};
+        form.EditSoundBtn.Click();
+        EXPECT_EQ(fake.processes.executed, std::vector<std::string>{"control.exe MMSYS.CPL,@1"});
+        if (c.message == nullptr) {
+            EXPECT_TRUE(fake.boxes.shown.empty());
+        } else {
+            ASSERT_EQ(fake.boxes.shown.size(), 1u);
+            EXPECT_EQ(fake.boxes.shown[0].kind, platform::BoxKind::Error);
+            EXPECT_EQ(fake.boxes.shown[0].text, c.message);
+        }
+    }
 }

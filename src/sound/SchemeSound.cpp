@@ -1,0 +1,14 @@
+#include "sound/SchemeSound.h"
+
+#include "settings/Layout.h"
+#include "settings/Names.h"
+#include "settings/Registry.h"
+
+void WriteSchemeSound(int event, const std::string& path) {
+    settings::TRegistry reg(platform::Hive::CurrentUser);
+    if (reg.OpenKey(std::string(settings::kSchemeKey) + settings::SoundEventNames.at(event) +
+                        "\\.current",
+                    true)) {
+        reg.WriteString("", path);
+    }
+}

@@ -1,0 +1,16 @@
+// The sound steps of loading and saving the settings: the driver's keys in the system's
+// sound scheme, and the speaker table.
+#pragma once
+
+#include "sound/SpeakerRec.h"
+
+// Creates the application key "AppEvents\Schemes\Apps\Tastor32" and, when it has no event
+// keys at all, the eight empty ones. Event keys that exist already are left as they are.
+void CreateEmptySchemeKeys();
+
+// Clears the table, then reads each event's record from the Speaker key (created when
+// missing). Each record stands on its own: a value that is not text is reported in an
+// error box and reads as 0,0,0,0, and the records after it still load.
+void LoadSpeakerTable(TSpeakerTable& table);
+// Writes the records of events 1 to 8 in order; nothing when the key cannot be opened.
+void SaveSpeakerTable(const TSpeakerTable& table);

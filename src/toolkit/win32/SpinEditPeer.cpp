@@ -1,0 +1,271 @@
+#include "toolkit/win32/SpinEditPeer.h"
+
+#include "platform/win32/WideText.h"
+#include "toolkit/ErrorDisplay.h"
+#include "toolkit/Form.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+
+namespace toolkit::win32 {
+namespace {
+
+using platform::win32::Narrow;
+using platform::win32::Wide;
+
+constexpr wchar_t kArrowsClass[] = L"TSetupSpinArrows";
+constexpr UINT_PTR kSubclassId = 1;
+// The arrows are never narrower than this; the text area ends this far before them.
+constexpr int kMinArrowWidth = 15;
+constexpr int kTextGap = 2;
+
+std::string WindowText(HWND window, bool* lossy) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return Narrow(text, lossy);
+}
+
+void RegisterArrowsClass(WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), kArrowsClass, &windowClass)) {
+        return;
+    }
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    windowClass.lpszClassName = kArrowsClass;
+    RegisterClassExW(&windowClass);
+}
+
+} // namespace
+
+SpinEditPeer::SpinEditPeer(TSpinEdit& spin, HWND edit) : Win32Peer(spin, edit), spin_(spin) {
+    RegisterArrowsClass(&SpinEditPeer::ArrowsProc);
+    arrows_ = CreateWindowExW(0, kArrowsClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, edit,
+                              nullptr, GetModuleHandleW(nullptr), this);
+    // The edit paints around its child, not over it.
+    SetWindowLongPtrW(edit, GWL_STYLE, GetWindowLongPtrW(edit, GWL_STYLE) | WS_CLIPCHILDREN);
+    subclassed_ = SetWindowSubclass(edit, &SpinEditPeer::EditProc, kSubclassId,
+                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    Layout();
+}
+
+SpinEditPeer::~SpinEditPeer() {
+    if (subclassed_) {
+        RemoveWindowSubclass(window_, &SpinEditPeer::EditProc, kSubclassId);
+    }
+    if (arrows_ != nullptr) {
+        SetWindowLongPtrW(arrows_, GWLP_USERDATA, 0);
+        DestroyWindow(arrows_);
+    }
+}
+
+void SpinEditPeer::Refresh() {
+    bool lossy = false;
+    if (WindowText(window_, &lossy) != spin_.Text()) {
+        refreshing_ = true;
+        SetWindowTextW(window_, Wide(spin_.Text()).c_str());
+        refreshing_ = false;
+    }
+    RefreshCommon(false);
+    SendMessageW(window_, EM_SETREADONLY, spin_.ReadOnly() ? TRUE : FALSE, 0);
+    SendMessageW(window_, EM_SETLIMITTEXT, static_cast<WPARAM>(spin_.MaxLength()), 0);
+    if (arrows_ != nullptr) {
+        InvalidateRect(arrows_, nullptr, FALSE);
+    }
+}
+
+void SpinEditPeer::Command(WORD code) {
+    if (code != EN_CHANGE || refreshing_) {
+        return;
+    }
+    bool lossy = false;
+    const std::string text = WindowText(window_, &lossy);
+    if (lossy) {
+        // Pasted text outside code page 1252 would be stored changed: refuse it.
+        MessageBeep(MB_ICONHAND);
+        Refresh();
+        return;
+    }
+    if (text != spin_.Text()) {
+        spin_.UserSetText(text);
+    }
+}
+
+void SpinEditPeer::Layout() {
+    if (arrows_ == nullptr) {
+        return;
+    }
+    RECT client;
+    GetClientRect(window_, &client);
+    const int width = std::max(kMinArrowWidth, GetSystemMetrics(SM_CXVSCROLL) - 2);
+    MoveWindow(arrows_, client.right - width, 0, width, client.bottom, TRUE);
+    SendMessageW(window_, EM_SETMARGINS, EC_RIGHTMARGIN, MAKELPARAM(0, width + kTextGap));
+}
+
+RECT SpinEditPeer::HalfRect(TSpinHalf half) const {
+    RECT area;
+    GetClientRect(arrows_, &area);
+    // The upper half is half the height; the lower one begins a pixel above its end.
+    const int upperHeight = area.bottom / 2;
+    if (half == TSpinHalf::Up) {
+        area.bottom = upperHeight;
+    } else {
+        area.top = std::max(0, upperHeight - 1);
+    }
+    return area;
+}
+
+void SpinEditPeer::PaintArrows() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(arrows_, &paint);
+    for (TSpinHalf half : {TSpinHalf::Down, TSpinHalf::Up}) {
+        RECT area = HalfRect(half);
+        UINT state = half == TSpinHalf::Up ? DFCS_SCROLLUP : DFCS_SCROLLDOWN;
+        if (spin_.ArrowShownPressed(half)) {
+            state |= DFCS_PUSHED;
+        }
+        if (!spin_.Enabled()) {
+            state |= DFCS_INACTIVE;
+        }
+        DrawFrameControl(dc, &area, DFC_SCROLL, state);
+    }
+    EndPaint(arrows_, &paint);
+}
+
+LRESULT CALLBACK SpinEditPeer::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<SpinEditPeer*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(window, &SpinEditPeer::EditProc, kSubclassId);
+        self->subclassed_ = false;
+        self->arrows_ = nullptr;
+        return DefSubclassProc(window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    // No exception may cross the window procedure.
+    if (!Guarded([&] { result = self->HandleEdit(message, wParam, lParam); })) {
+        result = 0;
+    }
+    self->control_.Form().DrawChanges();
+    return result;
+}
+
+LRESULT SpinEditPeer::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CHAR: {
+        const wchar_t typed = static_cast<wchar_t>(wParam);
+        bool lossy = false;
+        const std::string narrow = Narrow(std::wstring(1, typed), &lossy);
+        if (lossy || narrow.size() != 1) {
+            MessageBeep(0);
+            return 0;
+        }
+        if (!spin_.UserChar(narrow[0])) {
+            return 0;
+        }
+        break;
+    }
+    case WM_KEYDOWN:
+        spin_.UserKeyDown(static_cast<std::uint16_t>(wParam));
+        break;
+    case WM_PASTE:
+    case WM_CUT:
+        if (!spin_.CanPasteOrCut()) {
+            return 0;
+        }
+        break;
+    case WM_GETDLGCODE: {
+        // The dialog manager selects the whole text when the field is entered by Tab.
+        LRESULT code = DefSubclassProc(window_, message, wParam, lParam);
+        if (!spin_.AutoSelect) {
+            code &= ~static_cast<LRESULT>(DLGC_HASSETSEL);
+        }
+        return code;
+    }
+    case WM_KILLFOCUS: {
+        const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+        spin_.UserExit();
+        return result;
+    }
+    case WM_SETFOCUS:
+        control_.Form().SetActiveControl(&spin_);
+        break;
+    case WM_SIZE: {
+        const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+        Layout();
+        return result;
+    }
+    case WM_ENABLE:
+        if (arrows_ != nullptr) {
+            InvalidateRect(arrows_, nullptr, FALSE);
+        }
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(window_, message, wParam, lParam);
+}
+
+LRESULT CALLBACK SpinEditPeer::ArrowsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* self = reinterpret_cast<SpinEditPeer*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (self == nullptr || self->arrows_ != window) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    LRESULT result = 0;
+    if (!Guarded([&] { result = self->HandleArrows(message, wParam, lParam); })) {
+        result = 0;
+    }
+    self->control_.Form().DrawChanges();
+    return result;
+}
+
+LRESULT SpinEditPeer::HandleArrows(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (message) {
+    case WM_PAINT:
+        PaintArrows();
+        return 0;
+    case WM_ERASEBKGND:
+        return 1;
+    case WM_LBUTTONDOWN: {
+        const RECT upper = HalfRect(TSpinHalf::Up);
+        pressed_ = PtInRect(&upper, point) ? TSpinHalf::Up : TSpinHalf::Down;
+        if (GetFocus() != window_) {
+            SetFocus(window_);
+        }
+        SetCapture(arrows_);
+        spin_.UserArrowPress(pressed_);
+        return 0;
+    }
+    case WM_MOUSEMOVE:
+        if (GetCapture() == arrows_) {
+            const RECT half = HalfRect(pressed_);
+            spin_.UserArrowMove(PtInRect(&half, point) != FALSE);
+        }
+        return 0;
+    case WM_LBUTTONUP:
+        if (GetCapture() == arrows_) {
+            const RECT half = HalfRect(pressed_);
+            spin_.UserArrowRelease(PtInRect(&half, point) != FALSE);
+            ReleaseCapture();
+        }
+        return 0;
+    case WM_CAPTURECHANGED:
+        spin_.UserArrowCaptureLost();
+        return 0;
+    default:
+        return DefWindowProcW(arrows_, message, wParam, lParam);
+    }
+}
+
+} // namespace toolkit::win32
