@@ -111,7 +111,7 @@ e2e_cleanup() {
     # prefix, never another run's on the same machine.
     local left
     for left in $(pgrep -f 'TSetup.exe|Tastor32.exe' 2>/dev/null); do
-        if tr '\0' '\n' <"/proc/$left/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
+        if tr '\0' '\n' 2>/dev/null <"/proc/$left/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
             kill "$left" 2>/dev/null
         fi
     done

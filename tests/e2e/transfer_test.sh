@@ -4,16 +4,24 @@
 TRANSFER_KEY='HKCU\Software\Velmark\Tastor32\Macros\AltGr'
 EXPORT_FILE_NAME="Tastor32 Makros.reg"
 
-# The export file's exact bytes, one line per argument (the value lines), as hex.
+# The export file's exact bytes, one line per argument (the value lines), as hex. With
+# BACKUP=1 the file first removes the key, as the backup before an import does.
 export_bytes() {
     {
-        printf 'REGEDIT4\r\n\r\n[HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\r\n'
+        printf 'REGEDIT4\r\n\r\n'
+        [ "${BACKUP:-0}" == 1 ] &&
+            printf '[-HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\r\n'
         local line
         for line in "$@"; do printf '%s\r\n' "$line"; done
         printf '\r\n\r\n'
     } | od -An -tx1 | tr -d ' \n'
 }
 file_bytes() { od -An -tx1 "$1" 2>/dev/null | tr -d ' \n'; }
+# The checks wait_until repeats: each looks anew.
+file_has_bytes() { [ "$(file_bytes "$1")" == "$2" ]; }
+control_shows() { [ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3" ]; }
+list_has_rows() { [ "$(list_items | wc -l)" -eq "$1" ]; }
 
 # export_to_offered_file: Export, then Return in the save dialog (the offered name).
 export_to_offered_file() {
@@ -57,7 +65,7 @@ test_export_shift_export_and_import_as_a_user_does() {
     answer_box "Datei existiert bereits. Überschreiben?" 6 || return
     local second
     second=$(export_bytes "$(printf '"00080047"="Gr\xfc\xdfe \x80 5\\\\Pfad"')" '"00080048"="neu"')
-    wait_until 10 test "$(file_bytes "$file")" == "$second" || fail "the file was not rewritten"
+    wait_until 10 file_has_bytes "$file" "$second" || fail "the file was not rewritten"
 
     # With Shift the list as shown goes to the clipboard (the macro added to the store
     # is not shown yet).
@@ -77,21 +85,21 @@ test_export_shift_export_and_import_as_a_user_does() {
     window_wait "Open" || { fail "no open dialog"; return; }
     keys_to "Open" Return
     # The box without a title comes once the registry editor has ended.
-    wait_until 30 test "$(wintool text "" 65535 | tr -d '\r')" == "Weiter.." ||
-        { fail "no Weiter.. box"; return; }
+    wait_until 30 control_shows "" 65535 "Weiter.." || { fail "no Weiter.. box"; return; }
     wintool click "" 1 >/dev/null
-    wait_until 10 test "$(list_items | wc -l)" -eq 2 || fail "the list was not reloaded"
+    wait_until 10 list_has_rows 2 || fail "the list was not reloaded"
     expect_eq "rows after the import" "*AltGr+ G	Grüße € 5\\Pfad
  AltGr+ H	neu" "$(list_items)"
     local saved=("$backups"/Makros\ vor\ Import\ *.reg)
     expect_eq "one backup" 1 "${#saved[@]}"
     expect_eq "the backup holds the store before the import" \
-        "$(export_bytes '"00080048"="neu"')" "$(file_bytes "${saved[0]}")"
+        "$(BACKUP=1 export_bytes '"00080048"="neu"')" "$(file_bytes "${saved[0]}")"
 
     mouse_click "$MAIN_TITLE" 1 # OK
     expect_exit "exit code after OK" "$TSETUP_PID" 0
-    expect_eq "imported macro kept by OK" "REG_SZ    Grüße € 5\\Pfad" \
-        "$(reg_value "$TRANSFER_KEY" 00080047)"
+    reg_export "HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr" "$E2E_TMP/kept.reg"
+    expect_eq "imported macro kept by OK" '"00080047"="Grüße € 5\\Pfad"
+"00080048"="neu"' "$(grep '^"' "$E2E_TMP/kept.reg" | sort)"
     rm -f "$file"
 }
 
@@ -101,7 +109,7 @@ test_the_options_page_shows_the_driver_version_and_a_missing_documentation() {
     tsetup_start
     window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
     keys_to "$MAIN_TITLE" ctrl+Tab
-    wait_until 10 test "$(wintool text "$MAIN_TITLE" 1310 | tr -d '\r')" == "2.0.1" ||
+    wait_until 10 control_shows "$MAIN_TITLE" 1310 "2.0.1" ||
         fail "version label: [$(wintool text "$MAIN_TITLE" 1310 | tr -d '\r')]"
     mouse_click "$MAIN_TITLE" 1311 # &Dokumentation
     local pdf
