@@ -13,7 +13,11 @@
 #include "settings/OptionsRegistry.h"
 #include "ui/MainForm.h"
 
+#include "resource.h"
+
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <algorithm>
 #include <chrono>
@@ -104,6 +108,45 @@ double StartToIdleWindow() {
         TerminateProcess(owner.Get(), 1);
     }
     return seconds;
+}
+
+// The most memory (peak working set) TSetup.exe takes to load the store into its window and
+// save it once with "&Übernehmen", in MiB.
+double PeakWorkingSetMiB() {
+    const std::wstring exe = Folder() + L"TSetup.exe";
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &process)) {
+        return -1;
+    }
+    platform::win32::KernelHandle thread(process.hThread);
+    platform::win32::KernelHandle owner(process.hProcess);
+    WaitForInputIdle(owner.Get(), 300000);
+    HWND window = nullptr;
+    const auto start = Clock::now();
+    while (Seconds(start) < 300) {
+        window = FindWindowW(nullptr, L"Tastor32 Einstellungen");
+        if (window != nullptr && IsWindowVisible(window)) {
+            break;
+        }
+        Sleep(5);
+    }
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 300000, &ignored);
+    // The save runs in the window's message handler: answered once the save is done.
+    SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(IDC_ACCEPTBTN, BN_CLICKED), 0,
+                        SMTO_NORMAL, 300000, &ignored);
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    const bool measured = GetProcessMemoryInfo(owner.Get(), &counters, sizeof counters) != FALSE;
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    if (WaitForSingleObject(owner.Get(), 60000) != WAIT_OBJECT_0) {
+        TerminateProcess(owner.Get(), 1);
+    }
+    return measured ? static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0) : -1;
 }
 
 double MedianOf(std::vector<double> values) {
@@ -217,5 +260,14 @@ int wmain(int argc, wchar_t** argv) {
                     f.startRatio, f.saveRatio);
         std::fflush(stdout);
     }
+    // Memory: one start, load and save of TSetup.exe per count.
+    platform::win32::Win32Registry registry;
+    for (int count : {0, 10000, 50000}) {
+        FillStore(registry, count);
+        std::printf("peak working set with %5d macros (open, save, close): %6.1f MiB\n", count,
+                    PeakWorkingSetMiB());
+        std::fflush(stdout);
+    }
+    registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
     return 0;
 }

@@ -13,7 +13,8 @@ xvfb_start
 trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
 echo "extra/export: extra time to open the window over an empty store, per regedit export of the macros"
 echo "save/import:  SaveSettings, per regedit import of the macros"
-# Each build against the registry editor of its own bitness.
-for arch in i686 x86_64; do
+# Each build against the registry editor of its own bitness (the 64-bit one alone where this
+# machine runs no 32-bit programs).
+for arch in $TSETUP_WINE_ARCHS; do
     (cd "$root/build/$arch" && timeout 3600 ${BENCH_PIN:+taskset -c 0} wine bench.exe "$@")
 done

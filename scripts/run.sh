@@ -5,14 +5,15 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh" i686
 . "$root/scripts/wine-env.sh"
+# The 32-bit program, or the 64-bit one where this machine cannot run 32-bit programs.
+"$root/scripts/build.sh" "$TSETUP_RUN_ARCH"
 if [ -z "${DISPLAY:-}" ]; then
     echo "run: no display (DISPLAY is empty); starting a virtual one" >&2
     xvfb_start
 fi
-cd "$root/build/i686"
-# The stand-in driver answers TSetup's messages and logs them to build/i686/Tastor32.log.
+cd "$root/build/$TSETUP_RUN_ARCH"
+# The stand-in driver answers TSetup's messages and logs them to Tastor32.log beside it.
 if ! timeout 30 wine wintool.exe find Tastor32 >/dev/null 2>&1; then
     wine Tastor32.exe >/dev/null 2>&1 &
 fi

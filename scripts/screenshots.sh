@@ -6,15 +6,18 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" || exit 1
-"$root/scripts/build.sh" i686 || exit 1
 . "$root/scripts/wine-env.sh"
+# SCREENSHOT_ARCH=x86_64 takes the 64-bit build; it is the default where this machine runs no
+# 32-bit programs.
+arch=${SCREENSHOT_ARCH:-$TSETUP_RUN_ARCH}
+"$root/scripts/build.sh" "$arch" || exit 1
 out="$root/build/screenshots"
 mkdir -p "$out"
 export WINEPREFIX="$root/build/wine-prefix-screenshots"
 [ -d "$WINEPREFIX" ] || wine_prefix_fresh "$WINEPREFIX"
 xvfb_start || exit 1
 trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
-E2E_BIN="$root/build/i686"
+E2E_BIN="$root/build/$arch"
 . "$root/tests/e2e/lib.sh"
 
 store_with_settings

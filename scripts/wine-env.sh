@@ -7,6 +7,33 @@ export WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree,mshtml="
 export LC_ALL=C.UTF-8
 unset LANG LANGUAGE
 
+# Wine's 32-bit loader is a 32-bit Linux program; a kernel without 32-bit support (seen on
+# virtual machines booted without ia32 emulation) cannot start it, and with it no 32-bit
+# Windows program. There only the 64-bit loader is used, through a small stand-in for the
+# "wine" command early on PATH, and TSETUP_WINE_ARCHS names the builds that can run.
+wine_runs_32bit() {
+    [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
+}
+if wine_runs_32bit; then
+    TSETUP_WINE_ARCHS="i686 x86_64"
+else
+    TSETUP_WINE_ARCHS="x86_64"
+    if [ -x /usr/lib/wine/wine64 ]; then
+        export WINELOADER=/usr/lib/wine/wine64
+        TSETUP_WINE_SHIM=${TMPDIR:-/tmp}/tsetup-wine64-$(id -u)
+        mkdir -p "$TSETUP_WINE_SHIM"
+        for name in wine wine-stable; do
+            printf '#!/bin/sh\nexport WINELOADER=/usr/lib/wine/wine64\nexec /usr/lib/wine/wine64 "$@"\n' \
+                >"$TSETUP_WINE_SHIM/$name"
+            chmod +x "$TSETUP_WINE_SHIM/$name"
+        done
+        case ":$PATH:" in *":$TSETUP_WINE_SHIM:"*) ;; *) export PATH="$TSETUP_WINE_SHIM:$PATH" ;; esac
+    fi
+fi
+# The build the programs are run from: the shipping 32-bit one where it can run.
+TSETUP_RUN_ARCH=${TSETUP_WINE_ARCHS%% *}
+export TSETUP_WINE_ARCHS TSETUP_RUN_ARCH
+
 # wine_prefix_fresh DIR: a new prefix in DIR, ready for 32- and 64-bit programs.
 wine_prefix_fresh() {
     local dir=$1

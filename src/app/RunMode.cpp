@@ -20,8 +20,11 @@ bool HasSwitch(const std::string& letter) {
 settings::TStartupState ChooseStartupState(bool isWinNT) {
     settings::TStartupState state;
     state.IsWinNT = isWinNT;
-    if (HasSwitch("I") || !settings::SettingsRegistry().ValueExists(
-                              settings::OptionValueNames[settings::optEnabled])) {
+    // A settings key that exists but may not be read is no first run: the installation
+    // would write its defaults over the user's settings.
+    if (HasSwitch("I") || (settings::SettingsKeyReadError().empty() &&
+                           !settings::SettingsRegistry().ValueExists(
+                               settings::OptionValueNames[settings::optEnabled]))) {
         state.RunMode = settings::rmInstall;
     }
     if (HasSwitch("U")) {

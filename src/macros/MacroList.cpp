@@ -2,6 +2,7 @@
 
 #include "macros/EditMacroUnit.h"
 #include "platform/Cp1252.h"
+#include "platform/Services.h"
 #include "settings/Layout.h"
 #include "settings/Registry.h"
 #include "settings/StoreError.h"
@@ -40,10 +41,20 @@ void SelectMacroItem(toolkit::TListSelection& list, int index) {
 
 bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
     std::vector<TListKeyRec> records;
+    std::vector<std::vector<std::uint8_t>> storedTexts;
     {
         settings::TRegistry registry;
         if (!registry.OpenKey(settings::kMacroKey, true)) {
-            return false;
+            platform::RegStatus status = platform::kRegOk;
+            platform::Reg().Open(platform::Hive::CurrentUser, settings::kMacroKey, false, &status);
+            if (status == platform::kRegFileNotFound) {
+                // Missing and not to be created: there are no stored macros to show.
+                return false;
+            }
+            settings::RaiseKeyReadError(
+                registry.FullKeyName(settings::kMacroKey),
+                platform::Reg().ErrorText(status != platform::kRegOk ? status
+                                                                     : registry.LastOpenStatus()));
         }
         // One pass over the key reads every name with its value.
         auto values = registry.GetValues();
@@ -55,38 +66,41 @@ bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
             std::sort(values.begin(), values.end(), byName);
         }
         records.reserve(values.size());
-        for (const auto& [name, value] : values) {
+        storedTexts.reserve(values.size());
+        for (auto& [name, value] : values) {
             const std::optional<TKeyCode> code = ValueNameToKeyCode(name);
             if (!code || !settings::TRegistry::IsText(value)) {
                 continue;
             }
             records.push_back({*code, settings::TRegistry::TextOf(value)});
+            storedTexts.push_back(std::move(value.original));
         }
     }
 
     // Everything is read: only now does the table change.
-    table.Assign(std::move(records));
+    table.Assign(std::move(records), std::move(storedTexts));
     list.RowsChanged();
     SelectMacroItem(list, table.Count() > 0 ? 0 : -1);
     return true;
 }
 
 void SaveMacroList(const TMacroTable& table) {
-    settings::TRegistry registry;
-    registry.DeleteKey(settings::kMacroKey);
-    if (!registry.OpenKey(settings::kMacroKey, true)) {
-        // The store now holds no macros; the user must learn that they were not saved.
-        if (table.Count() > 0) {
-            settings::RaiseWriteError(KeyCodeToValueName(table.At(0).Macro.KeyCode), "");
-        }
-        return;
-    }
-    std::vector<std::pair<std::string, std::string>> rows;
+    std::vector<std::pair<std::string, platform::RegValue>> rows;
     rows.reserve(table.Entries().size());
     for (const TMacroTable::Entry& entry : table.Entries()) {
-        rows.emplace_back(KeyCodeToValueName(entry.Macro.KeyCode), entry.Macro.MacroText);
+        const std::string& text = entry.Macro.MacroText;
+        // An untouched text the program's code page cannot hold goes back as it was read.
+        rows.emplace_back(KeyCodeToValueName(entry.Macro.KeyCode),
+                          platform::RegValue(static_cast<std::uint32_t>(platform::RegType::Sz),
+                                             {text.begin(), text.end()}, entry.StoredText));
     }
-    registry.WriteStrings(rows);
+    settings::TRegistry registry;
+    if (!registry.OpenKey(settings::kMacroKey, true)) {
+        settings::RaiseKeyOpenError(registry.FullKeyName(settings::kMacroKey),
+                                    platform::Reg().ErrorText(registry.LastOpenStatus()));
+    }
+    // The key is rewritten in place: a save stopped at any point loses no macro.
+    registry.ReplaceTexts(std::move(rows));
 }
 
 std::string TMacroRows::CellText(int row, int column) const {

@@ -25,14 +25,16 @@ void SelectMacroItem(toolkit::TListSelection& list, int index);
 
 // Refills the table from the macro key (created when missing) and selects the first row.
 // Values with names that are not hexadecimal numbers and values that are not text are
-// skipped. The table changes only when everything was read: when the key cannot be opened
-// it stays as it was and false is returned; a read error leaves it as it was and reaches
-// the caller.
+// skipped. The table changes only when everything was read: when the key is missing and
+// cannot be created it stays as it was and false is returned; a key that exists but cannot
+// be opened or read raises the store error naming the key and the reason, and a read
+// error of a value reaches the caller; the table then stays as it was.
 bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list);
-// Replaces the macro key by one text value per entry, in list order, named by the key
-// code's eight hex digits (a later entry wins over an earlier one with the same name). A
-// failing write, or a macro key that cannot be created again while entries are to be
-// written, raises a store error.
+// Makes the macro key hold one text value per entry, named by the key code's eight hex
+// digits (a later entry wins over an earlier one with the same name), without deleting it
+// first: the entries are written, then the values the table does not hold are deleted;
+// subkeys stay. An untouched text goes back with the store's own bytes. Any failure (a
+// write, a deletion, a key that cannot be opened) raises a store error.
 void SaveMacroList(const TMacroTable& table);
 
 // The table as the list view's rows: the key text, then the macro text.

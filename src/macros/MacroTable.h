@@ -5,6 +5,7 @@
 
 #include "macros/KeyCode.h"
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,9 @@ public:
         TListKeyRec Macro;
         // The key code's display text, by which the entries stand in order.
         std::string KeyText;
+        // The store's own bytes of a text as read, when the program's code page cannot
+        // hold its characters (empty otherwise); a replaced entry has none.
+        std::vector<std::uint8_t> StoredText = {};
     };
 
     int Count() const { return static_cast<int>(entries_.size()); }
@@ -41,8 +45,10 @@ public:
     // Replaces the last entry with the code, or inserts one; returns its index.
     int InsertOrReplace(TKeyCode code, std::string text);
     void Remove(int index);
-    // Replaces every entry; equal key texts keep the order given.
-    void Assign(std::vector<TListKeyRec> macros);
+    // Replaces every entry; equal key texts keep the order given. storedTexts, when given,
+    // holds each macro's StoredText.
+    void Assign(std::vector<TListKeyRec> macros,
+                std::vector<std::vector<std::uint8_t>> storedTexts = {});
 
     // How key texts compare: case-insensitive in code page 1252, then by byte.
     static int CompareKeyTexts(const std::string& a, const std::string& b);

@@ -24,8 +24,18 @@ enum class RegType : std::uint32_t {
 };
 
 struct RegValue {
+    RegValue() = default;
+    RegValue(std::uint32_t type, std::vector<std::uint8_t> data,
+             std::vector<std::uint8_t> original = {})
+        : type(type), data(std::move(data)), original(std::move(original)) {}
+
     std::uint32_t type = 0; // a RegType, or any other number the store holds
     std::vector<std::uint8_t> data;
+    // A text the program's code page cannot hold keeps the store's own bytes here (UTF-16
+    // on Windows) beside data, which shows it with '?'; empty for every other value. A value
+    // written with them stores them instead of data, so an untouched text goes back as it
+    // came; whoever changes data must clear them.
+    std::vector<std::uint8_t> original;
 };
 
 struct RegValueInfo {
@@ -58,8 +68,10 @@ public:
                                   std::size_t* failed) = 0;
     virtual RegStatus DeleteValue(const std::string& name) = 0;
     virtual std::vector<std::string> ValueNames() = 0;
-    // Every value with its name, type and data in one pass (as ReadValue gives each).
-    virtual std::vector<std::pair<std::string, RegValue>> Values() = 0;
+    // Every value with its name, type and data in one pass (as ReadValue gives each). A key
+    // that cannot be listed to its end sets *status (when given) to the reason; the values
+    // returned are then only a part.
+    virtual std::vector<std::pair<std::string, RegValue>> Values(RegStatus* status = nullptr) = 0;
     virtual std::vector<std::string> SubKeyNames() = 0;
     virtual RegStatus CreateSubKey(const std::string& name) = 0;
 };

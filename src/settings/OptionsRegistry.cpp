@@ -2,6 +2,8 @@
 
 #include "settings/Layout.h"
 #include "settings/Names.h"
+#include "settings/StoreError.h"
+#include "platform/Services.h"
 
 #include <memory>
 #include <stdexcept>
@@ -10,6 +12,7 @@ namespace settings {
 namespace {
 
 std::unique_ptr<TOptionsRegistry> store;
+std::string readError;
 
 } // namespace
 
@@ -44,7 +47,20 @@ void TOptionsRegistry::WriteOptionString(int option, const std::string& text) {
 
 void OpenSettingsStore() {
     store = std::make_unique<TOptionsRegistry>(platform::Hive::CurrentUser);
-    store->OpenKey(kSettingsKey, true);
+    readError.clear();
+    if (!store->OpenKey(kSettingsKey, true)) {
+        platform::RegStatus status = platform::kRegOk;
+        if (platform::Reg().Open(platform::Hive::CurrentUser, kSettingsKey, false, &status) ==
+                nullptr &&
+            status != platform::kRegFileNotFound) {
+            readError = KeyReadErrorText(store->FullKeyName(kSettingsKey),
+                                         platform::Reg().ErrorText(status));
+        }
+    }
+}
+
+std::string SettingsKeyReadError() {
+    return readError;
 }
 
 void CloseSettingsStore() {

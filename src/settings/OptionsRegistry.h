@@ -22,8 +22,12 @@ public:
 };
 
 // Creates SettingsRegistry rooted at HKEY_CURRENT_USER and opens the settings key,
-// creating it when missing. Whether the key opened is not looked at.
+// creating it when missing.
 void OpenSettingsStore();
+// Why the settings key, which exists, could not be opened at start-up ("Fehler beim Lesen
+// des Schlüssels ..."); empty when it opened or was missing. A key the user may not read
+// holds settings all the same: it is neither taken for a first run nor written.
+std::string SettingsKeyReadError();
 // Releases SettingsRegistry, which closes its key.
 void CloseSettingsStore();
 // The open store; OpenSettingsStore must have run.

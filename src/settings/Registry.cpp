@@ -34,13 +34,42 @@ std::string TRegistry::Resolve(const std::string& path) const {
 
 bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
     const std::string full = Resolve(path);
-    auto key = platform::Reg().Open(root_, full, canCreate);
+    auto key = platform::Reg().Open(root_, full, canCreate, &lastOpenStatus_);
     if (key == nullptr) {
+        if (lastOpenStatus_ == platform::kRegOk) {
+            lastOpenStatus_ = platform::kRegFileNotFound;
+        }
         return false;
     }
     current_ = std::move(key);
     currentPath_ = full;
     return true;
+}
+
+std::string TRegistry::FullKeyName(const std::string& path) const {
+    const char* rootName =
+        root_ == platform::Hive::CurrentUser ? "HKEY_CURRENT_USER" : "HKEY_LOCAL_MACHINE";
+    const std::string relative = platform::TrimBackslashes(path);
+    return relative.empty() ? rootName : std::string(rootName) + "\\" + relative;
+}
+
+bool TRegistry::ReopenDeletedKey() {
+    if (current_ == nullptr || currentPath_.empty()) {
+        return false;
+    }
+    auto key = platform::Reg().Open(root_, currentPath_, true, &lastOpenStatus_);
+    if (key == nullptr) {
+        return false;
+    }
+    current_ = std::move(key);
+    return true;
+}
+
+void TRegistry::RaiseNoKey(const std::string& name) const {
+    // The reason the key did not open, not a guess.
+    RaiseWriteError(name, platform::Reg().ErrorText(lastOpenStatus_ != platform::kRegOk
+                                                        ? lastOpenStatus_
+                                                        : platform::kRegFileNotFound));
 }
 
 void TRegistry::CloseKey() {
@@ -82,8 +111,15 @@ std::vector<std::string> TRegistry::GetKeyNames() {
 }
 
 std::vector<std::pair<std::string, platform::RegValue>> TRegistry::GetValues() {
-    return current_ != nullptr ? current_->Values()
-                               : std::vector<std::pair<std::string, platform::RegValue>>{};
+    if (current_ == nullptr) {
+        return {};
+    }
+    platform::RegStatus status = platform::kRegOk;
+    auto values = current_->Values(&status);
+    if (status != platform::kRegOk) {
+        RaiseKeyReadError(FullKeyName(currentPath_), platform::Reg().ErrorText(status));
+    }
+    return values;
 }
 
 bool TRegistry::IsText(const platform::RegValue& value) {
@@ -114,10 +150,12 @@ std::string TRegistry::ReadString(const std::string& name) {
 void TRegistry::Write(const std::string& name, platform::RegType type,
                       const std::vector<std::uint8_t>& data) {
     if (current_ == nullptr) {
-        RaiseWriteError(name, platform::Reg().ErrorText(platform::kRegFileNotFound));
+        RaiseNoKey(name);
     }
-    const platform::RegStatus status =
-        current_->WriteValue(name, static_cast<std::uint32_t>(type), data);
+    platform::RegStatus status = current_->WriteValue(name, static_cast<std::uint32_t>(type), data);
+    if (status == platform::kRegKeyDeleted && ReopenDeletedKey()) {
+        status = current_->WriteValue(name, static_cast<std::uint32_t>(type), data);
+    }
     if (status != platform::kRegOk) {
         RaiseWriteError(name, platform::Reg().ErrorText(status));
     }
@@ -132,36 +170,70 @@ void TRegistry::WriteString(const std::string& name, const std::string& text) {
 }
 
 void TRegistry::WriteStrings(const std::vector<std::pair<std::string, std::string>>& texts) {
-    if (current_ == nullptr) {
-        if (!texts.empty()) {
-            RaiseWriteError(texts.front().first,
-                            platform::Reg().ErrorText(platform::kRegFileNotFound));
-        }
-        return;
-    }
     std::vector<std::pair<std::string, platform::RegValue>> values;
     values.reserve(texts.size());
-    const std::string* refused = nullptr;
     for (const auto& [name, text] : texts) {
-        // A zero byte would end the stored text early and lose the rest.
-        if (text.find('\0') != std::string::npos) {
-            if (refused == nullptr) {
-                refused = &name;
-            }
-            continue;
-        }
         values.emplace_back(
             name, platform::RegValue{static_cast<std::uint32_t>(platform::RegType::Sz),
-                                     std::vector<std::uint8_t>(text.begin(), text.end())});
+                                     std::vector<std::uint8_t>(text.begin(), text.end()),
+                                     {}});
     }
+    WriteTexts(std::move(values));
+}
+
+void TRegistry::WriteTexts(std::vector<std::pair<std::string, platform::RegValue>> texts) {
+    if (texts.empty()) {
+        return;
+    }
+    if (current_ == nullptr) {
+        RaiseNoKey(texts.front().first);
+    }
+    const std::optional<std::string> refused = DropUnstorable(texts);
     std::size_t failed = 0;
-    const platform::RegStatus status = current_->WriteValues(values, &failed);
-    if (status != platform::kRegOk) {
-        RaiseWriteError(values[failed].first, platform::Reg().ErrorText(status));
+    platform::RegStatus status = current_->WriteValues(texts, &failed);
+    if (status == platform::kRegKeyDeleted && ReopenDeletedKey()) {
+        // What was written went with the key: all of it again.
+        status = current_->WriteValues(texts, &failed);
     }
-    if (refused != nullptr) {
+    if (status != platform::kRegOk) {
+        RaiseWriteError(texts[failed].first, platform::Reg().ErrorText(status));
+    }
+    if (refused) {
         RaiseWriteError(*refused, "");
     }
+}
+
+std::optional<std::string>
+TRegistry::DropUnstorable(std::vector<std::pair<std::string, platform::RegValue>>& texts) {
+    std::optional<std::string> refused;
+    std::erase_if(texts, [&](const auto& text) {
+        const auto& data = text.second.data;
+        if (std::find(data.begin(), data.end(), std::uint8_t{0}) == data.end()) {
+            return false;
+        }
+        if (!refused) {
+            refused = text.first;
+        }
+        return true;
+    });
+    return refused;
+}
+
+std::optional<platform::RegValue> TRegistry::ReadText(const std::string& name) {
+    if (current_ == nullptr) {
+        return std::nullopt;
+    }
+    auto value = current_->ReadValue(name);
+    if (!value) {
+        return std::nullopt;
+    }
+    if (!IsText(*value)) {
+        RaiseReadError(name);
+    }
+    // As WriteTexts takes it: the text without its terminating zero.
+    const std::string text = TextOf(*value);
+    value->data.assign(text.begin(), text.end());
+    return value;
 }
 
 int TRegistry::ReadBinaryData(const std::string& name, std::uint8_t* buffer, int bufferSize) {

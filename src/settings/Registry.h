@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,7 +27,12 @@ public:
     const std::string& CurrentPath() const { return currentPath_; }
     bool HasCurrentKey() const { return current_ != nullptr; }
 
+    // A key that may be read but not written opens for reading (writes then fail).
     bool OpenKey(const std::string& path, bool canCreate);
+    // Why the last OpenKey failed (kRegOk after a success).
+    platform::RegStatus LastOpenStatus() const { return lastOpenStatus_; }
+    // The root's name and the path, as the user knows a key: "HKEY_CURRENT_USER\...".
+    std::string FullKeyName(const std::string& path) const;
     void CloseKey();
     bool CreateKey(const std::string& name);
     bool DeleteKey(const std::string& path);
@@ -36,7 +42,8 @@ public:
     bool HasSubKeys();
     std::vector<std::string> GetValueNames();
     std::vector<std::string> GetKeyNames();
-    // Every value of the current key with its type and data, read in one pass.
+    // Every value of the current key with its type and data, read in one pass. A key that
+    // cannot be read to its end raises a store error naming the key and the reason.
     std::vector<std::pair<std::string, platform::RegValue>> GetValues();
     // The text of a REG_SZ or REG_EXPAND_SZ value's data, as ReadString gives it.
     static std::string TextOf(const platform::RegValue& value);
@@ -49,6 +56,18 @@ public:
     // to the store as it allows. Every text that can be stored is written before the
     // first failure is raised.
     void WriteStrings(const std::vector<std::pair<std::string, std::string>>& texts);
+    // The same for texts as they were read: one that carries the store's own bytes
+    // (RegValue::original) is written back with them.
+    void WriteTexts(std::vector<std::pair<std::string, platform::RegValue>> texts);
+    // Makes the current key hold exactly these text values (written as WriteTexts does)
+    // without deleting it first: every text is written, then the values that are not among
+    // them are deleted. Stopped at any moment, the key holds every value it held before or
+    // was given. A key deleted meanwhile by another program is made again once and written
+    // whole. Subkeys are left alone. Any failure raises the store error.
+    void ReplaceTexts(std::vector<std::pair<std::string, platform::RegValue>> texts);
+    // A text value with the store's own bytes when the text cannot hold its characters;
+    // nullopt when missing. A value that is not text is a read error.
+    std::optional<platform::RegValue> ReadText(const std::string& name);
     // Reads at most bufferSize bytes of REG_BINARY data; returns the size read (0 for a
     // missing value). A value of another type or a larger size is a read error.
     int ReadBinaryData(const std::string& name, std::uint8_t* buffer, int bufferSize);
@@ -63,10 +82,19 @@ private:
     std::string Resolve(const std::string& path) const;
     void Write(const std::string& name, platform::RegType type,
                const std::vector<std::uint8_t>& data);
+    // The current key was deleted by another program: opens (creates) it again. True when
+    // a fresh key is current.
+    bool ReopenDeletedKey();
+    [[noreturn]] void RaiseNoKey(const std::string& name) const;
+    // Removes the texts that hold a zero byte (it would end the stored text early and lose
+    // the rest); returns the first one's name.
+    static std::optional<std::string>
+    DropUnstorable(std::vector<std::pair<std::string, platform::RegValue>>& texts);
 
     platform::Hive root_;
     std::unique_ptr<platform::RegKey> current_;
     std::string currentPath_;
+    platform::RegStatus lastOpenStatus_ = platform::kRegOk;
 };
 
 } // namespace settings

@@ -14,4 +14,20 @@ void RaiseWriteError(const std::string& valueName, const std::string& systemText
     throw StoreError(text);
 }
 
+void RaiseKeyOpenError(const std::string& keyName, const std::string& systemText) {
+    throw StoreError("Fehler beim Öffnen des Schlüssels '" + keyName + "':\r\n" + systemText);
+}
+
+void RaiseDeleteError(const std::string& valueName, const std::string& systemText) {
+    throw StoreError("Fehler beim Löschen von '" + valueName + "':\r\n" + systemText);
+}
+
+std::string KeyReadErrorText(const std::string& keyName, const std::string& systemText) {
+    return "Fehler beim Lesen des Schlüssels '" + keyName + "':\r\n" + systemText;
+}
+
+void RaiseKeyReadError(const std::string& keyName, const std::string& systemText) {
+    throw StoreError(KeyReadErrorText(keyName, systemText));
+}
+
 } // namespace settings

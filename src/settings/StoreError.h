@@ -14,5 +14,12 @@ public:
 
 [[noreturn]] void RaiseReadError(const std::string& valueName);
 [[noreturn]] void RaiseWriteError(const std::string& valueName, const std::string& systemText);
+// A key that cannot be opened (or created), with its full name and the system's reason.
+[[noreturn]] void RaiseKeyOpenError(const std::string& keyName, const std::string& systemText);
+// A value that could not be deleted.
+[[noreturn]] void RaiseDeleteError(const std::string& valueName, const std::string& systemText);
+// A key that cannot be opened or read to its end, with its full name and the system's reason.
+[[noreturn]] void RaiseKeyReadError(const std::string& keyName, const std::string& systemText);
+std::string KeyReadErrorText(const std::string& keyName, const std::string& systemText);
 
 } // namespace settings

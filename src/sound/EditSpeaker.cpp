@@ -48,7 +48,7 @@ TEditSpeakerFrm::TEditSpeakerFrm(int event, const TSpeakerRec& rec)
     CancelBtn.ModalResultOnClick = static_cast<int>(toolkit::ModalResult::mrCancel);
 }
 
-void TEditSpeakerFrm::FormCreate() {
+void TEditSpeakerFrm::FormShow() {
     SetCaption(kCaption + settings::SoundEventNames.at(event_));
     // A hand-edited frequency outside the bar's range shows at the nearer end.
     ScrollBar1.SetPosition(Rec.Frequency);

@@ -26,8 +26,10 @@ public:
     // The dialog's own copy of the record; OK replaces it.
     TSpeakerRec Rec;
 
-    // The window is shown: caption and controls from the event and the record.
-    void FormCreate() override;
+    // The window is made each time it is shown.
+    void FormCreate() override { FormShow(); }
+    // Caption and controls from the event and the record.
+    void FormShow();
     void ScrollBar1Change();
     // Plays the tones as the controls stand, not as the record holds them.
     void ListenBtnClick();

@@ -2,7 +2,9 @@
 
 #include "settings/Layout.h"
 #include "settings/Names.h"
+#include "platform/Services.h"
 #include "settings/Registry.h"
+#include "settings/StoreError.h"
 #include "toolkit/ErrorDisplay.h"
 
 void CreateEmptySchemeKeys() {
@@ -18,6 +20,15 @@ void LoadSpeakerTable(TSpeakerTable& table) {
     ClearSpeakerTable(table);
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (!reg.OpenKey(settings::kSpeakerKey, true)) {
+        // A key that exists but may not be opened holds records the user cannot see.
+        platform::RegStatus status = platform::kRegOk;
+        platform::Reg().Open(reg.RootKey(), settings::kSpeakerKey, false, &status);
+        if (status != platform::kRegFileNotFound) {
+            settings::RaiseKeyReadError(
+                reg.FullKeyName(settings::kSpeakerKey),
+                platform::Reg().ErrorText(status != platform::kRegOk ? status
+                                                                     : reg.LastOpenStatus()));
+        }
         return;
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
@@ -30,7 +41,8 @@ void LoadSpeakerTable(TSpeakerTable& table) {
 void SaveSpeakerTable(const TSpeakerTable& table) {
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (!reg.OpenKey(settings::kSpeakerKey, true)) {
-        return;
+        settings::RaiseKeyOpenError(reg.FullKeyName(settings::kSpeakerKey),
+                                    platform::Reg().ErrorText(reg.LastOpenStatus()));
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
         reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(table[event]));

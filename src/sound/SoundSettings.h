@@ -10,7 +10,9 @@ void CreateEmptySchemeKeys();
 
 // Clears the table, then reads each event's record from the Speaker key (created when
 // missing). Each record stands on its own: a value that is not text is reported in an
-// error box and reads as 0,0,0,0, and the records after it still load.
+// error box and reads as 0,0,0,0, and the records after it still load. A key that exists
+// but cannot be opened raises the store error naming it and the reason.
 void LoadSpeakerTable(TSpeakerTable& table);
-// Writes the records of events 1 to 8 in order; nothing when the key cannot be opened.
+// Writes the records of events 1 to 8 in order; a key that cannot be opened raises the
+// store error.
 void SaveSpeakerTable(const TSpeakerTable& table);

@@ -42,4 +42,16 @@ ModalResult ShowModal(TForm& form) {
     return Host().ShowModal(form);
 }
 
+TBusyScope::TBusyScope() {
+    if (installedHost != nullptr) {
+        installedHost->SetBusy(true);
+    }
+}
+
+TBusyScope::~TBusyScope() {
+    if (installedHost != nullptr) {
+        installedHost->SetBusy(false);
+    }
+}
+
 } // namespace toolkit

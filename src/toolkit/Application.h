@@ -18,6 +18,9 @@ public:
     // it closes.
     virtual void RunMainForm(TForm& form) = 0;
     virtual ModalResult ShowModal(TForm& form) = 0;
+    // The program waits for something outside it: the user sees a wait cursor until
+    // SetBusy(false).
+    virtual void SetBusy(bool /*busy*/) {}
 };
 
 // Returns the earlier host.
@@ -27,5 +30,14 @@ const std::string& ApplicationTitle();
 void SetApplicationTitle(const std::string& title);
 void RunMainForm(TForm& form);
 ModalResult ShowModal(TForm& form);
+
+// Shows the application busy while it lives (a wait, for example for another program).
+class TBusyScope {
+public:
+    TBusyScope();
+    ~TBusyScope();
+    TBusyScope(const TBusyScope&) = delete;
+    TBusyScope& operator=(const TBusyScope&) = delete;
+};
 
 } // namespace toolkit

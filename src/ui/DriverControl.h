@@ -35,8 +35,9 @@ inline constexpr std::uint32_t WM_SETTINGSOPENED = kWmUserBase + 107; // 1131
 inline constexpr std::uint32_t WM_SETTINGSOPENING = kWmUserBase + 108; // 1132
 
 // How long SendToDriver waits for a driver that has stopped answering before it gives up.
-// A driver that is only busy gets its answer through well within this time.
-inline constexpr std::uint32_t kDriverAnswerTimeoutMs = 10000;
+// A driver that is only busy answers well within this time; the settings window waits
+// this long before it appears.
+inline constexpr std::uint32_t kDriverAnswerTimeoutMs = 3000;
 
 // The driver's top-level window (class and title "Tastor32"), 0 when there is none.
 platform::WindowId FindDriverWindow();

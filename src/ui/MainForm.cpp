@@ -111,7 +111,11 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
 
 void TMainForm::FormCreate() {
     PostToDriver(WM_SETTINGSOPENING, 0, 0);
-    SendToDriver(WM_SETTINGSOPENED, 0, 0);
+    {
+        // A driver that does not answer keeps the window from appearing for a while.
+        toolkit::TBusyScope busy;
+        SendToDriver(WM_SETTINGSOPENED, 0, 0);
+    }
     PageControl1.SetActivePage(TabMacros);
     MacroListView.SetFocus();
     LoadSettings();

@@ -4,6 +4,7 @@
 
 #include "macros/MacroList.h"
 #include "macros/MacroTransfer.h"
+#include "platform/Registry.h"
 #include "settings/StartupState.h"
 #include "sound/SpeakerRec.h"
 #include "toolkit/Control.h"
@@ -100,6 +101,14 @@ private:
     macros::TMacroRows macroRows_;
     macros::TMacroListCommands macroCommands_;
     macros::TMacroTransfer macroTransfer_;
+    // Why a key could not be read at the last load (empty when it was read); such a key
+    // is not written until a later load reads it.
+    std::string optionsReadError_;
+    std::string macrosReadError_;
+    std::string speakerReadError_;
+    // The decimal-dot text as read, with the store's own characters when the edit cannot
+    // hold them.
+    platform::RegValue decimalDotRead_;
 };
 
 } // namespace ui

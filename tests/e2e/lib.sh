@@ -110,12 +110,21 @@ e2e_cleanup() {
     # Wine processes started by the ones killed above: only those of this test run's
     # prefix, never another run's on the same machine.
     local left
-    for left in $(pgrep -f 'TSetup.exe|Tastor32.exe' 2>/dev/null); do
-        if tr '\0' '\n' 2>/dev/null <"/proc/$left/environ" | grep -qxF "WINEPREFIX=$WINEPREFIX"; then
-            kill "$left" 2>/dev/null
-        fi
+    for left in $(prefix_pids 'TSetup.exe|Tastor32.exe'); do
+        kill "$left" 2>/dev/null
     done
     return 0
+}
+
+# prefix_pids PATTERN: the processes matching the pattern that run in this test run's Wine
+# prefix (other runs on the machine use prefixes of their own and are left alone).
+prefix_pids() {
+    local pid
+    for pid in $(pgrep -f "$1" 2>/dev/null); do
+        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+            echo "$pid"
+        fi
+    done
 }
 
 # driver_start: starts the stand-in driver with its log in $E2E_TMP/driver.log and waits

@@ -6,9 +6,9 @@
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
-E2E_BIN=$(cd "${1:-$root/build/i686}" && pwd)
-pattern=${2:-.}
 . "$root/scripts/wine-env.sh"
+E2E_BIN=$(cd "${1:-$root/build/$TSETUP_RUN_ARCH}" && pwd)
+pattern=${2:-.}
 . "$here/lib.sh"
 
 if [ -z "${WINEPREFIX:-}" ]; then

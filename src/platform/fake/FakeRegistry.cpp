@@ -82,14 +82,20 @@ public:
 
     RegStatus WriteValue(const std::string& name, std::uint32_t type,
                          const std::vector<std::uint8_t>& data) override {
+        return Write(name, RegValue{type, data, {}});
+    }
+
+    RegStatus Write(const std::string& name, RegValue value) {
         RegStatus status = kRegOk;
-        if (!registry_.WriteAllowed(node_, &status)) {
+        if (!registry_.WriteAllowed(node_, &status) || !registry_.CountWrite(&status)) {
             return status;
         }
-        RegValue value{type, data};
-        if (type == static_cast<std::uint32_t>(RegType::Sz) ||
-            type == static_cast<std::uint32_t>(RegType::ExpandSz)) {
+        const bool text = value.type == static_cast<std::uint32_t>(RegType::Sz) ||
+                          value.type == static_cast<std::uint32_t>(RegType::ExpandSz);
+        if (text) {
             value.data.push_back(0);
+        } else {
+            value.original.clear();
         }
         auto it = FindValue(node_, name);
         if (it == node_->values.end()) {
@@ -103,14 +109,14 @@ public:
         } else {
             it->second = std::move(value);
         }
+        registry_.WriteDone();
         return kRegOk;
     }
 
     RegStatus WriteValues(const std::vector<std::pair<std::string, RegValue>>& values,
                           std::size_t* failed) override {
         for (std::size_t i = 0; i < values.size(); ++i) {
-            const RegStatus status =
-                WriteValue(values[i].first, values[i].second.type, values[i].second.data);
+            const RegStatus status = Write(values[i].first, values[i].second);
             if (status != kRegOk) {
                 if (failed != nullptr) {
                     *failed = i;
@@ -130,7 +136,11 @@ public:
         if (it == node_->values.end()) {
             return kRegFileNotFound;
         }
+        if (!registry_.CountWrite(&status)) {
+            return status;
+        }
         node_->values.erase(it);
+        registry_.WriteDone();
         return kRegOk;
     }
 
@@ -144,7 +154,10 @@ public:
         return names;
     }
 
-    std::vector<std::pair<std::string, RegValue>> Values() override {
+    std::vector<std::pair<std::string, RegValue>> Values(RegStatus* status) override {
+        if (status != nullptr) {
+            *status = node_->deleted ? kRegKeyDeleted : registry_.ListFailure(node_);
+        }
         if (node_->deleted) {
             return {};
         }
@@ -237,6 +250,13 @@ std::unique_ptr<RegKey> FakeRegistry::Open(Hive hive, const std::string& path, b
         status = &ignored;
     }
     Node* node = Find(hive, path, false);
+    if (node != nullptr && deniedOpen_ != kRegOk) {
+        const Node* denied = Find(deniedHive_, deniedPath_, false);
+        if (denied != nullptr && IsBelow(node, denied)) {
+            *status = deniedOpen_;
+            return nullptr;
+        }
+    }
     if (node == nullptr && create) {
         // Creation is a write: refused below a failing path.
         Node* existing = Root(hive);
@@ -305,6 +325,55 @@ std::string FakeRegistry::ErrorText(RegStatus status) {
     }
 }
 
+void FakeRegistry::DenyOpenUnder(Hive hive, const std::string& path, RegStatus status) {
+    deniedHive_ = hive;
+    deniedPath_ = path;
+    deniedOpen_ = path.empty() ? kRegOk : status;
+}
+
+void FakeRegistry::FailListingUnder(Hive hive, const std::string& path, RegStatus status) {
+    listHive_ = hive;
+    listPath_ = path;
+    listFailure_ = path.empty() ? kRegOk : status;
+}
+
+RegStatus FakeRegistry::ListFailure(const Node* node) {
+    if (listFailure_ == kRegOk) {
+        return kRegOk;
+    }
+    const Node* failing = Find(listHive_, listPath_, false);
+    return failing != nullptr && IsBelow(node, failing) ? listFailure_ : kRegOk;
+}
+
+void FakeRegistry::FailWriteNumber(int number, RegStatus status) {
+    writesSeen_ = 0;
+    failAtWrite_ = number;
+    failAtWriteStatus_ = status;
+}
+
+void FakeRegistry::DeleteKeyAfterWrite(int number, Hive hive, const std::string& path) {
+    writesSeen_ = 0;
+    deleteAfterWrite_ = number;
+    deleteHive_ = hive;
+    deletePath_ = path;
+}
+
+bool FakeRegistry::CountWrite(RegStatus* status) {
+    ++writesSeen_;
+    if (writesSeen_ == failAtWrite_) {
+        *status = failAtWriteStatus_;
+        return false;
+    }
+    return true;
+}
+
+void FakeRegistry::WriteDone() {
+    if (writesSeen_ == deleteAfterWrite_) {
+        // Another program deletes the key: open handles go on pointing at the deleted key.
+        DeleteKey(deleteHive_, deletePath_);
+    }
+}
+
 void FakeRegistry::FailWritesUnder(Hive hive, const std::string& path, RegStatus status) {
     failHive_ = hive;
     failPath_ = path;
@@ -318,13 +387,21 @@ bool FakeRegistry::KeyExists(Hive hive, const std::string& path) {
 void FakeRegistry::SetValue(Hive hive, const std::string& path, const std::string& name,
                             RegType type, const std::vector<std::uint8_t>& data) {
     Node* node = Find(hive, path, true);
-    RegValue value{static_cast<std::uint32_t>(type), data};
+    RegValue value{static_cast<std::uint32_t>(type), data, {}};
     auto it = FindValue(node, name);
     if (it == node->values.end()) {
         node->values.emplace_back(name, std::move(value));
     } else {
         it->second = std::move(value);
     }
+}
+
+void FakeRegistry::SetRaw(Hive hive, const std::string& path, const std::string& name,
+                          RegValue value) {
+    const auto original = value.original;
+    SetValue(hive, path, name, static_cast<RegType>(value.type), value.data);
+    auto it = FindValue(Find(hive, path, false), name);
+    it->second.original = original;
 }
 
 void FakeRegistry::SetString(Hive hive, const std::string& path, const std::string& name,

@@ -36,10 +36,23 @@ public:
     // Test controls: every write (values and keys) below the given path fails with the
     // status; an empty path ends the failure.
     void FailWritesUnder(Hive hive, const std::string& path, RegStatus status = kRegAccessDenied);
+    // Test control: opening a key below the path fails with the status (a key the user may
+    // not read); an empty path ends it.
+    void DenyOpenUnder(Hive hive, const std::string& path, RegStatus status = kRegAccessDenied);
+    // Test control: listing the values of a key below the path stops with the status.
+    void FailListingUnder(Hive hive, const std::string& path, RegStatus status);
+    // Fault injection, counting value writes and deletions from this call on (1 is the
+    // next): the given one fails with the status, or another program deletes the key
+    // right after the given one. 0 ends it.
+    void FailWriteNumber(int number, RegStatus status = kRegAccessDenied);
+    void DeleteKeyAfterWrite(int number, Hive hive, const std::string& path);
+    int WritesSeen() const { return writesSeen_; }
     // Direct access for tests.
     bool KeyExists(Hive hive, const std::string& path);
     void SetValue(Hive hive, const std::string& path, const std::string& name, RegType type,
                   const std::vector<std::uint8_t>& data);
+    // A value exactly as given, the store's own bytes of a text included.
+    void SetRaw(Hive hive, const std::string& path, const std::string& name, RegValue value);
     void SetString(Hive hive, const std::string& path, const std::string& name,
                    const std::string& text);
     void SetBinary(Hive hive, const std::string& path, const std::string& name,
@@ -54,6 +67,10 @@ public:
 
     bool WriteAllowed(const Node* node, RegStatus* status) const;
     int& OpenKeyCounter() { return openKeys_; }
+    // Called by the keys around every value write and deletion.
+    bool CountWrite(RegStatus* status);
+    void WriteDone();
+    RegStatus ListFailure(const Node* node);
 
 private:
     Node* Root(Hive hive);
@@ -65,6 +82,18 @@ private:
     Hive failHive_ = Hive::CurrentUser;
     std::string failPath_;
     RegStatus failStatus_ = kRegOk;
+    Hive deniedHive_ = Hive::CurrentUser;
+    std::string deniedPath_;
+    RegStatus deniedOpen_ = kRegOk;
+    Hive listHive_ = Hive::CurrentUser;
+    std::string listPath_;
+    RegStatus listFailure_ = kRegOk;
+    int writesSeen_ = 0;
+    int failAtWrite_ = 0;
+    RegStatus failAtWriteStatus_ = kRegOk;
+    int deleteAfterWrite_ = 0;
+    Hive deleteHive_ = Hive::CurrentUser;
+    std::string deletePath_;
     int openKeys_ = 0;
     bool valuesInNameOrder_ = false;
     std::vector<std::unique_ptr<Node>> deletedNodes_;

@@ -114,10 +114,13 @@ bool FakeWindows::Post(WindowId window, std::uint32_t message, std::uintptr_t wP
 }
 
 bool FakeWindows::Send(WindowId window, std::uint32_t message, std::uintptr_t wParam,
-                       std::intptr_t lParam, std::uint32_t /*timeoutMs*/) {
+                       std::intptr_t lParam, std::uint32_t timeoutMs) {
     Window* w = Get(window);
     if (w == nullptr) {
         return false;
+    }
+    if (onSend) {
+        onSend(timeoutMs);
     }
     messages.push_back({window, message, wParam, lParam, true});
     return w->answers;

@@ -67,6 +67,8 @@ public:
     std::vector<Message> messages;
     // Calls that change window state, in order: "restore:ID", "top:ID", "foreground:ID".
     std::vector<std::string> actions;
+    // Called with the time limit of every message sent, while the sender waits.
+    std::function<void(std::uint32_t timeoutMs)> onSend;
 
     WindowId Add(const std::string& className, const std::string& title);
     Window* Get(WindowId id);

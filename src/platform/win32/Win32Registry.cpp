@@ -88,7 +88,10 @@ RegValue ToProgram(DWORD type, const BYTE* raw, std::size_t size) {
     const std::size_t length = size / sizeof(wchar_t);
     const bool terminated = length > 0 && raw[2 * length - 2] == 0 && raw[2 * length - 1] == 0;
     value.data.resize(terminated ? length : length + 1);
-    NarrowInto(raw, length, reinterpret_cast<char*>(value.data.data()));
+    if (NarrowInto(raw, length, reinterpret_cast<char*>(value.data.data()))) {
+        // Shown with '?': the stored characters are kept to be written back untouched.
+        value.original.assign(raw, raw + size);
+    }
     if (!terminated) {
         value.data.back() = 0;
     }
@@ -213,30 +216,41 @@ public:
         return names;
     }
 
-    std::vector<std::pair<std::string, RegValue>> Values() override {
+    std::vector<std::pair<std::string, RegValue>> Values(RegStatus* status) override {
+        RegStatus ignored = kRegOk;
+        RegStatus& result = status != nullptr ? *status : ignored;
         std::vector<std::pair<std::string, RegValue>> values;
         DWORD count = 0;
         DWORD longestName = 0;
         DWORD longestData = 0;
-        if (RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                             &count, &longestName, &longestData, nullptr,
-                             nullptr) != ERROR_SUCCESS) {
+        result = static_cast<RegStatus>(RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr,
+                                                         nullptr, nullptr, nullptr, &count,
+                                                         &longestName, &longestData, nullptr,
+                                                         nullptr));
+        if (result != kRegOk) {
             return values;
         }
         if (count < kValuesForHelpers || !UnderWine()) {
             values.reserve(count);
-            ReadRange(0, kToTheEnd, longestName, longestData, values);
+            result = ReadRange(0, kToTheEnd, longestName, longestData, values);
             return values;
         }
         // The last part reads on to the end, in case values were added meanwhile.
         std::vector<std::vector<std::pair<std::string, RegValue>>> parts(kParts);
+        std::vector<RegStatus> statuses(kParts, kRegOk);
         RunInParallel(kParts, [&](unsigned part) {
             const DWORD from = static_cast<DWORD>(std::uint64_t{count} * part / kParts);
             const DWORD to = part + 1 == kParts
                                  ? kToTheEnd
                                  : static_cast<DWORD>(std::uint64_t{count} * (part + 1) / kParts);
-            ReadRange(from, to, longestName, longestData, parts[part]);
+            statuses[part] = ReadRange(from, to, longestName, longestData, parts[part]);
         });
+        // Every part's failure counts: a part that stopped early leaves a gap.
+        for (RegStatus partStatus : statuses) {
+            if (partStatus != kRegOk && result == kRegOk) {
+                result = partStatus;
+            }
+        }
         values.reserve(count);
         for (auto& part : parts) {
             std::move(part.begin(), part.end(), std::back_inserter(values));
@@ -270,8 +284,15 @@ private:
     static constexpr DWORD kToTheEnd = MAXDWORD;
 
     static RegStatus WriteOne(HKEY key, const std::string& name, std::uint32_t type,
-                              const std::vector<std::uint8_t>& data) {
+                              const std::vector<std::uint8_t>& data,
+                              const std::vector<std::uint8_t>& original = {}) {
         const std::wstring wname = Wide(name);
+        if (IsText(type) && !original.empty()) {
+            // The store's own characters, as they were read.
+            return static_cast<RegStatus>(RegSetValueExW(key, wname.c_str(), 0, type,
+                                                         original.data(),
+                                                         static_cast<DWORD>(original.size())));
+        }
         if (IsText(type)) {
             const std::wstring text =
                 Wide(std::string_view(reinterpret_cast<const char*>(data.data()), data.size()));
@@ -289,8 +310,9 @@ private:
     RegStatus WriteInOrder(const std::vector<std::pair<std::string, RegValue>>& values,
                            const std::vector<std::size_t>& order, std::size_t* failed) {
         for (std::size_t index : order) {
-            const RegStatus status = WriteOne(key_.Get(), values[index].first,
-                                              values[index].second.type, values[index].second.data);
+            const RegValue& value = values[index].second;
+            const RegStatus status =
+                WriteOne(key_.Get(), values[index].first, value.type, value.data, value.original);
             if (status != kRegOk) {
                 if (failed != nullptr) {
                     *failed = index;
@@ -302,8 +324,9 @@ private:
     }
 
     // Reads the values from index from up to (not including) index to, or to the end.
-    void ReadRange(DWORD from, DWORD to, DWORD longestName, DWORD longestData,
-                   std::vector<std::pair<std::string, RegValue>>& out) {
+    // Returns why it stopped early, kRegOk when it read them all.
+    RegStatus ReadRange(DWORD from, DWORD to, DWORD longestName, DWORD longestData,
+                        std::vector<std::pair<std::string, RegValue>>& out) {
         std::wstring name(longestName + 1, L'\0');
         std::vector<BYTE> data(longestData + sizeof(wchar_t));
         if (to != kToTheEnd) {
@@ -321,13 +344,18 @@ private:
                 data.resize(std::max<std::size_t>(data.size() * 2, dataSize + sizeof(wchar_t)));
                 continue;
             }
+            if (result == ERROR_NO_MORE_ITEMS) {
+                // Only the part that reads to the end may meet the end.
+                return to == kToTheEnd ? kRegOk : static_cast<RegStatus>(result);
+            }
             if (result != ERROR_SUCCESS) {
-                break;
+                return static_cast<RegStatus>(result);
             }
             out.emplace_back(Narrow(name.data(), nameLength),
                              ToProgram(type, data.data(), dataSize));
             ++index;
         }
+        return kRegOk;
     }
 
     KeyHandle key_;
@@ -340,15 +368,16 @@ std::unique_ptr<RegKey> Win32Registry::Open(Hive hive, const std::string& path, 
     HKEY key = nullptr;
     LONG result;
     const std::wstring wpath = KeyPath(path);
-    if (create) {
+    result = RegOpenKeyExW(RootOf(hive), wpath.c_str(), 0, KEY_ALL_ACCESS, &key);
+    if (result == ERROR_ACCESS_DENIED) {
+        // A key that may be read but not written (the machine hive's, or one a user
+        // protected) opens for reading: its values can be shown, and writes report the
+        // real reason.
+        result = RegOpenKeyExW(RootOf(hive), wpath.c_str(), 0, KEY_READ, &key);
+    } else if (result == ERROR_FILE_NOT_FOUND && create) {
+        // Created only when missing.
         result = RegCreateKeyExW(RootOf(hive), wpath.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                                  nullptr, &key, nullptr);
-    } else {
-        result = RegOpenKeyExW(RootOf(hive), wpath.c_str(), 0, KEY_ALL_ACCESS, &key);
-        if (result == ERROR_ACCESS_DENIED) {
-            // Keys of the machine hive are readable without being writable.
-            result = RegOpenKeyExW(RootOf(hive), wpath.c_str(), 0, KEY_READ, &key);
-        }
     }
     if (status != nullptr) {
         *status = static_cast<RegStatus>(result);

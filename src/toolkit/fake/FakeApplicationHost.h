@@ -24,12 +24,15 @@ public:
     std::function<void(TForm&)> onModal;
 
     std::vector<std::string> titles;
+    // Every change of the busy state, in order.
+    std::vector<bool> busyChanges;
     int mainFormsRun = 0;
     int modalFormsShown = 0;
 
     void SetTitle(const std::string& title) override { titles.push_back(title); }
     void RunMainForm(TForm& form) override;
     ModalResult ShowModal(TForm& form) override;
+    void SetBusy(bool busy) override { busyChanges.push_back(busy); }
 
 private:
     void Close() override {}

@@ -41,6 +41,10 @@ void Win32ApplicationHost::SetTitle(const std::string& title) {
     }
 }
 
+void Win32ApplicationHost::SetBusy(bool busy) {
+    SetCursor(LoadCursorW(nullptr, busy ? IDC_WAIT : IDC_ARROW));
+}
+
 void Win32ApplicationHost::RunMainForm(TForm& form) {
     FormWindow host(form);
     mainWindow_ = host.CreateModeless(nullptr, true);

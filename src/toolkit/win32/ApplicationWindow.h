@@ -23,6 +23,7 @@ public:
     void SetTitle(const std::string& title) override;
     void RunMainForm(TForm& form) override;
     ModalResult ShowModal(TForm& form) override;
+    void SetBusy(bool busy) override;
     HWND MainWindow() const { return mainWindow_; }
 
 private:

@@ -28,6 +28,49 @@ std::string WindowText(HWND window, bool* lossy) {
     return Narrow(text, lossy);
 }
 
+// A window's display context, released on every path.
+class WindowDc {
+public:
+    explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+    ~WindowDc() {
+        if (dc_ != nullptr) {
+            ReleaseDC(window_, dc_);
+        }
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC Get() const { return dc_; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+int TextHeight(HDC dc, HGDIOBJ font) {
+    const HGDIOBJ earlier = SelectObject(dc, font);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, earlier);
+    return metrics.tmHeight;
+}
+
+// The edit is never lower than its font and borders need: four borders, the font, a
+// quarter of the smaller of the font and the system font, and two pixels.
+int MinimumHeight(HWND edit) {
+    WindowDc dc(edit);
+    if (dc.Get() == nullptr) {
+        return 0;
+    }
+    auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(edit, WM_GETFONT, 0, 0));
+    if (font == nullptr) {
+        font = GetStockObject(SYSTEM_FONT);
+    }
+    const int fontHeight = TextHeight(dc.Get(), font);
+    const int systemHeight = TextHeight(dc.Get(), GetStockObject(SYSTEM_FONT));
+    return 4 * GetSystemMetrics(SM_CYBORDER) + fontHeight + std::min(systemHeight, fontHeight) / 4 +
+           2;
+}
+
 void RegisterArrowsClass(WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -98,6 +141,15 @@ void SpinEditPeer::Command(WORD code) {
 
 void SpinEditPeer::Layout() {
     if (arrows_ == nullptr) {
+        return;
+    }
+    RECT outer;
+    GetWindowRect(window_, &outer);
+    const int minimum = MinimumHeight(window_);
+    if (outer.bottom - outer.top < minimum) {
+        // Comes back here through WM_SIZE with the new height.
+        SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, minimum,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }
     RECT client;

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Builds the parsers' fuzz targets with clang's libFuzzer (with AddressSanitizer and
+# UndefinedBehaviorSanitizer) into build/fuzz and runs each for a bounded number of inputs,
+# starting from its corpus in tests/fuzz/corpus.
+# Usage: scripts/fuzz.sh [RUNS]   (default 100000 inputs per target)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+runs=${1:-100000}
+out="$root/build/fuzz"
+mkdir -p "$out"
+clang=$(command -v clang++ || command -v clang++-14 || true)
+if [ -z "$clang" ]; then
+    echo "clang++ is missing: the fuzz targets are not run" >&2
+    exit 1
+fi
+flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined
+       -finput-charset=UTF-8 -I"$root/src")
+declare -A sources=(
+    [KeyCode]="src/macros/KeyCode.cpp src/platform/Services.cpp"
+    [SpeakerRec]="src/sound/SpeakerRec.cpp"
+)
+for target in KeyCode SpeakerRec; do
+    files=()
+    for f in ${sources[$target]}; do files+=("$root/$f"); done
+    "$clang" "${flags[@]}" "$root/tests/fuzz/${target}Fuzzer.cpp" "${files[@]}" -o "$out/${target}Fuzzer"
+    # New inputs go to a scratch folder; the corpus in the repository stays as committed.
+    scratch="$out/${target}-corpus"
+    mkdir -p "$scratch"
+    "$out/${target}Fuzzer" -runs="$runs" -max_len=64 -seed=1 "$scratch" "$root/tests/fuzz/corpus/$target" \
+        >"$out/${target}.log" 2>&1 || { tail -30 "$out/${target}.log"; echo "fuzzing $target failed" >&2; exit 1; }
+    echo "$target: $(grep -E '^Done [0-9]+ runs' "$out/${target}.log")"
+done
