@@ -21,6 +21,7 @@ file_bytes() { od -An -tx1 "$1" 2>/dev/null | tr -d ' \n'; }
 # The checks wait_until repeats: each looks anew.
 file_has_bytes() { [ "$(file_bytes "$1")" == "$2" ]; }
 control_shows() { [ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3" ]; }
+control_shows_prefix() { [[ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3"* ]]; }
 list_has_rows() { [ "$(list_items | wc -l)" -eq "$1" ]; }
 
 # export_to_offered_file: Export, then Return in the save dialog (the offered name).
@@ -117,4 +118,37 @@ test_the_options_page_shows_the_driver_version_and_a_missing_documentation() {
     answer_box "Datei $pdf nicht gefunden" 1
     keys_to "$MAIN_TITLE" Escape
     expect_exit "exit code after Cancel" "$TSETUP_PID" 0
+}
+
+test_an_export_onto_a_file_another_program_holds_keeps_the_file_and_says_why() {
+    local file="$E2E_BIN/$EXPORT_FILE_NAME"
+    rm -f "$file"
+    store_with_settings
+    reg_add "$TRANSFER_KEY" 00080047 REG_SZ 'alt'
+    tsetup_start
+    window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
+    export_to_offered_file || return
+    wait_until 10 test -s "$file" || { fail "no export file"; return; }
+    local before
+    before=$(file_bytes "$file")
+
+    reg_add "$TRANSFER_KEY" 00080048 REG_SZ 'neu'
+    export_to_offered_file || return
+    window_wait "$(app_title)" || { fail "no question"; return; }
+    # Between the dialog and the write another program takes the file.
+    local holder="$E2E_TMP/holder.out" winfile
+    winfile=$(cd "$E2E_BIN" && winepath -w "$file" 2>/dev/null)
+    (cd "$E2E_BIN" && exec timeout 60 wine wintool.exe hold "$winfile" 15000) >"$holder" 2>&1 &
+    E2E_PIDS+=($!)
+    wait_until 10 grep -q held "$holder" || { fail "the file could not be held"; return; }
+    wintool click "$(app_title)" 6 >/dev/null # Yes
+    wait_until 10 control_shows_prefix "$(app_title)" 65535 "Kann Datei $winfile nicht schreiben" ||
+        fail "no error: [$(box_text)]"
+    expect_eq "the earlier file" "$before" "$(file_bytes "$file")"
+    expect_eq "no new file left beside it" "$EXPORT_FILE_NAME" \
+        "$(cd "$E2E_BIN" && ls -- *.reg *.tmp *.TMP 2>/dev/null | tr '\n' ' ' | sed 's/ $//')"
+    wintool click "$(app_title)" 1 >/dev/null
+    keys_to "$MAIN_TITLE" Escape
+    expect_exit "exit code after Cancel" "$TSETUP_PID" 0
+    rm -f "$file"
 }

@@ -183,6 +183,20 @@ int ClipboardBytes() {
     return text != nullptr ? kTrue : kFalse;
 }
 
+// Keeps the file open without sharing it for the time given, as another program that
+// holds it would.
+int Hold(const wchar_t* path, unsigned long long milliseconds) {
+    const HANDLE file =
+        CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return kFalse;
+    }
+    PrintLine("held");
+    Sleep(static_cast<DWORD>(milliseconds));
+    CloseHandle(file);
+    return kTrue;
+}
+
 int Close(const wchar_t* title) {
     const HWND window = FindTop(title);
     if (window == nullptr) {
@@ -303,7 +317,7 @@ int Items(const wchar_t* title, int id) {
 int Usage() {
     std::fputs("usage: wintool "
                "find|wait|minimize|iconic|visible|foreground|close|acp|clipboard|click|text|"
-               "enabled|center|"
+               "enabled|center|hold|"
                "items"
                " [title] [ms|controlId]\n",
                stderr);
@@ -352,6 +366,9 @@ int wmain(int argc, wchar_t** argv) {
         const wchar_t* title = argv[2];
         if (command == L"wait") {
             return Wait(title, number);
+        }
+        if (command == L"hold") {
+            return Hold(title, number);
         }
         if (number <= 0xFFFF) {
             if (command == L"click") {
