@@ -18,8 +18,6 @@
 #define IDC_TEXTEDIT 1108
 #define IDC_SPECIALCB 1109
 #define IDC_ADDSPECIALBTN 1110
-
-// Labels the program never addresses.
-#ifndef IDC_STATIC
-#define IDC_STATIC (-1)
-#endif
+#define IDC_HOTKEYLABEL 1111
+#define IDC_TEXTLABEL 1112
+#define IDC_SPECIALLABEL 1113

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Takes screenshots of the three pages of the settings window (the sounds page in both
-# modes), of the macro editor and of the speaker editor under Wine on a virtual display,
-# into build/screenshots/. Look at them for visual styles,
-# German characters, clipping and mnemonics.
+# modes), of the macro editor, of the speaker editor and of the dialogs of the installation
+# and the uninstallation under Wine on a virtual display, into build/screenshots/. Look at
+# them for visual styles, German characters, clipping and mnemonics.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" || exit 1
@@ -74,3 +74,19 @@ keys_to "Klangfunktion bearbeiten für: Ein" Escape
 keys_to "$MAIN_TITLE" Escape
 e2e_cleanup
 reg_delete_key "$version_key"
+
+# The dialogs of the installation and the uninstallation. The installation starts the
+# stand-in driver; the cleanup ends it.
+store_clear
+tsetup_start /I /Q
+window_wait "Windows-Tasten"
+shot "Windows-Tasten" winkey-check.png
+keys_to "Windows-Tasten" Return
+tsetup_wait "$TSETUP_PID" 60
+tsetup_start /U
+window_wait "Tastor32 deinstallieren"
+shot "Tastor32 deinstallieren" uninstall.png
+wintool click "Tastor32 deinstallieren" 2 >/dev/null # Cancel
+tsetup_wait "$TSETUP_PID" 60
+e2e_cleanup
+store_clear

@@ -19,8 +19,9 @@ constexpr int kProgramStartIndex = 0;
 TEditMacroForm::TEditMacroForm()
     : toolkit::TForm(IDD_EDITMACRO), gbToggles(*this, IDC_GBTOGGLES), cbAltGr(*this, IDC_CBALTGR),
       cbRWin(*this, IDC_CBRWIN), cbCtrl(*this, IDC_CBCTRL), cbAlt(*this, IDC_CBALT),
-      cbShift(*this, IDC_CBSHIFT), cbLWin(*this, IDC_CBLWIN), HotKey1(*this, IDC_HOTKEY1),
-      textEdit(*this, IDC_TEXTEDIT), SpecialCB(*this, IDC_SPECIALCB),
+      cbShift(*this, IDC_CBSHIFT), cbLWin(*this, IDC_CBLWIN), HotKeyLabel(*this, IDC_HOTKEYLABEL),
+      HotKey1(*this, IDC_HOTKEY1), TextLabel(*this, IDC_TEXTLABEL), textEdit(*this, IDC_TEXTEDIT),
+      SpecialLabel(*this, IDC_SPECIALLABEL), SpecialCB(*this, IDC_SPECIALCB),
       AddSpecialBtn(*this, IDC_ADDSPECIALBTN), btnOK(*this, IDC_BTNOK),
       btnCancel(*this, IDC_BTNCANCEL) {
     SetCaption("Makro bearbeiten");
@@ -31,6 +32,9 @@ TEditMacroForm::TEditMacroForm()
     cbAlt.SetCaption("Alt");
     cbShift.SetCaption("Umsch");
     cbLWin.SetCaption("LWin");
+    HotKeyLabel.SetCaption("&Taste");
+    TextLabel.SetCaption("geben Sie hier den T&ext ein, der der Taste zugewiesen werden soll");
+    SpecialLabel.SetCaption("hiermit fügen Sie ggf. eine &Sonderfunktion hinzu");
     SpecialCB.SetHint("wählen Sie eine Sonderfunktion aus, und klicken Sie auf \"Hinzufügen\"",
                       true);
     AddSpecialBtn.SetCaption("&Hinzufügen");

@@ -22,8 +22,11 @@ public:
     toolkit::TCheckBox cbAlt;
     toolkit::TCheckBox cbShift;
     toolkit::TCheckBox cbLWin;
+    toolkit::TLabel HotKeyLabel;
     toolkit::THotKey HotKey1;
+    toolkit::TLabel TextLabel;
     toolkit::TEdit textEdit;
+    toolkit::TLabel SpecialLabel;
     toolkit::TComboBox SpecialCB;
     toolkit::TButton AddSpecialBtn;
     toolkit::TButton btnOK;

@@ -22,14 +22,15 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
       CBAutostart(*this, IDC_CBAUTOSTART), HideCB(*this, IDC_HIDECB), doBeepCB(*this, IDC_DOBEEPCB),
       lockNumCB(*this, IDC_LOCKNUMCB), npDotCB(*this, IDC_NPDOTCB),
       EdtDecimalDot(*this, IDC_EDTDECIMALDOT), EasyBSCB(*this, IDC_EASYBSCB),
-      EasyTabCB(*this, IDC_EASYTABCB), TastorVersionLbl(*this, IDC_TASTORVERSIONLBL),
-      BtnDoc(*this, IDC_BTNDOC), ControlTastorBtn(*this, IDC_CONTROLTASTORBTN),
-      UseWavRB(*this, IDC_USEWAVRB), WavPanel(*this, IDC_WAVPANEL), WavText1(*this, IDC_WAVTEXT1),
-      WavText2(*this, IDC_WAVTEXT2), EditSoundBtn(*this, IDC_EDITSOUNDBTN),
-      UseSpeakerRB(*this, IDC_USESPEAKERRB), SpeakerPanel(*this, IDC_SPEAKERPANEL),
-      SpeakerLabel(*this, IDC_SPEAKERLABEL), SpeakerCB(*this, IDC_SPEAKERCB),
-      SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN), startup_(startup), macroRows_(Macros),
-      macroCommands_(Macros, MacroListView), macroTransfer_(Macros) {
+      EasyTabCB(*this, IDC_EASYTABCB), Label3(*this, IDC_VERSIONCAPTION),
+      TastorVersionLbl(*this, IDC_TASTORVERSIONLBL), BtnDoc(*this, IDC_BTNDOC),
+      ControlTastorBtn(*this, IDC_CONTROLTASTORBTN), UseWavRB(*this, IDC_USEWAVRB),
+      WavPanel(*this, IDC_WAVPANEL), WavText1(*this, IDC_WAVTEXT1), WavText2(*this, IDC_WAVTEXT2),
+      EditSoundBtn(*this, IDC_EDITSOUNDBTN), UseSpeakerRB(*this, IDC_USESPEAKERRB),
+      SpeakerPanel(*this, IDC_SPEAKERPANEL), SpeakerLabel(*this, IDC_SPEAKERLABEL),
+      SpeakerCB(*this, IDC_SPEAKERCB), SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN),
+      startup_(startup), macroRows_(Macros), macroCommands_(Macros, MacroListView),
+      macroTransfer_(Macros) {
     SetCaption("Tastor32 Einstellungen");
     TabMacros.SetCaption("Macros");
     TabOptions.SetCaption("Optionen");
@@ -88,6 +89,7 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
     EasyBSCB.SetHint("\"\\\" auf der <#>-Taste?", true);
     EasyTabCB.SetCaption("EasyTab");
     EasyTabCB.SetHint("<Tab> auf den <+>,<-> Tasten des Nummernblocks?", true);
+    Label3.SetCaption("Tastor32 Version");
     BtnDoc.SetCaption("&Dokumentation");
     BtnDoc.OnClick = [this] { BtnDocClick(); };
     ControlTastorBtn.SetCaption("&Tastor starten");

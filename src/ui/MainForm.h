@@ -45,6 +45,7 @@ public:
     toolkit::TEdit EdtDecimalDot;
     toolkit::TCheckBox EasyBSCB;
     toolkit::TCheckBox EasyTabCB;
+    toolkit::TLabel Label3;
     toolkit::TLabel TastorVersionLbl;
     toolkit::TButton BtnDoc;
     toolkit::TToggleButton ControlTastorBtn;

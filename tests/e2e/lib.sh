@@ -121,7 +121,7 @@ e2e_cleanup() {
 prefix_pids() {
     local pid
     for pid in $(pgrep -f "$1" 2>/dev/null); do
-        if tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
+        if { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX"; then
             echo "$pid"
         fi
     done
@@ -169,3 +169,18 @@ mouse_click() {
     # shellcheck disable=SC2086
     xdotool mousemove --sync $position click 1
 }
+
+# The installation and the uninstallation: their dialogs and message boxes. Boxes shown
+# before the settings window exists carry the program's name.
+WINKEY_TITLE="Windows-Tasten"
+UNINSTALL_TITLE="Tastor32 deinstallieren"
+SETUP_BOX_TITLE="TSetup"
+setup_box_text() { wintool text "$SETUP_BOX_TITLE" 65535 | tr -d '\r'; }
+setup_box_is() { [ "$(setup_box_text)" == "$1" ]; }
+# answer_box TEXT BUTTON_ID: waits for the box with the text and presses the button
+# (1 OK, 6 Yes, 7 No).
+answer_box() {
+    wait_until 20 setup_box_is "$1" || { fail "no box [$1], got [$(setup_box_text)]"; return 1; }
+    wintool click "$SETUP_BOX_TITLE" "$2" >/dev/null
+}
+AUTOSTART_QUESTION="Möchten Sie, dass Tastor32 beim Windows-Start automatisch geladen wird?"

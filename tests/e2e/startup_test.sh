@@ -3,6 +3,10 @@
 test_an_empty_store_gets_the_settings_key_and_escape_ends_with_0() {
     store_clear
     tsetup_start
+    # An empty store is a first run: the installation asks before the window opens.
+    window_wait "$WINKEY_TITLE" || { fail "no Windows-key dialog"; return; }
+    wintool click "$WINKEY_TITLE" 1 >/dev/null
+    answer_box "$AUTOSTART_QUESTION" 7 || return
     window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
     reg_has_key 'HKCU\Software\Velmark\Tastor32\Settings' || fail "settings key missing"
     keys_to "$MAIN_TITLE" Escape
@@ -37,17 +41,17 @@ test_a_second_start_ends_with_1_and_restores_the_first_window() {
     expect_exit "exit code of the first" "$first" 0
 }
 
-# The run mode shows from outside: uninstall and a quiet installation end without a
-# window; everything else opens the settings window.
+# The run mode shows from outside: uninstall asks what to remove and ends, a quiet
+# installation asks for the Windows keys and ends; everything else opens the settings window.
 test_switches_choose_the_run_mode() {
     local cases=(
-        "with|/U|ends"
-        "with|/u|ends"
-        "with|/I /U|ends"
-        "empty|/U|ends"
-        "with|/I /Q|ends"
-        "with|/i /q|ends"
-        "empty|/Q|ends"
+        "with|/U|uninstall"
+        "with|/u|uninstall"
+        "with|/I /U|uninstall"
+        "empty|/U|uninstall"
+        "with|/I /Q|install"
+        "with|/i /q|install"
+        "empty|/Q|install"
         "with|/IQ /Q|window"
         "with|-I /Q|window"
         "with|/I:x /Q|window"
@@ -59,7 +63,11 @@ test_switches_choose_the_run_mode() {
         IFS='|' read -r store args outcome <<<"$c"
         if [ "$store" == with ]; then store_with_settings; else store_clear; fi
         tsetup_start $args
-        if [ "$outcome" == ends ]; then
+        if [ "$outcome" != window ]; then
+            local dialog=$UNINSTALL_TITLE button=2 # Cancel
+            [ "$outcome" == install ] && dialog=$WINKEY_TITLE button=1
+            window_wait "$dialog" || fail "no dialog $dialog for [$args]"
+            wintool click "$dialog" $button >/dev/null
             expect_exit "exit code for [$args] on a store $store settings" "$TSETUP_PID" 0
         else
             if window_wait "$MAIN_TITLE"; then

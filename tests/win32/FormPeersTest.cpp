@@ -198,6 +198,26 @@ TEST_F(FormPeers, DeletingADistantRowShowsTheNextRowAndTheListDoesNotJumpBack) {
     EXPECT_LT(distant, shownTop + perPage);
 }
 
+TEST_F(FormPeers, ListColumnsFollowTheDpiOfTheWindowsMonitor) {
+    HWND list = Control(IDC_MACROLISTVIEW);
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    const auto& columns = form.MacroListView.Columns;
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+        EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, i, 0), MulDiv(columns[i].Width, dpi, 96));
+    }
+    // Moved to a monitor of twice the DPI.
+    RECT place;
+    GetWindowRect(window, &place);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi),
+                 reinterpret_cast<LPARAM>(&place));
+    for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
+        EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, i, 0),
+                  2 * MulDiv(columns[i].Width, dpi, 96));
+    }
+}
+
 TEST_F(FormPeers, CtrlTabTurnsThePages) {
     BYTE state[256] = {};
     state[VK_CONTROL] = 0x80;

@@ -1,7 +1,9 @@
-// What the shipped program carries: its manifest and its version resource.
+// What the shipped program carries: its manifest, its version resource and its dialog
+// templates.
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -27,7 +29,44 @@ struct Module {
     HMODULE handle;
 };
 
+INT_PTR CALLBACK NoHandler(HWND, UINT, WPARAM, LPARAM) {
+    return FALSE;
+}
+
+BOOL CALLBACK ExpectNoText(HWND control, LPARAM dialogId) {
+    EXPECT_EQ(GetWindowTextLengthW(control), 0)
+        << "dialog " << dialogId << ", control " << GetDlgCtrlID(control);
+    return TRUE;
+}
+
+BOOL CALLBACK CollectId(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR ids) {
+    reinterpret_cast<std::vector<int>*>(ids)->push_back(
+        static_cast<int>(reinterpret_cast<ULONG_PTR>(name)));
+    return TRUE;
+}
+
 } // namespace
+
+// The forms' code holds every caption: a text in a template would be a second copy.
+TEST(Resources, DialogTemplatesHoldLayoutButNoTexts) {
+    // The pages are child dialogs: they need a parent.
+    HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(parent, nullptr);
+    // Every template the program carries, also those of dialogs added later.
+    std::vector<int> ids;
+    EnumResourceNamesW(nullptr, RT_DIALOG, &CollectId, reinterpret_cast<LONG_PTR>(&ids));
+    EXPECT_GE(ids.size(), 5u);
+    for (const int id : ids) {
+        HWND dialog = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), parent,
+                                         &NoHandler, 0);
+        ASSERT_NE(dialog, nullptr) << id;
+        EXPECT_EQ(GetWindowTextLengthW(dialog), 0) << id;
+        EnumChildWindows(dialog, &ExpectNoText, id);
+        DestroyWindow(dialog);
+    }
+    DestroyWindow(parent);
+}
 
 TEST(Resources, TheManifestRunsAsInvokerWithCommonControls6AndPerMonitorDpi) {
     Module exe(BesideThisProgram(L"TSetup.exe"));

@@ -301,17 +301,14 @@ INT_PTR FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         }
         return FALSE;
     case WM_DPICHANGED:
+        // The dialog manager moves, sizes and scales the window and its controls (per-monitor
+        // awareness v2); the list columns are the program's own to scale.
         if (window == window_) {
-            // The system suggests the window's new place and size on the new monitor.
-            const auto* suggested = reinterpret_cast<const RECT*>(lParam);
-            SetWindowPos(window_, nullptr, suggested->left, suggested->top,
-                         suggested->right - suggested->left, suggested->bottom - suggested->top,
-                         SWP_NOZORDER | SWP_NOACTIVATE);
             for (const auto& peer : peers_) {
-                peer->DpiChanged();
+                peer->DpiChanged(LOWORD(wParam));
             }
         }
-        return TRUE;
+        return FALSE;
     case WM_CLOSE:
         if (window == window_) {
             if (modal_) {

@@ -144,9 +144,8 @@ int ListViewPeer::Scaled(int width) const {
     return MulDiv(width, dpi_, 96);
 }
 
-void ListViewPeer::DpiChanged() {
-    const int dpi = WindowDpi(window_);
-    if (dpi == dpi_) {
+void ListViewPeer::DpiChanged(int dpi) {
+    if (dpi <= 0 || dpi == dpi_) {
         return;
     }
     // Widths the user has set keep their size relative to the text.

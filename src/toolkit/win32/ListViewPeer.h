@@ -16,7 +16,7 @@ public:
     ~ListViewPeer() override;
     void Refresh() override;
     LRESULT Notify(NMHDR* header) override;
-    void DpiChanged() override;
+    void DpiChanged(int dpi) override;
 
 private:
     int Scaled(int width) const;

@@ -23,8 +23,8 @@ public:
     virtual LRESULT Notify(NMHDR* /*header*/) { return 0; }
     // A WM_HSCROLL or WM_VSCROLL from the control.
     virtual void Scroll(WORD /*code*/) {}
-    // The window moved to a monitor with another DPI.
-    virtual void DpiChanged() {}
+    // The window moved to a monitor with another DPI (dots per inch).
+    virtual void DpiChanged(int /*dpi*/) {}
 
 protected:
     void RefreshCommon(bool withText);
