@@ -90,6 +90,8 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
     EasyTabCB.SetCaption("EasyTab");
     EasyTabCB.SetHint("<Tab> auf den <+>,<-> Tasten des Nummernblocks?", true);
     Label3.SetCaption("Tastor32 Version");
+    // Replaced by the driver file's version when the page is first shown.
+    TastorVersionLbl.SetCaption("2.0.1");
     BtnDoc.SetCaption("&Dokumentation");
     BtnDoc.OnClick = [this] { BtnDocClick(); };
     ControlTastorBtn.SetCaption("&Tastor starten");
