@@ -22,7 +22,7 @@ file_bytes() { od -An -tx1 "$1" 2>/dev/null | tr -d ' \n'; }
 file_has_bytes() { [ "$(file_bytes "$1")" == "$2" ]; }
 control_shows() { [ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3" ]; }
 control_shows_prefix() { [[ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3"* ]]; }
-list_has_rows() { [ "$(list_items | wc -l)" -eq "$1" ]; }
+list_row_count_is() { [ "$(list_items | wc -l)" -eq "$1" ]; }
 
 # export_to_offered_file: Export, then Return in the save dialog (the offered name).
 export_to_offered_file() {
@@ -31,9 +31,9 @@ export_to_offered_file() {
     keys_to "Save As" Return
 }
 
-# answer_box TEXT BUTTON_ID: the box with the application's title shows TEXT; the button
+# answer_app_box TEXT BUTTON_ID: the box with the application's title shows TEXT; the button
 # (6 Yes, 7 No, 1 OK) closes it.
-answer_box() {
+answer_app_box() {
     window_wait "$(app_title)" || { fail "no box for [$1]"; return 1; }
     expect_eq "box text" "$1" "$(box_text)"
     wintool click "$(app_title)" "$2" >/dev/null
@@ -60,10 +60,10 @@ test_export_shift_export_and_import_as_a_user_does() {
     # A macro added to the store meanwhile: No keeps the file, Yes rewrites it.
     reg_add "$TRANSFER_KEY" 00080048 REG_SZ 'neu'
     export_to_offered_file || return
-    answer_box "Datei existiert bereits. Überschreiben?" 7 || return
+    answer_app_box "Datei existiert bereits. Überschreiben?" 7 || return
     expect_eq "bytes after No" "$first" "$(file_bytes "$file")"
     export_to_offered_file || return
-    answer_box "Datei existiert bereits. Überschreiben?" 6 || return
+    answer_app_box "Datei existiert bereits. Überschreiben?" 6 || return
     local second
     second=$(export_bytes "$(printf '"00080047"="Gr\xfc\xdfe \x80 5\\\\Pfad"')" '"00080048"="neu"')
     wait_until 10 file_has_bytes "$file" "$second" || fail "the file was not rewritten"
@@ -75,7 +75,7 @@ test_export_shift_export_and_import_as_a_user_does() {
     xdotool windowfocus --sync "$main" 2>/dev/null
     xdotool keydown shift
     mouse_click "$MAIN_TITLE" 1204
-    answer_box "Makroliste wurde in die Zwischenablage abgelegt" 1
+    answer_app_box "Makroliste wurde in die Zwischenablage abgelegt" 1
     xdotool keyup shift
     expect_eq "clipboard bytes" "$(printf 'AltGr+ G\tGr\xfc\xdfe \x80 5\\Pfad' | od -An -tx1 | tr -d ' \n')" \
         "$(wintool clipboard | tr -d '\r')"
@@ -88,7 +88,7 @@ test_export_shift_export_and_import_as_a_user_does() {
     # The box without a title comes once the registry editor has ended.
     wait_until 30 control_shows "" 65535 "Weiter.." || { fail "no Weiter.. box"; return; }
     wintool click "" 1 >/dev/null
-    wait_until 10 list_has_rows 2 || fail "the list was not reloaded"
+    wait_until 10 list_row_count_is 2 || fail "the list was not reloaded"
     expect_eq "rows after the import" "*AltGr+ G	Grüße € 5\\Pfad
  AltGr+ H	neu" "$(list_items)"
     local saved=("$backups"/Makros\ vor\ Import\ *.reg)
@@ -115,7 +115,7 @@ test_the_options_page_shows_the_driver_version_and_a_missing_documentation() {
     mouse_click "$MAIN_TITLE" 1311 # &Dokumentation
     local pdf
     pdf=$(cd "$E2E_BIN" && winepath -w "$E2E_BIN/Tastor32.pdf" 2>/dev/null)
-    answer_box "Datei $pdf nicht gefunden" 1
+    answer_app_box "Datei $pdf nicht gefunden" 1
     keys_to "$MAIN_TITLE" Escape
     expect_exit "exit code after Cancel" "$TSETUP_PID" 0
 }
