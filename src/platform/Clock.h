@@ -1,4 +1,4 @@
-// Waiting and timers.
+// Waiting, timers and the time of day.
 #pragma once
 
 #include <cstdint>
@@ -7,6 +7,15 @@
 namespace platform {
 
 using TimerId = std::uintptr_t;
+
+struct LocalTime {
+    int year = 0;
+    int month = 0; // 1 to 12
+    int day = 0;
+    int hour = 0;
+    int minute = 0;
+    int second = 0;
+};
 
 class Clock {
 public:
@@ -20,6 +29,8 @@ public:
     virtual TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) = 0;
     // Stopping a timer that has ended already, or 0, does nothing.
     virtual void StopTimer(TimerId timer) = 0;
+    // The local date and time.
+    virtual LocalTime Now() = 0;
 };
 
 } // namespace platform

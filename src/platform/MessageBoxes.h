@@ -5,7 +5,8 @@
 
 namespace platform {
 
-enum class BoxKind { Info, Error, YesNo };
+// Plain: only OK, no icon.
+enum class BoxKind { Info, Error, YesNo, Plain };
 enum class SystemSound { Hand, Question, Default };
 
 class MessageBoxes {

@@ -56,5 +56,17 @@ Processes& Procs() {
 FileDialogs& FileDialogsService() {
     return Need(installed.fileDialogs, "file dialogs");
 }
+Files& FileSystem() {
+    return Need(installed.files, "files");
+}
+Clipboard& Clip() {
+    return Need(installed.clipboard, "clipboard");
+}
+Shell& ShellService() {
+    return Need(installed.shell, "shell");
+}
+VersionInfo& Versions() {
+    return Need(installed.versionInfo, "version information");
+}
 
 } // namespace platform

@@ -2,15 +2,19 @@
 // install fakes. Every user reaches a service through these accessors.
 #pragma once
 
+#include "platform/Clipboard.h"
 #include "platform/Clock.h"
 #include "platform/FileDialogs.h"
+#include "platform/Files.h"
 #include "platform/InstanceLock.h"
 #include "platform/IoPorts.h"
 #include "platform/Keyboard.h"
 #include "platform/MessageBoxes.h"
 #include "platform/Processes.h"
 #include "platform/Registry.h"
+#include "platform/Shell.h"
 #include "platform/System.h"
+#include "platform/VersionInfo.h"
 #include "platform/Windows.h"
 
 namespace platform {
@@ -26,6 +30,10 @@ struct Services {
     Clock* clock = nullptr;
     Processes* processes = nullptr;
     FileDialogs* fileDialogs = nullptr;
+    Files* files = nullptr;
+    Clipboard* clipboard = nullptr;
+    Shell* shell = nullptr;
+    VersionInfo* versionInfo = nullptr;
 };
 
 // Replaces the installed services and returns the earlier ones.
@@ -42,5 +50,9 @@ IoPorts& Ports();
 Clock& Time();
 Processes& Procs();
 FileDialogs& FileDialogsService();
+Files& FileSystem();
+Clipboard& Clip();
+Shell& ShellService();
+VersionInfo& Versions();
 
 } // namespace platform

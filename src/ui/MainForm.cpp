@@ -6,6 +6,7 @@
 #include "sound/EditSpeaker.h"
 #include "sound/SoundPage.h"
 #include "ui/DriverControl.h"
+#include "ui/DriverVersion.h"
 
 namespace ui {
 
@@ -28,7 +29,8 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
       EditSoundBtn(*this, IDC_EDITSOUNDBTN), UseSpeakerRB(*this, IDC_USESPEAKERRB),
       SpeakerPanel(*this, IDC_SPEAKERPANEL), SpeakerLabel(*this, IDC_SPEAKERLABEL),
       SpeakerCB(*this, IDC_SPEAKERCB), SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN),
-      startup_(startup), macroRows_(Macros), macroCommands_(Macros, MacroListView) {
+      startup_(startup), macroRows_(Macros), macroCommands_(Macros, MacroListView),
+      macroTransfer_(Macros) {
     SetCaption("Tastor32 Einstellungen");
     TabMacros.SetCaption("Macros");
     TabOptions.SetCaption("Optionen");
@@ -67,6 +69,8 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
     ExportBtn.SetHint("Makroliste in Datei exportieren. Mit Shift: in die Zwischenablage", false);
     ImportBtn.SetCaption("Import");
     ImportBtn.SetHint("Makrodatei importieren", false);
+    ExportBtn.OnClick = [this] { ExportBtnClick(); };
+    ImportBtn.OnClick = [this] { ImportBtnClick(); };
 
     mainFunctionCB.SetCaption("Tastor eingeschaltet [AltGr+F1]");
     mainFunctionCB.SetHint("Tastor-Funktionen aktivieren? (entspricht [AltGr+F1])", true);
@@ -86,7 +90,10 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
     EasyTabCB.SetCaption("EasyTab");
     EasyTabCB.SetHint("<Tab> auf den <+>,<-> Tasten des Nummernblocks?", true);
     Label3.SetCaption("Tastor32 Version");
+    // Replaced by the driver file's version when the page is first shown.
+    TastorVersionLbl.SetCaption("2.0.1");
     BtnDoc.SetCaption("&Dokumentation");
+    BtnDoc.OnClick = [this] { BtnDocClick(); };
     ControlTastorBtn.SetCaption("&Tastor starten");
     ControlTastorBtn.OnClick = [this] { ControlTastorBtnClick(); };
 
@@ -150,6 +157,9 @@ void TMainForm::CancelBtnClick() {
 
 void TMainForm::PageControl1Change() {
     UpdateDriverButton();
+    if (PageControl1.ActivePage() == &TabOptions) {
+        ShowDriverVersion();
+    }
 }
 
 void TMainForm::NewBtnClick() {
@@ -172,6 +182,14 @@ void TMainForm::MacroListViewKeyUp(std::uint16_t key, toolkit::TShiftState shift
     macroCommands_.MacroListViewKeyUp(key, shift);
 }
 
+void TMainForm::ExportBtnClick() {
+    macroTransfer_.ExportBtnClick();
+}
+
+void TMainForm::ImportBtnClick() {
+    macroTransfer_.ImportBtnClick([this] { LoadSettings(); });
+}
+
 void TMainForm::UpdateDriverButton() {
     if (IsDriverRunning()) {
         ControlTastorBtn.SetCaption("&Tastor schließen");
@@ -190,6 +208,16 @@ void TMainForm::ControlTastorBtnClick() {
     }
     platform::Time().SleepAlertable(1000);
     UpdateDriverButton();
+    ShowDriverVersion();
+}
+
+// Read anew every time: a replaced driver file shows its version at once.
+void TMainForm::ShowDriverVersion() {
+    TastorVersionLbl.SetCaption(GetVersionInfoString(DriverExePath(), "FileVersion"));
+}
+
+void TMainForm::BtnDocClick() {
+    OpenDocumentation();
 }
 
 void TMainForm::SoundRBClick() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "macros/MacroList.h"
+#include "macros/MacroTransfer.h"
 #include "platform/Registry.h"
 #include "settings/StartupState.h"
 #include "sound/SpeakerRec.h"
@@ -73,9 +74,15 @@ public:
     void DeleteBtnClick();
     void MacroListViewDblClick();
     void MacroListViewKeyUp(std::uint16_t key, toolkit::TShiftState shift);
+    void ExportBtnClick();
+    void ImportBtnClick();
+    // The last file name confirmed in the export dialog.
+    const std::string& LastExportFile() const { return macroTransfer_.LastExportFile(); }
 
     void ControlTastorBtnClick();
     void UpdateDriverButton();
+    void ShowDriverVersion();
+    void BtnDocClick();
     void SoundRBClick();
     void UpdateSoundPanels();
     void EditSoundBtnClick();
@@ -94,6 +101,7 @@ private:
     settings::TStartupState startup_;
     macros::TMacroRows macroRows_;
     macros::TMacroListCommands macroCommands_;
+    macros::TMacroTransfer macroTransfer_;
     // Why a key could not be read at the last load (empty when it was read); such a key
     // is not written until a later load reads it.
     std::string optionsReadError_;

@@ -162,6 +162,41 @@ int Foreground() {
     return kTrue;
 }
 
+// The clipboard's ANSI text as its bytes in hexadecimal, without the terminating zero.
+int ClipboardBytes() {
+    if (!OpenClipboard(nullptr)) {
+        return kFalse;
+    }
+    std::string hex;
+    const HANDLE data = GetClipboardData(CF_TEXT);
+    const char* text = data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+    if (text != nullptr) {
+        static constexpr char kDigits[] = "0123456789abcdef";
+        for (const char* c = text; *c != '\0'; ++c) {
+            hex += kDigits[static_cast<unsigned char>(*c) >> 4];
+            hex += kDigits[static_cast<unsigned char>(*c) & 0x0F];
+        }
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    PrintLine(hex);
+    return text != nullptr ? kTrue : kFalse;
+}
+
+// Keeps the file open without sharing it for the time given, as another program that
+// holds it would.
+int Hold(const wchar_t* path, unsigned long long milliseconds) {
+    const HANDLE file =
+        CreateFileW(path, GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return kFalse;
+    }
+    PrintLine("held");
+    Sleep(static_cast<DWORD>(milliseconds));
+    CloseHandle(file);
+    return kTrue;
+}
+
 int Close(const wchar_t* title) {
     const HWND window = FindTop(title);
     if (window == nullptr) {
@@ -281,7 +316,8 @@ int Items(const wchar_t* title, int id) {
 
 int Usage() {
     std::fputs("usage: wintool "
-               "find|wait|minimize|iconic|visible|foreground|close|acp|click|text|enabled|center|"
+               "find|wait|minimize|iconic|visible|foreground|close|acp|clipboard|click|text|"
+               "enabled|center|hold|"
                "items"
                " [title] [ms|controlId]\n",
                stderr);
@@ -300,6 +336,9 @@ int wmain(int argc, wchar_t** argv) {
 
     if (command == L"foreground" && operands == 0) {
         return Foreground();
+    }
+    if (command == L"clipboard" && operands == 0) {
+        return ClipboardBytes();
     }
     if (command == L"acp" && operands == 0) {
         PrintLine(std::to_string(GetACP()));
@@ -327,6 +366,9 @@ int wmain(int argc, wchar_t** argv) {
         const wchar_t* title = argv[2];
         if (command == L"wait") {
             return Wait(title, number);
+        }
+        if (command == L"hold") {
+            return Hold(title, number);
         }
         if (number <= 0xFFFF) {
             if (command == L"click") {

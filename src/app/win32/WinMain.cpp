@@ -3,15 +3,19 @@
 #include "app/PrevInst.h"
 #include "app/Startup.h"
 #include "platform/Services.h"
+#include "platform/win32/Win32Clipboard.h"
 #include "platform/win32/Win32Clock.h"
 #include "platform/win32/Win32FileDialogs.h"
+#include "platform/win32/Win32Files.h"
 #include "platform/win32/Win32InstanceLock.h"
 #include "platform/win32/Win32IoPorts.h"
 #include "platform/win32/Win32Keyboard.h"
 #include "platform/win32/Win32MessageBoxes.h"
 #include "platform/win32/Win32Processes.h"
 #include "platform/win32/Win32Registry.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32System.h"
+#include "platform/win32/Win32VersionInfo.h"
 #include "platform/win32/Win32Windows.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/win32/ApplicationWindow.h"
@@ -36,6 +40,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     platform::win32::Win32Clock clock;
     platform::win32::Win32Processes processes;
     platform::win32::Win32FileDialogs fileDialogs;
+    platform::win32::Win32Files files;
+    platform::win32::Win32Clipboard clipboard;
+    platform::win32::Win32Shell shell;
+    platform::win32::Win32VersionInfo versionInfo;
     platform::Services services;
     services.registry = &registry;
     services.boxes = &boxes;
@@ -47,6 +55,10 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     services.clock = &clock;
     services.processes = &processes;
     services.fileDialogs = &fileDialogs;
+    services.files = &files;
+    services.clipboard = &clipboard;
+    services.shell = &shell;
+    services.versionInfo = &versionInfo;
     platform::Install(services);
 
     // The application window carries the instance name as its title until the program

@@ -31,6 +31,9 @@ bool FakeMessageBoxes::Show(BoxKind kind, const std::string& text, const std::st
     case BoxKind::YesNo:
         log.push_back("yesno:" + text);
         break;
+    case BoxKind::Plain:
+        log.push_back("plain:" + text);
+        break;
     }
     if (onShow) {
         onShow(box);
@@ -264,6 +267,10 @@ FakePlatform::FakePlatform() {
     services.clock = &clock;
     services.processes = &processes;
     services.fileDialogs = &fileDialogs;
+    services.files = &files;
+    services.clipboard = &clipboard;
+    services.shell = &shell;
+    services.versionInfo = &versionInfo;
     earlier_ = Install(services);
 }
 

@@ -4,6 +4,7 @@
 
 #include "platform/Services.h"
 #include "platform/fake/FakeFileDialogs.h"
+#include "platform/fake/FakeFiles.h"
 #include "platform/fake/FakeRegistry.h"
 
 #include <deque>
@@ -133,11 +134,13 @@ public:
 
 class FakeClock : public Clock {
 public:
+    LocalTime now{2024, 3, 5, 9, 7, 2};
     // "sleep:MS" and "sleepex:MS" in order.
     std::vector<std::string> log;
     std::function<void()> onSleep;
     void Sleep(std::uint32_t milliseconds) override;
     void SleepAlertable(std::uint32_t milliseconds) override;
+    LocalTime Now() override { return now; }
 
     // Timers run on a clock of their own that only Advance moves.
     TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) override;
@@ -198,6 +201,10 @@ public:
     FakeClock clock;
     FakeProcesses processes;
     FakeFileDialogs fileDialogs;
+    FakeFiles files;
+    FakeClipboard clipboard;
+    FakeShell shell;
+    FakeVersionInfo versionInfo;
 
 private:
     Services earlier_;

@@ -54,4 +54,10 @@ void Win32Clock::StopTimer(TimerId timer) {
     Handlers().erase(timer);
 }
 
+LocalTime Win32Clock::Now() {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
 } // namespace platform::win32

@@ -1,4 +1,4 @@
-// Waiting and timers on Windows.
+// Waiting, timers and the time of day on Windows.
 #pragma once
 
 #include "platform/Clock.h"
@@ -12,6 +12,7 @@ public:
     // Thread timers: WM_TIMER messages that the thread's message loop dispatches.
     TimerId StartTimer(std::uint32_t intervalMs, std::function<void()> onTick) override;
     void StopTimer(TimerId timer) override;
+    LocalTime Now() override;
 };
 
 } // namespace platform::win32

@@ -32,6 +32,9 @@ bool Win32MessageBoxes::Show(BoxKind kind, const std::string& text, const std::s
     case BoxKind::YesNo:
         style = MB_YESNO | MB_ICONQUESTION;
         break;
+    case BoxKind::Plain:
+        style = MB_OK;
+        break;
     }
     // The box belongs to the window the user works in, which it disables while it is shown.
     // Without one (during installation, before any window exists) it is modal to all the

@@ -1,0 +1,30 @@
+// The REGEDIT4 text format the registry editor imports: code page 1252 bytes, every line
+// ended by CR LF. The macro export writes it, the import hands it to the registry editor.
+#pragma once
+
+#include "platform/Registry.h"
+#include "settings/Registry.h"
+
+#include <string>
+
+namespace macros {
+
+// The data part of a value line ("\"text\"", "dword:000000FF", "hex:01,AB").
+std::string RegEditData(const platform::RegValue& value);
+
+// Appends the key's section below the accessor's root: the section line, one line per
+// value in the order the store lists them, and an empty line. A key that does not open
+// adds nothing. The key is opened without being created and closed again.
+void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std::string& keyPath);
+
+// A whole file holding the key of the current user as the registry holds it now. With
+// replaceKey the file first removes the key ("[-...]"), so that after its import the key holds
+// exactly these values again, and no key at all when it had none.
+std::string RegEditFileOfKey(const std::string& keyPath, bool replaceKey);
+
+// The macro key as the export writes it: imported, it adds and replaces values.
+std::string MacroExportFile();
+// The macro key as the backup before an import keeps it: imported, it restores the key.
+std::string MacroBackupFile();
+
+} // namespace macros

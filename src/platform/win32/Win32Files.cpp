@@ -1,0 +1,147 @@
+#include "platform/win32/Win32Files.h"
+
+#include "platform/win32/Handles.h"
+#include "platform/win32/WideText.h"
+
+#include <windows.h>
+
+#include <shlobj.h>
+
+#include <algorithm>
+
+namespace platform::win32 {
+namespace {
+
+std::wstring FolderOf(const std::wstring& path) {
+    const auto slash = path.find_last_of(L"\\/");
+    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
+}
+
+// Writes and flushes the bytes into the (new, empty) file.
+DWORD WriteAll(const std::wstring& path, const std::string& bytes) {
+    FileHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return ::GetLastError();
+    }
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1 << 20));
+        DWORD written = 0;
+        if (!::WriteFile(file.Get(), bytes.data() + done, chunk, &written, nullptr)) {
+            return ::GetLastError();
+        }
+        done += written;
+    }
+    if (!::FlushFileBuffers(file.Get())) {
+        return ::GetLastError();
+    }
+    return ERROR_SUCCESS;
+}
+
+} // namespace
+
+bool Win32Files::Exists(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+std::uint32_t Win32Files::WriteReplacing(const std::string& path, const std::string& bytes) {
+    const std::wstring target = Wide(path);
+    // The new file lies in the target's folder, so that the move is a rename on one volume.
+    wchar_t temporary[MAX_PATH];
+    if (::GetTempFileNameW(FolderOf(target).c_str(), L"tsx", 0, temporary) == 0) {
+        return ::GetLastError();
+    }
+    DWORD error = WriteAll(temporary, bytes);
+    if (error == ERROR_SUCCESS &&
+        !::MoveFileExW(temporary, target.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        error = ::GetLastError();
+    }
+    if (error != ERROR_SUCCESS) {
+        ::DeleteFileW(temporary);
+    }
+    return error;
+}
+
+std::uint32_t Win32Files::CreateFolder(const std::string& path) {
+    const int result = ::SHCreateDirectoryExW(nullptr, Wide(path).c_str(), nullptr);
+    if (result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS) {
+        const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            return ERROR_SUCCESS;
+        }
+        return ERROR_ALREADY_EXISTS;
+    }
+    return static_cast<std::uint32_t>(result);
+}
+
+std::vector<std::string> Win32Files::List(const std::string& folder, const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW found{};
+    const std::wstring query = Wide(folder + "\\" + pattern);
+    const HANDLE search = ::FindFirstFileW(query.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            bool lossy = false;
+            std::string name = Narrow(found.cFileName, wcslen(found.cFileName), &lossy);
+            if (!lossy) {
+                names.push_back(std::move(name));
+            }
+        }
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
+}
+
+bool Win32Files::Delete(const std::string& path) {
+    return ::DeleteFileW(Wide(path).c_str()) != 0;
+}
+
+std::string Win32Files::AppDataFolder() {
+    wchar_t folder[MAX_PATH];
+    if (::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) {
+        return {};
+    }
+    bool lossy = false;
+    std::string narrow = Narrow(folder, wcslen(folder), &lossy);
+    if (lossy) {
+        // Code page 1252 cannot name it: the short form can, in plain ASCII.
+        wchar_t shortFolder[MAX_PATH];
+        const DWORD length = ::GetShortPathNameW(folder, shortFolder, MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) {
+            return {};
+        }
+        narrow = Narrow(shortFolder, length);
+    }
+    return narrow;
+}
+
+std::string Win32Files::ErrorText(std::uint32_t error) {
+    return SystemErrorText(error);
+}
+
+std::string SystemErrorText(std::uint32_t error) {
+    wchar_t* buffer = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
+    LocalMemory owner(static_cast<HLOCAL>(buffer));
+    std::wstring text;
+    if (buffer != nullptr) {
+        text.assign(buffer, length);
+    }
+    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
+        text.pop_back();
+    }
+    if (text.empty()) {
+        return "Fehler " + std::to_string(error);
+    }
+    return Narrow(text);
+}
+
+} // namespace platform::win32

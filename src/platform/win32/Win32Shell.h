@@ -1,0 +1,14 @@
+// The shell on Windows.
+#pragma once
+
+#include "platform/Shell.h"
+
+namespace platform::win32 {
+
+class Win32Shell : public platform::Shell {
+public:
+    std::intptr_t OpenDocument(const std::string& path) override;
+    std::uint32_t RunAndWait(const std::string& program, const std::string& parameters) override;
+};
+
+} // namespace platform::win32
