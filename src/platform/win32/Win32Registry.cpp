@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
 
 #include <windows.h>
@@ -406,22 +407,7 @@ bool Win32Registry::KeepsValuesInNameOrder() const {
 }
 
 std::string Win32Registry::ErrorText(RegStatus status) {
-    wchar_t* buffer = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, status, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    LocalMemory owner(static_cast<HLOCAL>(buffer));
-    std::wstring text;
-    if (buffer != nullptr) {
-        text.assign(buffer, length);
-    }
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
-        text.pop_back();
-    }
-    if (text.empty()) {
-        return "Fehler " + std::to_string(status);
-    }
-    return Narrow(text);
+    return SystemErrorText(status);
 }
 
 } // namespace platform::win32
