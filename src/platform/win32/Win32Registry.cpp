@@ -2,8 +2,8 @@
 
 #include "platform/Cp1252.h"
 #include "platform/win32/Handles.h"
-#include "platform/win32/Win32Files.h"
 #include "platform/win32/WideText.h"
+#include "platform/win32/Win32Files.h"
 
 #include <windows.h>
 
@@ -224,10 +224,9 @@ public:
         DWORD count = 0;
         DWORD longestName = 0;
         DWORD longestData = 0;
-        result = static_cast<RegStatus>(RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr,
-                                                         nullptr, nullptr, nullptr, &count,
-                                                         &longestName, &longestData, nullptr,
-                                                         nullptr));
+        result = static_cast<RegStatus>(
+            RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             &count, &longestName, &longestData, nullptr, nullptr));
         if (result != kRegOk) {
             return values;
         }
@@ -290,9 +289,8 @@ private:
         const std::wstring wname = Wide(name);
         if (IsText(type) && !original.empty()) {
             // The store's own characters, as they were read.
-            return static_cast<RegStatus>(RegSetValueExW(key, wname.c_str(), 0, type,
-                                                         original.data(),
-                                                         static_cast<DWORD>(original.size())));
+            return static_cast<RegStatus>(RegSetValueExW(
+                key, wname.c_str(), 0, type, original.data(), static_cast<DWORD>(original.size())));
         }
         if (IsText(type)) {
             const std::wstring text =
