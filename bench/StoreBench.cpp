@@ -142,8 +142,8 @@ double PeakWorkingSetMiB() {
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 300000, &ignored);
     // The save runs in the window's message handler: answered once the save is done.
-    SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(IDC_ACCEPTBTN, BN_CLICKED), 0,
-                        SMTO_NORMAL, 300000, &ignored);
+    SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(IDC_ACCEPTBTN, BN_CLICKED), 0, SMTO_NORMAL,
+                        300000, &ignored);
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
     const bool measured = GetProcessMemoryInfo(owner.Get(), &counters, sizeof counters) != FALSE;

@@ -51,10 +51,10 @@ bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
                 // Missing and not to be created: there are no stored macros to show.
                 return false;
             }
-            settings::RaiseKeyReadError(
-                registry.FullKeyName(settings::kMacroKey),
-                platform::Reg().ErrorText(status != platform::kRegOk ? status
-                                                                     : registry.LastOpenStatus()));
+            settings::RaiseKeyReadError(registry.FullKeyName(settings::kMacroKey),
+                                        platform::Reg().ErrorText(status != platform::kRegOk
+                                                                      ? status
+                                                                      : registry.LastOpenStatus()));
         }
         // One pass over the key reads every name with its value.
         auto values = registry.GetValues();

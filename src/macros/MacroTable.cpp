@@ -58,9 +58,9 @@ void TMacroTable::Assign(std::vector<TListKeyRec> macros,
     entries.reserve(macros.size());
     for (std::size_t i = 0; i < macros.size(); ++i) {
         std::string keyText = KeyCodeToText(macros[i].KeyCode);
-        entries.push_back({std::move(macros[i]), std::move(keyText),
-                           i < storedTexts.size() ? std::move(storedTexts[i])
-                                                  : std::vector<std::uint8_t>{}});
+        entries.push_back(
+            {std::move(macros[i]), std::move(keyText),
+             i < storedTexts.size() ? std::move(storedTexts[i]) : std::vector<std::uint8_t>{}});
     }
     std::stable_sort(entries.begin(), entries.end(), [](const Entry& x, const Entry& y) {
         return CompareKeyTexts(x.KeyText, y.KeyText) < 0;

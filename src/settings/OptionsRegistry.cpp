@@ -1,9 +1,9 @@
 #include "settings/OptionsRegistry.h"
 
+#include "platform/Services.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
 #include "settings/StoreError.h"
-#include "platform/Services.h"
 
 #include <memory>
 #include <stdexcept>

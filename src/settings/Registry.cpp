@@ -173,10 +173,10 @@ void TRegistry::WriteStrings(const std::vector<std::pair<std::string, std::strin
     std::vector<std::pair<std::string, platform::RegValue>> values;
     values.reserve(texts.size());
     for (const auto& [name, text] : texts) {
-        values.emplace_back(
-            name, platform::RegValue{static_cast<std::uint32_t>(platform::RegType::Sz),
-                                     std::vector<std::uint8_t>(text.begin(), text.end()),
-                                     {}});
+        values.emplace_back(name,
+                            platform::RegValue{static_cast<std::uint32_t>(platform::RegType::Sz),
+                                               std::vector<std::uint8_t>(text.begin(), text.end()),
+                                               {}});
     }
     WriteTexts(std::move(values));
 }

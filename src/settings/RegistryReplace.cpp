@@ -45,8 +45,7 @@ void TRegistry::ReplaceTexts(std::vector<std::pair<std::string, platform::RegVal
                 deleted = true;
                 break;
             }
-            if (status != platform::kRegOk && status != platform::kRegFileNotFound &&
-                !notDeleted) {
+            if (status != platform::kRegOk && status != platform::kRegFileNotFound && !notDeleted) {
                 notDeleted.emplace(name, status);
             }
         }

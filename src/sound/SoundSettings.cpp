@@ -1,8 +1,8 @@
 #include "sound/SoundSettings.h"
 
+#include "platform/Services.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
-#include "platform/Services.h"
 #include "settings/Registry.h"
 #include "settings/StoreError.h"
 #include "toolkit/ErrorDisplay.h"
@@ -24,10 +24,10 @@ void LoadSpeakerTable(TSpeakerTable& table) {
         platform::RegStatus status = platform::kRegOk;
         platform::Reg().Open(reg.RootKey(), settings::kSpeakerKey, false, &status);
         if (status != platform::kRegFileNotFound) {
-            settings::RaiseKeyReadError(
-                reg.FullKeyName(settings::kSpeakerKey),
-                platform::Reg().ErrorText(status != platform::kRegOk ? status
-                                                                     : reg.LastOpenStatus()));
+            settings::RaiseKeyReadError(reg.FullKeyName(settings::kSpeakerKey),
+                                        platform::Reg().ErrorText(status != platform::kRegOk
+                                                                      ? status
+                                                                      : reg.LastOpenStatus()));
         }
         return;
     }

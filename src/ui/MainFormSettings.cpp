@@ -103,8 +103,9 @@ void TMainForm::SaveSettings() {
         platform::RegValue decimalDot = decimalDotRead_;
         if (EdtDecimalDot.Text() != settings::TRegistry::TextOf(decimalDotRead_)) {
             // Edited: stored as the user sees it.
-            decimalDot = platform::RegValue(static_cast<std::uint32_t>(platform::RegType::Sz),
-                                            {EdtDecimalDot.Text().begin(), EdtDecimalDot.Text().end()});
+            decimalDot =
+                platform::RegValue(static_cast<std::uint32_t>(platform::RegType::Sz),
+                                   {EdtDecimalDot.Text().begin(), EdtDecimalDot.Text().end()});
         }
         decimalDot.type = static_cast<std::uint32_t>(platform::RegType::Sz);
         store.WriteTexts({{settings::OptionValueNames.at(settings::optDecimalDot), decimalDot}});

@@ -67,9 +67,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     toolkit::InstallApplicationHost(&host);
 
     int exitCode = 0;
-    toolkit::Guarded([&] {
-        exitCode = app::RunProgram(app::StartUp());
-    });
+    toolkit::Guarded([&] { exitCode = app::RunProgram(app::StartUp()); });
     toolkit::Guarded([] { app::ShutDown(); });
     toolkit::InstallApplicationHost(nullptr);
     return exitCode;

@@ -1,9 +1,9 @@
 // What a key rewritten in place keeps when the store fails or another program deletes the
 // key at any point of the rewrite, and which reason a failure names.
 #include "platform/fake/FakeServices.h"
-#include "settings/OptionsRegistry.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
+#include "settings/OptionsRegistry.h"
 #include "settings/Registry.h"
 #include "settings/StoreError.h"
 
@@ -158,8 +158,7 @@ TEST(SaveFaults, FailuresNameTheKeyOrValueAndTheRealReason) {
              settings::SettingsRegistry().WriteOptionString(settings::optDecimalDot, ",");
          },
          "Fehler beim Setzen der Daten für 'DecimalDot':\r\n" + denied},
-        {"a settings key deleted and not to be made again",
-         [](auto&) {},
+        {"a settings key deleted and not to be made again", [](auto&) {},
          [](auto& r) {
              r.DeleteKey(Hive::CurrentUser, settings::kSettingsKey);
              r.FailWritesUnder(Hive::CurrentUser, "Software");

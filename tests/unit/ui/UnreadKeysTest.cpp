@@ -110,8 +110,9 @@ TEST_F(UnreadKeys, AKeyThatCannotBeReadIsReportedAndKeptWhileTheRestIsSaved) {
         fake.registry.FailWritesUnder(Hive::CurrentUser, "");
         EXPECT_EQ(Text(settings::kMacroKey, "00080047"), "gespeichert") << c.name;
         EXPECT_EQ(Text(settings::kSpeakerKey, "Ein"), "1,2,3,4") << c.name;
-        EXPECT_EQ(fake.registry.GetValue(Hive::CurrentUser, settings::kSettingsKey, "EasyTab")->data,
-                  std::vector<std::uint8_t>{c.optionSaved ? std::uint8_t{1} : std::uint8_t{0}})
+        EXPECT_EQ(
+            fake.registry.GetValue(Hive::CurrentUser, settings::kSettingsKey, "EasyTab")->data,
+            std::vector<std::uint8_t>{c.optionSaved ? std::uint8_t{1} : std::uint8_t{0}})
             << c.name;
         EXPECT_EQ(form.Closed(), c.closed) << c.name;
     }
@@ -150,12 +151,12 @@ TEST_F(UnreadKeys, AnUntouchedTextGoesBackAsItWasReadAnEditedOneAsShown) {
             };
             toolkit::RunMainForm(form);
             settings::CloseSettingsStore();
-            const auto stored = fake.registry.GetValue(Hive::CurrentUser, subject.key, subject.name);
+            const auto stored =
+                fake.registry.GetValue(Hive::CurrentUser, subject.key, subject.name);
             ASSERT_TRUE(stored.has_value()) << subject.name;
             EXPECT_EQ(stored->original, edit ? std::vector<std::uint8_t>{} : omega)
                 << subject.name << edit;
-            EXPECT_EQ(stored->data, edit ? typed : shown)
-                << subject.name << edit;
+            EXPECT_EQ(stored->data, edit ? typed : shown) << subject.name << edit;
         }
     }
 }
