@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(cmake make g++ googletest
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine32:i386 wine64 xvfb xdotool x11-apps imagemagick procps)
+          wine wine32:i386 wine64 xvfb xdotool x11-apps imagemagick procps
+          clang libclang-rt-14-dev)
 
 missing=()
 for p in "${packages[@]}"; do
