@@ -79,78 +79,80 @@ void FillStore(platform::Registry& registry, int count) {
     }
 }
 
-// From the start of TSetup.exe until its window is shown and the program waits for input.
-double StartToIdleWindow() {
+// A running TSetup.exe with its settings window loaded.
+struct RunningSetup {
+    platform::win32::KernelHandle thread;
+    platform::win32::KernelHandle process;
+    HWND window = nullptr;
+};
+
+// Starts TSetup.exe and waits until its window is shown and has finished loading; false when
+// the program does not start.
+bool StartSetup(RunningSetup& setup) {
     const std::wstring exe = Folder() + L"TSetup.exe";
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    const auto start = Clock::now();
     if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                         nullptr, &startup, &process)) {
-        return -1;
+        return false;
     }
-    platform::win32::KernelHandle thread(process.hThread);
-    platform::win32::KernelHandle owner(process.hProcess);
+    setup.thread = platform::win32::KernelHandle(process.hThread);
+    setup.process = platform::win32::KernelHandle(process.hProcess);
     // The program is idle once its window is built and its message loop waits; only then
     // look for the window, so that the looking does not compete with the start.
-    WaitForInputIdle(owner.Get(), 300000);
-    HWND window = nullptr;
+    WaitForInputIdle(setup.process.Get(), 300000);
+    const auto start = Clock::now();
     while (Seconds(start) < 300) {
-        window = FindWindowW(nullptr, L"Tastor32 Einstellungen");
-        if (window != nullptr && IsWindowVisible(window)) {
+        setup.window = FindWindowW(nullptr, L"Tastor32 Einstellungen");
+        if (setup.window != nullptr && IsWindowVisible(setup.window)) {
             break;
         }
         Sleep(5);
     }
     // A message that the window answers only once it has finished loading.
     DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 300000, &ignored);
-    const double seconds = Seconds(start);
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    if (WaitForSingleObject(owner.Get(), 60000) != WAIT_OBJECT_0) {
-        TerminateProcess(owner.Get(), 1);
+    SendMessageTimeoutW(setup.window, WM_NULL, 0, 0, SMTO_NORMAL, 300000, &ignored);
+    return true;
+}
+
+// Cancels the window and waits for the program to end.
+void CloseSetup(RunningSetup& setup) {
+    PostMessageW(setup.window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    if (WaitForSingleObject(setup.process.Get(), 60000) != WAIT_OBJECT_0) {
+        TerminateProcess(setup.process.Get(), 1);
     }
+}
+
+// From the start of TSetup.exe until its window is shown and the program waits for input.
+double StartToIdleWindow() {
+    RunningSetup setup;
+    const auto start = Clock::now();
+    if (!StartSetup(setup)) {
+        return -1;
+    }
+    const double seconds = Seconds(start);
+    CloseSetup(setup);
     return seconds;
 }
 
 // The most memory (peak working set) TSetup.exe takes to load the store into its window and
 // save it once with "&Übernehmen", in MiB.
 double PeakWorkingSetMiB() {
-    const std::wstring exe = Folder() + L"TSetup.exe";
-    std::wstring commandLine = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
+    RunningSetup setup;
+    if (!StartSetup(setup)) {
         return -1;
     }
-    platform::win32::KernelHandle thread(process.hThread);
-    platform::win32::KernelHandle owner(process.hProcess);
-    WaitForInputIdle(owner.Get(), 300000);
-    HWND window = nullptr;
-    const auto start = Clock::now();
-    while (Seconds(start) < 300) {
-        window = FindWindowW(nullptr, L"Tastor32 Einstellungen");
-        if (window != nullptr && IsWindowVisible(window)) {
-            break;
-        }
-        Sleep(5);
-    }
-    DWORD_PTR ignored = 0;
-    SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 300000, &ignored);
     // The save runs in the window's message handler: answered once the save is done.
-    SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(IDC_ACCEPTBTN, BN_CLICKED), 0, SMTO_NORMAL,
-                        300000, &ignored);
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(setup.window, WM_COMMAND, MAKEWPARAM(IDC_ACCEPTBTN, BN_CLICKED), 0,
+                        SMTO_NORMAL, 300000, &ignored);
     PROCESS_MEMORY_COUNTERS counters{};
     counters.cb = sizeof counters;
-    const bool measured = GetProcessMemoryInfo(owner.Get(), &counters, sizeof counters) != FALSE;
-    PostMessageW(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    if (WaitForSingleObject(owner.Get(), 60000) != WAIT_OBJECT_0) {
-        TerminateProcess(owner.Get(), 1);
-    }
+    const bool measured =
+        GetProcessMemoryInfo(setup.process.Get(), &counters, sizeof counters) != FALSE;
+    CloseSetup(setup);
     return measured ? static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0) : -1;
 }
 
