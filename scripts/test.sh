@@ -12,7 +12,7 @@ failed=()
 echo "== native unit tests"
 "$root/build/native/unit_tests" --gtest_brief=1 || failed+=(native)
 
-echo "== fuzzing the parsers of stored values (libFuzzer)"
+echo "== fuzzing the parsers of stored values and the REGEDIT4 writer (libFuzzer)"
 "$root/scripts/fuzz.sh" 100000 || failed+=(fuzz)
 
 # The shell, the common dialogs and COM are loaded when first used: imported, they would be
