@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -137,23 +138,34 @@ double StartToIdleWindow() {
     return seconds;
 }
 
-// The most memory (peak working set) TSetup.exe takes to load the store into its window and
-// save it once with "&Übernehmen", in MiB.
-double PeakWorkingSetMiB() {
+// The most memory (peak working set) TSetup.exe takes to load the store into its window,
+// and then to save it once with "&Übernehmen", in MiB.
+struct PeakMemory {
+    double loaded = -1, saved = -1;
+};
+
+double PeakWorkingSetMiB(HANDLE process) {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    return GetProcessMemoryInfo(process, &counters, sizeof counters) != FALSE
+               ? static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0)
+               : -1;
+}
+
+PeakMemory MeasurePeakMemory() {
     RunningSetup setup;
+    PeakMemory peak;
     if (!StartSetup(setup)) {
-        return -1;
+        return peak;
     }
+    peak.loaded = PeakWorkingSetMiB(setup.process.Get());
     // The save runs in the window's message handler: answered once the save is done.
     DWORD_PTR ignored = 0;
     SendMessageTimeoutW(setup.window, WM_COMMAND, MAKEWPARAM(IDC_ACCEPTBTN, BN_CLICKED), 0,
                         SMTO_NORMAL, 300000, &ignored);
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    const bool measured =
-        GetProcessMemoryInfo(setup.process.Get(), &counters, sizeof counters) != FALSE;
+    peak.saved = PeakWorkingSetMiB(setup.process.Get());
     CloseSetup(setup);
-    return measured ? static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0) : -1;
+    return peak;
 }
 
 double MedianOf(std::vector<double> values) {
@@ -250,29 +262,39 @@ Figures Measure(int count) {
 } // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    // "--memory [COUNT...]" measures only the peak memory, with the given numbers of macros.
+    const bool memoryOnly = argc >= 2 && std::wcscmp(argv[1], L"--memory") == 0;
     std::vector<int> counts;
-    for (int i = 1; i < argc; ++i) {
-        counts.push_back(_wtoi(argv[i]));
+    std::vector<int> memoryCounts;
+    for (int i = memoryOnly ? 2 : 1; i < argc; ++i) {
+        (memoryOnly ? memoryCounts : counts).push_back(_wtoi(argv[i]));
     }
-    if (counts.empty()) {
+    if (counts.empty() && !memoryOnly) {
         counts = {1000, 10000};
     }
+    if (memoryCounts.empty()) {
+        memoryCounts = {0, 10000, 50000};
+    }
     std::printf("%zu-bit TSetup against %ls\n", sizeof(void*) * 8, RegistryEditor().c_str());
-    std::printf("%8s %12s %12s %10s %10s %10s %10s %14s %14s\n", "macros", "start empty",
-                "start full", "load", "save", "export", "import", "extra/export", "save/import");
-    for (int count : counts) {
-        const Figures f = Measure(count);
-        std::printf("%8d %11.3fs %11.3fs %9.3fs %9.3fs %9.3fs %9.3fs %14.2f %14.2f\n", count,
-                    f.startEmpty, f.startFull, f.load, f.save, f.exportSeconds, f.importSeconds,
-                    f.startRatio, f.saveRatio);
-        std::fflush(stdout);
+    if (!counts.empty()) {
+        std::printf("%8s %12s %12s %10s %10s %10s %10s %14s %14s\n", "macros", "start empty",
+                    "start full", "load", "save", "export", "import", "extra/export",
+                    "save/import");
+        for (int count : counts) {
+            const Figures f = Measure(count);
+            std::printf("%8d %11.3fs %11.3fs %9.3fs %9.3fs %9.3fs %9.3fs %14.2f %14.2f\n", count,
+                        f.startEmpty, f.startFull, f.load, f.save, f.exportSeconds, f.importSeconds,
+                        f.startRatio, f.saveRatio);
+            std::fflush(stdout);
+        }
     }
     // Memory: one start, load and save of TSetup.exe per count.
     platform::win32::Win32Registry registry;
-    for (int count : {0, 10000, 50000}) {
+    for (int count : memoryCounts) {
         FillStore(registry, count);
-        std::printf("peak working set with %5d macros (open, save, close): %6.1f MiB\n", count,
-                    PeakWorkingSetMiB());
+        const PeakMemory peak = MeasurePeakMemory();
+        std::printf("peak working set with %5d macros: %6.1f MiB loaded, %6.1f MiB saved\n", count,
+                    peak.loaded, peak.saved);
         std::fflush(stdout);
     }
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");

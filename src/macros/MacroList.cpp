@@ -75,6 +75,8 @@ bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
             }
             records.push_back({*code, settings::TRegistry::TextOf(value)});
             storedTexts.push_back(std::move(value.original));
+            // Its room goes to the next text: a large store is never held twice over.
+            std::vector<std::uint8_t>().swap(value.data);
         }
     }
 

@@ -51,6 +51,34 @@ std::string QuotedText(const std::string& text) {
     return out;
 }
 
+// A value name in double quotes. The registry editor reads a backslash before a double quote
+// or a backslash, and "\r" and "\n" for line breaks: unescaped, a name holding one of them
+// would end the name or the line early and be imported as another value or not at all.
+std::string QuotedName(const std::string& name) {
+    std::string out;
+    out.reserve(name.size() + 2);
+    out += '"';
+    for (char c : name) {
+        switch (c) {
+        case '"':
+        case '\\':
+            out += '\\';
+            out += c;
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        default:
+            out += c;
+        }
+    }
+    out += '"';
+    return out;
+}
+
 } // namespace
 
 std::string RegEditData(const platform::RegValue& value) {
@@ -94,9 +122,8 @@ void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std
     file += "]";
     file += kLineEnd;
     for (const auto& [name, value] : registry.GetValues()) {
-        file += '"';
-        file += name;
-        file += "\"=";
+        file += QuotedName(name);
+        file += '=';
         file += RegEditData(value);
         file += kLineEnd;
     }

@@ -1,5 +1,6 @@
 #include "platform/win32/Win32FileDialogs.h"
 
+#include "platform/win32/LateLibrary.h"
 #include "platform/win32/WideText.h"
 
 #include <windows.h>
@@ -45,8 +46,10 @@ std::optional<std::string> Run(bool save, const std::string& filter,
     dialog.lpstrDefExt = extension.empty() ? nullptr : extension.c_str();
     dialog.Flags = OFN_EXPLORER | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST |
                    (save ? OFN_HIDEREADONLY : OFN_FILEMUSTEXIST);
-    const BOOL chosen = save ? GetSaveFileNameW(&dialog) : GetOpenFileNameW(&dialog);
-    if (!chosen) {
+    const auto run =
+        save ? LateFunction<decltype(&::GetSaveFileNameW)>(L"comdlg32.dll", "GetSaveFileNameW")
+             : LateFunction<decltype(&::GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
+    if (run == nullptr || !run(&dialog)) {
         return std::nullopt;
     }
     bool lossy = false;

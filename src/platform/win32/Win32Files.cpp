@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Files.h"
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/LateLibrary.h"
 #include "platform/win32/WideText.h"
 
 #include <windows.h>
@@ -66,7 +67,12 @@ std::uint32_t Win32Files::WriteReplacing(const std::string& path, const std::str
 }
 
 std::uint32_t Win32Files::CreateFolder(const std::string& path) {
-    const int result = ::SHCreateDirectoryExW(nullptr, Wide(path).c_str(), nullptr);
+    const auto createDirectory =
+        LateFunction<decltype(&::SHCreateDirectoryExW)>(L"shell32.dll", "SHCreateDirectoryExW");
+    if (createDirectory == nullptr) {
+        return ::GetLastError();
+    }
+    const int result = createDirectory(nullptr, Wide(path).c_str(), nullptr);
     if (result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS) {
         const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -104,7 +110,10 @@ bool Win32Files::Delete(const std::string& path) {
 
 std::string Win32Files::AppDataFolder() {
     wchar_t folder[MAX_PATH];
-    if (::SHGetFolderPathW(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) {
+    const auto folderPath =
+        LateFunction<decltype(&::SHGetFolderPathW)>(L"shell32.dll", "SHGetFolderPathW");
+    if (folderPath == nullptr ||
+        folderPath(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) {
         return {};
     }
     bool lossy = false;

@@ -1,6 +1,7 @@
 #include "platform/win32/Win32Shell.h"
 
 #include "platform/win32/Handles.h"
+#include "platform/win32/LateLibrary.h"
 #include "platform/win32/WideText.h"
 
 #include <windows.h>
@@ -33,8 +34,13 @@ void WaitPumping(HANDLE process) {
 } // namespace
 
 std::intptr_t Win32Shell::OpenDocument(const std::string& path) {
+    const auto shellExecute =
+        LateFunction<decltype(&::ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    if (shellExecute == nullptr) {
+        return SE_ERR_NOASSOC;
+    }
     const HINSTANCE result =
-        ::ShellExecuteW(::GetFocus(), L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        shellExecute(::GetFocus(), L"open", Wide(path).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     return reinterpret_cast<std::intptr_t>(result);
 }
 
@@ -50,7 +56,12 @@ std::uint32_t Win32Shell::RunAndWait(const std::string& program, const std::stri
     run.lpParameters = arguments.c_str();
     run.lpDirectory = nullptr;
     run.nShow = SW_SHOW;
-    if (!::ShellExecuteExW(&run)) {
+    const auto shellExecuteEx =
+        LateFunction<decltype(&::ShellExecuteExW)>(L"shell32.dll", "ShellExecuteExW");
+    if (shellExecuteEx == nullptr) {
+        return ::GetLastError();
+    }
+    if (!shellExecuteEx(&run)) {
         const DWORD error = ::GetLastError();
         return error != ERROR_SUCCESS ? error : ERROR_FILE_NOT_FOUND;
     }

@@ -1,11 +1,9 @@
 #include "platform/win32/Win32System.h"
 
-#include "platform/win32/Handles.h"
+#include "platform/CommandLine.h"
 #include "platform/win32/WideText.h"
 
 #include <windows.h>
-
-#include <shellapi.h>
 
 namespace platform::win32 {
 
@@ -93,16 +91,12 @@ std::string Win32System::WindowsDirectory() {
     return Narrow(larger);
 }
 
+// Split here rather than by the shell's function, whose library and everything it brings
+// along would be loaded at every start only for this.
 std::vector<std::string> Win32System::Arguments() {
-    int count = 0;
-    wchar_t** list = ::CommandLineToArgvW(::GetCommandLineW(), &count);
-    LocalMemory owner(static_cast<HLOCAL>(list));
     std::vector<std::string> arguments;
-    if (list == nullptr) {
-        return arguments;
-    }
-    for (int i = 1; i < count; ++i) {
-        arguments.push_back(Narrow(std::wstring(list[i])));
+    for (const std::wstring& argument : SplitCommandLine(::GetCommandLineW())) {
+        arguments.push_back(Narrow(argument));
     }
     return arguments;
 }

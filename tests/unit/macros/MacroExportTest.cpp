@@ -99,6 +99,10 @@ TEST(RegEditFile, TheMacroKeyIsWrittenByteForByte) {
          {{"e", RegType::ExpandSz, Text("%A%")}},
          true,
          FileWith("\"e\"=hex(2):25,41,25,00\r\n")},
+        {"a name with a backslash, a double quote and line breaks reads back as that name",
+         {{"a\\b\"c\r\nd", RegType::Sz, Text("x")}},
+         true,
+         FileWith("\"a\\\\b\\\"c\\r\\nd\"=\"x\"\r\n")},
         {"an empty key", {}, true, FileWith("")},
         {"no key: the header and two empty lines", {}, false, "REGEDIT4\r\n\r\n\r\n"},
     };
