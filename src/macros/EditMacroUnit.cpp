@@ -88,7 +88,7 @@ void TEditMacroForm::AddSpecialBtnClick() {
 
 std::string ReadWindowsSetting(const std::string& valueName) {
     settings::TRegistry registry(platform::Hive::LocalMachine);
-    if (!registry.OpenKey(settings::kWindowsVersionKey, false)) {
+    if (!registry.OpenKeyReadOnly(settings::kWindowsVersionKey)) {
         return {};
     }
     const settings::TRegDataType type = registry.GetDataType(valueName);

@@ -44,9 +44,10 @@ bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
     std::vector<std::vector<std::uint8_t>> storedTexts;
     {
         settings::TRegistry registry;
-        if (!registry.OpenKey(settings::kMacroKey, true)) {
+        if (!registry.OpenKeyReadOnly(settings::kMacroKey, true)) {
             platform::RegStatus status = platform::kRegOk;
-            platform::Reg().Open(platform::Hive::CurrentUser, settings::kMacroKey, false, &status);
+            platform::Reg().OpenReadOnly(platform::Hive::CurrentUser, settings::kMacroKey, false,
+                                         &status);
             if (status == platform::kRegFileNotFound) {
                 // Missing and not to be created: there are no stored macros to show.
                 return false;

@@ -110,7 +110,7 @@ std::string RegEditData(const platform::RegValue& value) {
 }
 
 void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std::string& keyPath) {
-    if (!registry.OpenKey(keyPath, false)) {
+    if (!registry.OpenKeyReadOnly(keyPath)) {
         return;
     }
     const char* root = registry.RootKey() == platform::Hive::LocalMachine ? "HKEY_LOCAL_MACHINE"

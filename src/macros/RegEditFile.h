@@ -14,7 +14,7 @@ std::string RegEditData(const platform::RegValue& value);
 
 // Appends the key's section below the accessor's root: the section line, one line per
 // value in the order the store lists them, and an empty line. A key that does not open
-// adds nothing. The key is opened without being created and closed again.
+// adds nothing. The key is opened for reading only, never created, and closed again.
 void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std::string& keyPath);
 
 // A whole file holding the key of the current user as the registry holds it now. With

@@ -79,10 +79,17 @@ public:
 class Registry {
 public:
     virtual ~Registry() = default;
-    // Opens hive\path; with create, makes the key and any missing parents.
-    // Returns null and sets *status (when given) on failure.
+    // Opens hive\path for writing; with create, makes the key and any missing parents.
+    // A key that may be read but not written opens for reading, and its writes then
+    // report the real reason. Returns null and sets *status (when given) on failure.
     virtual std::unique_ptr<RegKey> Open(Hive hive, const std::string& path, bool create,
                                          RegStatus* status = nullptr) = 0;
+    // Opens hive\path asking for read access only; with createMissing, a missing key (and
+    // its missing parents) is made first, and an existing one is only opened. Every write,
+    // deletion and subkey creation through the key fails with kRegAccessDenied.
+    virtual std::unique_ptr<RegKey> OpenReadOnly(Hive hive, const std::string& path,
+                                                 bool createMissing,
+                                                 RegStatus* status = nullptr) = 0;
     // Deletes the key with everything below it.
     virtual RegStatus DeleteKey(Hive hive, const std::string& path) = 0;
     // The system's text for an error number, in code page 1252.

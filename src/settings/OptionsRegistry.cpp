@@ -47,16 +47,32 @@ void TOptionsRegistry::WriteOptionString(int option, const std::string& text) {
 
 void OpenSettingsStore() {
     store = std::make_unique<TOptionsRegistry>(platform::Hive::CurrentUser);
+    OpenSettingsKeyForReading();
+}
+
+void OpenSettingsKeyForReading() {
+    TOptionsRegistry& reg = SettingsRegistry();
     readError.clear();
-    if (!store->OpenKey(kSettingsKey, true)) {
-        platform::RegStatus status = platform::kRegOk;
-        if (platform::Reg().Open(platform::Hive::CurrentUser, kSettingsKey, false, &status) ==
-                nullptr &&
-            status != platform::kRegFileNotFound) {
-            readError = KeyReadErrorText(store->FullKeyName(kSettingsKey),
-                                         platform::Reg().ErrorText(status));
-        }
+    if (reg.OpenKeyReadOnly("\\" + std::string(kSettingsKey), true)) {
+        return;
     }
+    reg.CloseKey();
+    // A key that could not be made is missing, not unreadable.
+    platform::RegStatus status = platform::kRegOk;
+    if (platform::Reg().OpenReadOnly(platform::Hive::CurrentUser, kSettingsKey, false, &status) ==
+            nullptr &&
+        status != platform::kRegFileNotFound) {
+        readError =
+            KeyReadErrorText(reg.FullKeyName(kSettingsKey), platform::Reg().ErrorText(status));
+    }
+}
+
+TOptionsRegistry& SettingsStoreForWriting() {
+    TOptionsRegistry& reg = SettingsRegistry();
+    if (!reg.OpenKey("\\" + std::string(kSettingsKey), true)) {
+        reg.CloseKey();
+    }
+    return reg;
 }
 
 std::string SettingsKeyReadError() {

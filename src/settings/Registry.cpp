@@ -33,8 +33,19 @@ std::string TRegistry::Resolve(const std::string& path) const {
 }
 
 bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
-    const std::string full = Resolve(path);
+    std::string full = Resolve(path);
     auto key = platform::Reg().Open(root_, full, canCreate, &lastOpenStatus_);
+    return Take(std::move(key), std::move(full), false);
+}
+
+bool TRegistry::OpenKeyReadOnly(const std::string& path, bool createMissing) {
+    std::string full = Resolve(path);
+    auto key = platform::Reg().OpenReadOnly(root_, full, createMissing, &lastOpenStatus_);
+    return Take(std::move(key), std::move(full), true);
+}
+
+// A key that did not open leaves the current one as it was.
+bool TRegistry::Take(std::unique_ptr<platform::RegKey> key, std::string path, bool readOnly) {
     if (key == nullptr) {
         if (lastOpenStatus_ == platform::kRegOk) {
             lastOpenStatus_ = platform::kRegFileNotFound;
@@ -42,7 +53,8 @@ bool TRegistry::OpenKey(const std::string& path, bool canCreate) {
         return false;
     }
     current_ = std::move(key);
-    currentPath_ = full;
+    currentPath_ = std::move(path);
+    currentReadOnly_ = readOnly;
     return true;
 }
 
@@ -54,7 +66,8 @@ std::string TRegistry::FullKeyName(const std::string& path) const {
 }
 
 bool TRegistry::ReopenDeletedKey() {
-    if (current_ == nullptr || currentPath_.empty()) {
+    // A key opened for reading is never made again by a write through it.
+    if (current_ == nullptr || currentPath_.empty() || currentReadOnly_) {
         return false;
     }
     auto key = platform::Reg().Open(root_, currentPath_, true, &lastOpenStatus_);
@@ -75,6 +88,7 @@ void TRegistry::RaiseNoKey(const std::string& name) const {
 void TRegistry::CloseKey() {
     current_.reset();
     currentPath_.clear();
+    currentReadOnly_ = false;
 }
 
 bool TRegistry::CreateKey(const std::string& name) {
@@ -95,7 +109,7 @@ bool TRegistry::ValueExists(const std::string& name) {
 }
 
 bool TRegistry::KeyExists(const std::string& path) {
-    return platform::Reg().Open(root_, Resolve(path), false) != nullptr;
+    return platform::Reg().OpenReadOnly(root_, Resolve(path), false) != nullptr;
 }
 
 bool TRegistry::HasSubKeys() {

@@ -27,9 +27,13 @@ public:
     const std::string& CurrentPath() const { return currentPath_; }
     bool HasCurrentKey() const { return current_ != nullptr; }
 
-    // A key that may be read but not written opens for reading (writes then fail).
+    // Opens the key for writing. A key that may be read but not written opens for reading
+    // (writes then fail with the reason).
     bool OpenKey(const std::string& path, bool canCreate);
-    // Why the last OpenKey failed (kRegOk after a success).
+    // Opens the key asking for read access only; with createMissing a missing key is made
+    // first (an existing one is never opened for writing). Writes through it fail.
+    bool OpenKeyReadOnly(const std::string& path, bool createMissing = false);
+    // Why the last OpenKey or OpenKeyReadOnly failed (kRegOk after a success).
     platform::RegStatus LastOpenStatus() const { return lastOpenStatus_; }
     // The root's name and the path, as the user knows a key: "HKEY_CURRENT_USER\...".
     std::string FullKeyName(const std::string& path) const;
@@ -80,10 +84,11 @@ public:
 
 private:
     std::string Resolve(const std::string& path) const;
+    bool Take(std::unique_ptr<platform::RegKey> key, std::string path, bool readOnly);
     void Write(const std::string& name, platform::RegType type,
                const std::vector<std::uint8_t>& data);
-    // The current key was deleted by another program: opens (creates) it again. True when
-    // a fresh key is current.
+    // The current key, opened for writing, was deleted by another program: opens (creates)
+    // it again. True when a fresh key is current.
     bool ReopenDeletedKey();
     [[noreturn]] void RaiseNoKey(const std::string& name) const;
     // Removes the texts that hold a zero byte (it would end the stored text early and lose
@@ -94,6 +99,7 @@ private:
     platform::Hive root_;
     std::unique_ptr<platform::RegKey> current_;
     std::string currentPath_;
+    bool currentReadOnly_ = false;
     platform::RegStatus lastOpenStatus_ = platform::kRegOk;
 };
 

@@ -53,7 +53,7 @@ void TRegistry::ReplaceTexts(std::vector<std::pair<std::string, platform::RegVal
             // Deleted right after the last write, the key would take every value with it
             // unnoticed.
             platform::RegStatus opened = platform::kRegOk;
-            deleted = reg.Open(root_, currentPath_, false, &opened) == nullptr &&
+            deleted = reg.OpenReadOnly(root_, currentPath_, false, &opened) == nullptr &&
                       opened == platform::kRegFileNotFound;
         }
         if (deleted) {

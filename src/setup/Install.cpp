@@ -129,7 +129,7 @@ void WriteMacroValue(settings::TRegistry& reg, TKeyCode code, const std::string&
 }
 
 void RunInstall(const settings::TStartupState& state) {
-    settings::TOptionsRegistry& store = settings::SettingsRegistry();
+    settings::TOptionsRegistry& store = settings::SettingsStoreForWriting();
     bool overwriteAll = true;
     if (!state.QuietMode && HasEnabledSettings(store)) {
         overwriteAll = toolkit::AskYesNo("Alle bisherigen Einstellungen überschreiben?");

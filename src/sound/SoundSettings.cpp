@@ -19,10 +19,10 @@ void CreateEmptySchemeKeys() {
 void LoadSpeakerTable(TSpeakerTable& table) {
     ClearSpeakerTable(table);
     settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
+    if (!reg.OpenKeyReadOnly(settings::kSpeakerKey, true)) {
         // A key that exists but may not be opened holds records the user cannot see.
         platform::RegStatus status = platform::kRegOk;
-        platform::Reg().Open(reg.RootKey(), settings::kSpeakerKey, false, &status);
+        platform::Reg().OpenReadOnly(reg.RootKey(), settings::kSpeakerKey, false, &status);
         if (status != platform::kRegFileNotFound) {
             settings::RaiseKeyReadError(reg.FullKeyName(settings::kSpeakerKey),
                                         platform::Reg().ErrorText(status != platform::kRegOk

@@ -48,7 +48,7 @@ bool StartDriver() {
 
 bool IsAutostartSet() {
     settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKey(settings::kRunKey, false)) {
+    if (!reg.OpenKeyReadOnly(settings::kRunKey)) {
         return false;
     }
     return reg.ValueExists(kAutostartValueName);

@@ -51,6 +51,8 @@ bool LoadStep(const std::function<void()>& step, std::string* error) {
 // written until a later load has read it, so that no save overwrites what the user could
 // not see.
 void TMainForm::LoadSettings() {
+    // Loading asks for read access only, also after a save opened the key for writing.
+    settings::OpenSettingsKeyForReading();
     optionsReadError_ = settings::SettingsKeyReadError();
     if (!optionsReadError_.empty()) {
         toolkit::ShowErrorText(optionsReadError_);
@@ -94,8 +96,8 @@ void TMainForm::SaveSettings() {
                     " wurden nicht gespeichert, weil sie nicht gelesen werden konnten:\r\n" +
                     reason;
     };
-    auto& store = settings::SettingsRegistry();
     if (optionsReadError_.empty()) {
+        auto& store = settings::SettingsStoreForWriting();
         for (auto [box, option] : OptionBoxes(*this)) {
             store.WriteOption(option, box->Checked() ? 1 : 0);
         }

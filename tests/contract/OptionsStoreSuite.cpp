@@ -45,11 +45,16 @@ const std::string& NameOf(int option) {
 
 } // namespace
 
-TEST_P(OptionsStore, OpeningTheStoreCreatesTheSettingsKey) {
+TEST_P(OptionsStore, OpeningTheStoreCreatesTheSettingsKeyForReadingOnly) {
     StoreSession session(Reg());
     EXPECT_NE(Reg().Open(Hive::CurrentUser, settings::kSettingsKey, false), nullptr);
     EXPECT_EQ(SettingsRegistry().ReadOption(settings::optEnabled), 0);
     EXPECT_EQ(SettingsRegistry().ReadOptionString(settings::optDecimalDot), "");
+    EXPECT_THROW(SettingsRegistry().WriteOption(settings::optEnabled, 1), settings::StoreError);
+    EXPECT_FALSE(session.Get(NameOf(settings::optEnabled)).has_value());
+    // Opened for writing, the same store writes.
+    settings::SettingsStoreForWriting().WriteOption(settings::optEnabled, 1);
+    EXPECT_EQ(session.Get(NameOf(settings::optEnabled))->data, std::vector<std::uint8_t>{1});
 }
 
 TEST_P(OptionsStore, OptionsReadTheirFirstByteOrZero) {
@@ -67,7 +72,7 @@ TEST_P(OptionsStore, OptionsReadTheirFirstByteOrZero) {
     };
     StoreSession session(Reg());
     for (const auto& c : cases) {
-        SettingsRegistry().DeleteValue(NameOf(settings::optHideIcon));
+        settings::SettingsStoreForWriting().DeleteValue(NameOf(settings::optHideIcon));
         if (c.stored) {
             session.Put(NameOf(settings::optHideIcon), RegType::Binary, *c.stored);
         }
@@ -107,8 +112,9 @@ TEST_P(OptionsStore, AnOptionOfAnotherTypeOrSizeIsAReadErrorShownInAnErrorBox) {
 TEST_P(OptionsStore, OptionsAreWrittenAsOneByteOfBinaryData) {
     StoreSession session(Reg());
     session.Put(NameOf(settings::optBeep), RegType::Sz, {'x', 0});
-    SettingsRegistry().WriteOption(settings::optBeep, 1);
-    SettingsRegistry().WriteOption(settings::optLockNum, 0);
+    auto& store = settings::SettingsStoreForWriting();
+    store.WriteOption(settings::optBeep, 1);
+    store.WriteOption(settings::optLockNum, 0);
     for (auto [option, byte] : {std::pair{settings::optBeep, 1}, {settings::optLockNum, 0}}) {
         auto value = session.Get(NameOf(option));
         ASSERT_TRUE(value.has_value());
@@ -120,7 +126,7 @@ TEST_P(OptionsStore, OptionsAreWrittenAsOneByteOfBinaryData) {
 TEST_P(OptionsStore, TextOptionsKeepEveryByteAndAnEmptyTextIsStored) {
     StoreSession session(Reg());
     for (const std::string text : {"", ",", "ßü€ÄÖÜ", "$\"\\"}) {
-        SettingsRegistry().WriteOptionString(settings::optDecimalDot, text);
+        settings::SettingsStoreForWriting().WriteOptionString(settings::optDecimalDot, text);
         auto value = session.Get("DecimalDot");
         ASSERT_TRUE(value.has_value()) << text;
         EXPECT_EQ(value->type, static_cast<std::uint32_t>(RegType::Sz));
@@ -128,13 +134,21 @@ TEST_P(OptionsStore, TextOptionsKeepEveryByteAndAnEmptyTextIsStored) {
     }
 }
 
-TEST_P(OptionsStore, AWriteIntoASettingsKeyDeletedMeanwhileOpensItAgain) {
-    StoreSession session(Reg());
-    Reg().DeleteKey(Hive::CurrentUser, settings::kSettingsKey);
-    SettingsRegistry().WriteOption(settings::optEasyTab, 1);
-    SettingsRegistry().WriteOption(settings::optEasyBackslash, 0);
-    auto value = session.Get("EasyTab");
-    ASSERT_TRUE(value.has_value());
-    EXPECT_EQ(value->data, std::vector<std::uint8_t>{1});
-    EXPECT_TRUE(session.Get("EasyBackslash").has_value());
+TEST_P(OptionsStore, ASettingsKeyDeletedMeanwhileIsOpenedAgainByTheSave) {
+    // Deleted while the store holds it open for reading (the window is open), or after the
+    // save opened it for writing.
+    for (const bool openedForWriting : {false, true}) {
+        StoreSession session(Reg());
+        if (openedForWriting) {
+            settings::SettingsStoreForWriting();
+        }
+        Reg().DeleteKey(Hive::CurrentUser, settings::kSettingsKey);
+        auto& store = openedForWriting ? SettingsRegistry() : settings::SettingsStoreForWriting();
+        store.WriteOption(settings::optEasyTab, 1);
+        store.WriteOption(settings::optEasyBackslash, 0);
+        auto value = session.Get("EasyTab");
+        ASSERT_TRUE(value.has_value()) << openedForWriting;
+        EXPECT_EQ(value->data, std::vector<std::uint8_t>{1});
+        EXPECT_TRUE(session.Get("EasyBackslash").has_value()) << openedForWriting;
+    }
 }

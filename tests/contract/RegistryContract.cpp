@@ -210,3 +210,58 @@ TEST_P(RegistryContract, SubKeysAreCreatedBelowAnOpenKey) {
     ASSERT_EQ(key->CreateSubKey("ein"), platform::kRegOk);
     EXPECT_EQ(Sorted(key->SubKeyNames()), Sorted({"Ein", "Aus", "Großschrift"}));
 }
+
+TEST_P(RegistryContract, AKeyOpenedForReadingReadsEverythingAndRefusesEveryChange) {
+    const std::string path = "Software\\TSetupTests\\Lesen";
+    {
+        auto writer = Reg().Open(Hive::CurrentUser, path + "\\Unter", true);
+        writer.reset();
+        writer = Reg().Open(Hive::CurrentUser, path, false);
+        ASSERT_EQ(writer->WriteValue("v", kSz, Bytes("1")), platform::kRegOk);
+    }
+    const auto expectUntouched = [&](const std::string& when) {
+        auto key = Reg().OpenReadOnly(Hive::CurrentUser, path, false);
+        ASSERT_NE(key, nullptr) << when;
+        EXPECT_EQ(key->ValueNames(), std::vector<std::string>{"v"}) << when;
+        EXPECT_EQ(key->ReadValue("v")->data, Bytes(std::string("1", 2))) << when;
+        EXPECT_EQ(key->SubKeyNames(), std::vector<std::string>{"Unter"}) << when;
+    };
+    // Asking to create an existing key only opens it.
+    for (const bool createMissing : {false, true}) {
+        platform::RegStatus status = 99;
+        auto key = Reg().OpenReadOnly(Hive::CurrentUser, path + "\\", createMissing, &status);
+        ASSERT_NE(key, nullptr);
+        EXPECT_EQ(status, platform::kRegOk);
+        EXPECT_EQ(key->QueryValue("V")->size, 2u);
+        platform::RegStatus listed = 99;
+        EXPECT_EQ(key->Values(&listed).size(), 1u);
+        EXPECT_EQ(listed, platform::kRegOk);
+        std::size_t failed = 99;
+        const std::vector<std::pair<std::string, platform::RegValue>> values = {
+            {"w", {kSz, Bytes("2")}}};
+        EXPECT_EQ(key->WriteValue("v", kSz, Bytes("geändert")), platform::kRegAccessDenied);
+        EXPECT_EQ(key->WriteValues(values, &failed), platform::kRegAccessDenied);
+        EXPECT_EQ(failed, 0u);
+        EXPECT_EQ(key->DeleteValue("v"), platform::kRegAccessDenied);
+        EXPECT_EQ(key->CreateSubKey("Neu"), platform::kRegAccessDenied);
+        expectUntouched(createMissing ? "opened with creation" : "opened");
+    }
+}
+
+TEST_P(RegistryContract, OpeningForReadingCreatesAMissingKeyOnlyWhenAsked) {
+    const std::string path = "Software\\TSetupTests\\Neu\\Tiefer";
+    platform::RegStatus status = platform::kRegOk;
+    EXPECT_EQ(Reg().OpenReadOnly(Hive::CurrentUser, path, false, &status), nullptr);
+    EXPECT_EQ(status, platform::kRegFileNotFound);
+    EXPECT_EQ(Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Neu", false), nullptr);
+
+    auto made = Reg().OpenReadOnly(Hive::CurrentUser, path, true, &status);
+    ASSERT_NE(made, nullptr);
+    EXPECT_EQ(status, platform::kRegOk);
+    EXPECT_TRUE(made->ValueNames().empty());
+    // Made for reading: the new key refuses writes as well.
+    EXPECT_EQ(made->WriteValue("v", kSz, Bytes("1")), platform::kRegAccessDenied);
+    auto writer = Reg().Open(Hive::CurrentUser, path, false);
+    ASSERT_NE(writer, nullptr);
+    EXPECT_TRUE(writer->ValueNames().empty());
+}

@@ -51,7 +51,7 @@ TEST(Cp1252Store, TextsWrittenThroughTheStoreReadBackFromTheRegistryEditor) {
     const auto earlier = platform::Install(services);
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
     settings::OpenSettingsStore();
-    settings::SettingsRegistry().WriteOptionString(settings::optDecimalDot, "ß ü € Ä");
+    settings::SettingsStoreForWriting().WriteOptionString(settings::optDecimalDot, "ß ü € Ä");
     settings::CloseSettingsStore();
 
     wchar_t folder[MAX_PATH];

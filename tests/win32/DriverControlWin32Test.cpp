@@ -189,9 +189,9 @@ protected:
 
     static void SetHomeDir(const std::optional<std::wstring>& dir) {
         if (dir) {
-            settings::SettingsRegistry().WriteString(settings::kHomeDirValue, Narrow(*dir));
+            settings::SettingsStoreForWriting().WriteString(settings::kHomeDirValue, Narrow(*dir));
         } else {
-            settings::SettingsRegistry().DeleteValue(settings::kHomeDirValue);
+            settings::SettingsStoreForWriting().DeleteValue(settings::kHomeDirValue);
         }
     }
 

@@ -52,13 +52,15 @@ std::vector<std::pair<std::string, RegValue>>::iterator FindValue(Node* node,
 
 class FakeKey : public RegKey {
 public:
-    FakeKey(FakeRegistry& registry, Node* node, std::string path, Hive hive)
-        : registry_(registry), node_(node), path_(std::move(path)), hive_(hive) {
+    FakeKey(FakeRegistry& registry, Node* node, std::string path, Hive hive, bool readOnly)
+        : registry_(registry), node_(node), path_(std::move(path)), hive_(hive),
+          readOnly_(readOnly) {
         ++registry_.OpenKeyCounter();
     }
     ~FakeKey() override { --registry_.OpenKeyCounter(); }
 
     std::optional<RegValueInfo> QueryValue(const std::string& name) override {
+        CountRead();
         if (node_->deleted) {
             return std::nullopt;
         }
@@ -70,6 +72,7 @@ public:
     }
 
     std::optional<RegValue> ReadValue(const std::string& name) override {
+        CountRead();
         if (node_->deleted) {
             return std::nullopt;
         }
@@ -87,7 +90,7 @@ public:
 
     RegStatus Write(const std::string& name, RegValue value) {
         RegStatus status = kRegOk;
-        if (!registry_.WriteAllowed(node_, &status) || !registry_.CountWrite(&status)) {
+        if (!Writable(&status) || !registry_.CountWrite(&status)) {
             return status;
         }
         const bool text = value.type == static_cast<std::uint32_t>(RegType::Sz) ||
@@ -129,7 +132,7 @@ public:
 
     RegStatus DeleteValue(const std::string& name) override {
         RegStatus status = kRegOk;
-        if (!registry_.WriteAllowed(node_, &status)) {
+        if (!Writable(&status)) {
             return status;
         }
         auto it = FindValue(node_, name);
@@ -145,6 +148,7 @@ public:
     }
 
     std::vector<std::string> ValueNames() override {
+        CountRead();
         std::vector<std::string> names;
         if (!node_->deleted) {
             for (const auto& v : node_->values) {
@@ -155,6 +159,7 @@ public:
     }
 
     std::vector<std::pair<std::string, RegValue>> Values(RegStatus* status) override {
+        CountRead();
         if (status != nullptr) {
             *status = node_->deleted ? kRegKeyDeleted : registry_.ListFailure(node_);
         }
@@ -176,7 +181,7 @@ public:
 
     RegStatus CreateSubKey(const std::string& name) override {
         RegStatus status = kRegOk;
-        if (!registry_.WriteAllowed(node_, &status)) {
+        if (!Writable(&status)) {
             return status;
         }
         auto key = registry_.Open(hive_, path_ + "\\" + name, true, &status);
@@ -184,10 +189,26 @@ public:
     }
 
 private:
+    void CountRead() {
+        if (!readOnly_) {
+            registry_.CountWritableRead();
+        }
+    }
+    // The handle's access is checked before the key's state, as Windows checks it.
+    bool Writable(RegStatus* status) {
+        if (readOnly_) {
+            registry_.CountReadOnlyWrite();
+            *status = kRegAccessDenied;
+            return false;
+        }
+        return registry_.WriteAllowed(node_, status);
+    }
+
     FakeRegistry& registry_;
     Node* node_;
     std::string path_;
     Hive hive_;
+    bool readOnly_;
 };
 
 } // namespace
@@ -245,6 +266,17 @@ bool FakeRegistry::WriteAllowed(const Node* node, RegStatus* status) const {
 
 std::unique_ptr<RegKey> FakeRegistry::Open(Hive hive, const std::string& path, bool create,
                                            RegStatus* status) {
+    return OpenKey(hive, path, create, false, status);
+}
+
+std::unique_ptr<RegKey> FakeRegistry::OpenReadOnly(Hive hive, const std::string& path,
+                                                   bool createMissing, RegStatus* status) {
+    return OpenKey(hive, path, createMissing, true, status);
+}
+
+std::unique_ptr<RegKey> FakeRegistry::OpenKey(Hive hive, const std::string& path, bool create,
+                                              bool readOnly, RegStatus* status) {
+    opens_.push_back({hive, path, readOnly, false});
     RegStatus ignored = kRegOk;
     if (status == nullptr) {
         status = &ignored;
@@ -271,13 +303,14 @@ std::unique_ptr<RegKey> FakeRegistry::Open(Hive hive, const std::string& path, b
             return nullptr;
         }
         node = Find(hive, path, true);
+        opens_.back().created = true;
     }
     if (node == nullptr) {
         *status = kRegFileNotFound;
         return nullptr;
     }
     *status = kRegOk;
-    return std::make_unique<FakeKey>(*this, node, path, hive);
+    return std::make_unique<FakeKey>(*this, node, path, hive, readOnly);
 }
 
 RegStatus FakeRegistry::DeleteKey(Hive hive, const std::string& path) {
@@ -323,6 +356,12 @@ std::string FakeRegistry::ErrorText(RegStatus status) {
     default:
         return "Fehler " + std::to_string(status);
     }
+}
+
+void FakeRegistry::ForgetAccess() {
+    opens_.clear();
+    readOnlyWrites_ = 0;
+    writableReads_ = 0;
 }
 
 void FakeRegistry::DenyOpenUnder(Hive hive, const std::string& path, RegStatus status) {

@@ -25,8 +25,18 @@ public:
     FakeRegistry();
     ~FakeRegistry() override;
 
+    // What one call to Open or OpenReadOnly asked for, and whether it made the key.
+    struct OpenRecord {
+        Hive hive = Hive::CurrentUser;
+        std::string path;
+        bool readOnly = false;
+        bool created = false;
+    };
+
     std::unique_ptr<RegKey> Open(Hive hive, const std::string& path, bool create,
                                  RegStatus* status = nullptr) override;
+    std::unique_ptr<RegKey> OpenReadOnly(Hive hive, const std::string& path, bool createMissing,
+                                         RegStatus* status = nullptr) override;
     RegStatus DeleteKey(Hive hive, const std::string& path) override;
     std::string ErrorText(RegStatus status) override;
     bool KeepsValuesInNameOrder() const override { return valuesInNameOrder_; }
@@ -64,6 +74,16 @@ public:
     std::vector<std::string> ValueNamesOf(Hive hive, const std::string& path);
     // Number of keys opened and not yet closed.
     int OpenKeys() const { return openKeys_; }
+    // What was asked of the registry since the last ForgetAccess: every open in order; the
+    // writes, deletions and subkey creations refused because their key was opened for
+    // reading (a load that tries to write); the values queried, read or listed through keys
+    // opened for writing (a load reading through a key a save left open for writing).
+    const std::vector<OpenRecord>& Opens() const { return opens_; }
+    int WritesThroughReadOnlyKeys() const { return readOnlyWrites_; }
+    int ReadsThroughWritableKeys() const { return writableReads_; }
+    void ForgetAccess();
+    void CountReadOnlyWrite() { ++readOnlyWrites_; }
+    void CountWritableRead() { ++writableReads_; }
 
     bool WriteAllowed(const Node* node, RegStatus* status) const;
     int& OpenKeyCounter() { return openKeys_; }
@@ -75,6 +95,8 @@ public:
 private:
     Node* Root(Hive hive);
     Node* Find(Hive hive, const std::string& path, bool create);
+    std::unique_ptr<RegKey> OpenKey(Hive hive, const std::string& path, bool create, bool readOnly,
+                                    RegStatus* status);
     static bool IsBelow(const Node* node, const Node* ancestor);
 
     Node currentUser_;
@@ -97,6 +119,9 @@ private:
     int openKeys_ = 0;
     bool valuesInNameOrder_ = false;
     std::vector<std::unique_ptr<Node>> deletedNodes_;
+    std::vector<OpenRecord> opens_;
+    int readOnlyWrites_ = 0;
+    int writableReads_ = 0;
 };
 
 } // namespace platform::fake

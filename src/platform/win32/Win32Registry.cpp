@@ -112,7 +112,7 @@ RegValue ToProgram(DWORD type, const BYTE* raw, std::size_t size) {
 
 class Win32Key : public RegKey {
 public:
-    explicit Win32Key(HKEY key) : key_(key) {}
+    Win32Key(HKEY key, bool readOnly) : key_(key), readOnly_(readOnly) {}
 
     std::optional<RegValueInfo> QueryValue(const std::string& name) override {
         DWORD type = 0;
@@ -289,6 +289,11 @@ public:
     }
 
     RegStatus CreateSubKey(const std::string& name) override {
+        if (readOnly_) {
+            // Wine's server asks no right of the parent handle to create below it; Windows
+            // asks KEY_CREATE_SUB_KEY, which a key opened for reading lacks.
+            return ERROR_ACCESS_DENIED;
+        }
         HKEY sub = nullptr;
         const LONG result = RegCreateKeyExW(key_.Get(), KeyPath(name).c_str(), 0, nullptr, 0,
                                             KEY_ALL_ACCESS, nullptr, &sub, nullptr);
@@ -374,6 +379,7 @@ private:
     }
 
     KeyHandle key_;
+    bool readOnly_;
 };
 
 } // namespace
@@ -400,7 +406,26 @@ std::unique_ptr<RegKey> Win32Registry::Open(Hive hive, const std::string& path, 
     if (result != ERROR_SUCCESS) {
         return nullptr;
     }
-    return std::make_unique<Win32Key>(key);
+    return std::make_unique<Win32Key>(key, false);
+}
+
+std::unique_ptr<RegKey> Win32Registry::OpenReadOnly(Hive hive, const std::string& path,
+                                                    bool createMissing, RegStatus* status) {
+    HKEY key = nullptr;
+    const std::wstring wpath = KeyPath(path);
+    LONG result = RegOpenKeyExW(RootOf(hive), wpath.c_str(), 0, KEY_READ, &key);
+    if (result == ERROR_FILE_NOT_FOUND && createMissing) {
+        // The handle of a key made here carries the same read access only.
+        result = RegCreateKeyExW(RootOf(hive), wpath.c_str(), 0, nullptr, 0, KEY_READ, nullptr,
+                                 &key, nullptr);
+    }
+    if (status != nullptr) {
+        *status = static_cast<RegStatus>(result);
+    }
+    if (result != ERROR_SUCCESS) {
+        return nullptr;
+    }
+    return std::make_unique<Win32Key>(key, true);
 }
 
 RegStatus Win32Registry::DeleteKey(Hive hive, const std::string& path) {

@@ -9,6 +9,8 @@ class Win32Registry : public Registry {
 public:
     std::unique_ptr<RegKey> Open(Hive hive, const std::string& path, bool create,
                                  RegStatus* status = nullptr) override;
+    std::unique_ptr<RegKey> OpenReadOnly(Hive hive, const std::string& path, bool createMissing,
+                                         RegStatus* status = nullptr) override;
     RegStatus DeleteKey(Hive hive, const std::string& path) override;
     std::string ErrorText(RegStatus status) override;
     // True under Wine, whose registry keeps each key's values sorted by name.

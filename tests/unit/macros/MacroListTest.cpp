@@ -487,6 +487,12 @@ public:
         auto key = inner_.Open(hive, path, create, status);
         return key == nullptr ? nullptr : std::make_unique<Key>(std::move(key), name_);
     }
+    std::unique_ptr<platform::RegKey> OpenReadOnly(platform::Hive hive, const std::string& path,
+                                                   bool createMissing,
+                                                   platform::RegStatus* status) override {
+        auto key = inner_.OpenReadOnly(hive, path, createMissing, status);
+        return key == nullptr ? nullptr : std::make_unique<Key>(std::move(key), name_);
+    }
     platform::RegStatus DeleteKey(platform::Hive hive, const std::string& path) override {
         return inner_.DeleteKey(hive, path);
     }

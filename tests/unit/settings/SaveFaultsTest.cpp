@@ -147,7 +147,7 @@ TEST(SaveFaults, FailuresNameTheKeyOrValueAndTheRealReason) {
     } cases[] = {
         {"a read-only settings key refuses the write for its own reason",
          [](auto& r) { r.FailWritesUnder(Hive::CurrentUser, settings::kSettingsKey); },
-         [](auto&) { settings::SettingsRegistry().WriteOption(settings::optEasyTab, 1); },
+         [](auto&) { settings::SettingsStoreForWriting().WriteOption(settings::optEasyTab, 1); },
          "Fehler beim Setzen der Daten für 'EasyTab':\r\n" + denied},
         {"a settings key that did not open at start-up names why",
          [](auto& r) {
@@ -155,14 +155,15 @@ TEST(SaveFaults, FailuresNameTheKeyOrValueAndTheRealReason) {
              r.DenyOpenUnder(Hive::CurrentUser, settings::kSettingsKey);
          },
          [](auto&) {
-             settings::SettingsRegistry().WriteOptionString(settings::optDecimalDot, ",");
+             settings::SettingsStoreForWriting().WriteOptionString(settings::optDecimalDot, ",");
          },
          "Fehler beim Setzen der Daten für 'DecimalDot':\r\n" + denied},
         {"a settings key deleted and not to be made again", [](auto&) {},
          [](auto& r) {
+             auto& store = settings::SettingsStoreForWriting();
              r.DeleteKey(Hive::CurrentUser, settings::kSettingsKey);
              r.FailWritesUnder(Hive::CurrentUser, "Software");
-             settings::SettingsRegistry().WriteOption(settings::optEasyTab, 1);
+             store.WriteOption(settings::optEasyTab, 1);
          },
          "Fehler beim Setzen der Daten für 'EasyTab':\r\n" + deleted},
         {"a macro key whose values cannot all be listed",
