@@ -46,6 +46,12 @@ struct RegValueInfo {
 // The result of a registry call: 0 for success, otherwise the system's error number.
 using RegStatus = std::uint32_t;
 
+// Error numbers the program names.
+inline constexpr RegStatus kRegOk = 0;
+inline constexpr RegStatus kRegFileNotFound = 2;
+inline constexpr RegStatus kRegAccessDenied = 5;
+inline constexpr RegStatus kRegKeyDeleted = 1018;
+
 // An open key. Closing happens when the object is destroyed.
 class RegKey {
 public:
@@ -72,6 +78,16 @@ public:
     // that cannot be listed to its end sets *status (when given) to the reason; the values
     // returned are then only a part.
     virtual std::vector<std::pair<std::string, RegValue>> Values(RegStatus* status = nullptr) = 0;
+    // How many values the key holds, in one call where the store allows it; nullopt with
+    // *status (when given) set when it cannot tell.
+    virtual std::optional<std::size_t> ValueCount(RegStatus* status = nullptr) {
+        RegStatus listed = kRegOk;
+        const std::size_t count = Values(&listed).size();
+        if (status != nullptr) {
+            *status = listed;
+        }
+        return listed == kRegOk ? std::optional<std::size_t>(count) : std::nullopt;
+    }
     virtual std::vector<std::string> SubKeyNames() = 0;
     virtual RegStatus CreateSubKey(const std::string& name) = 0;
 };
@@ -103,11 +119,5 @@ public:
 // A key path without leading and trailing backslashes: the registry takes none at the
 // start, and one at the end names the same key.
 std::string TrimBackslashes(const std::string& path);
-
-// Error numbers the program names.
-inline constexpr RegStatus kRegOk = 0;
-inline constexpr RegStatus kRegFileNotFound = 2;
-inline constexpr RegStatus kRegAccessDenied = 5;
-inline constexpr RegStatus kRegKeyDeleted = 1018;
 
 } // namespace platform

@@ -24,8 +24,6 @@ void TRegistry::ReplaceTexts(std::vector<std::pair<std::string, platform::RegVal
     for (int attempt = 0;; ++attempt) {
         // Only a deleted key is tried again, and only once: its values went with it.
         const auto retry = [&] { return attempt == 0 && ReopenDeletedKey(); };
-        platform::RegStatus listed = platform::kRegOk;
-        const auto before = current_->Values(&listed);
         std::size_t failed = 0;
         const platform::RegStatus written = current_->WriteValues(texts, &failed);
         if (written == platform::kRegKeyDeleted && retry()) {
@@ -34,9 +32,18 @@ void TRegistry::ReplaceTexts(std::vector<std::pair<std::string, platform::RegVal
         if (written != platform::kRegOk) {
             RaiseWriteError(texts[failed].first, reg.ErrorText(written));
         }
-        bool deleted = false;
+        // Every text is written: the key holds more values only when some are left over.
+        // Listing a large key costs as much as loading it, so it is listed only then.
+        platform::RegStatus counted = platform::kRegOk;
+        const std::optional<std::size_t> count = current_->ValueCount(&counted);
+        bool deleted = counted == platform::kRegKeyDeleted;
+        platform::RegStatus listed = platform::kRegOk;
+        std::vector<std::pair<std::string, platform::RegValue>> present;
+        if (!deleted && count != given.size()) {
+            present = current_->Values(&listed);
+        }
         std::optional<std::pair<std::string, platform::RegStatus>> notDeleted;
-        for (const auto& [name, value] : before) {
+        for (const auto& [name, value] : present) {
             if (given.count(platform::Cp1252UpperText(name)) != 0) {
                 continue;
             }

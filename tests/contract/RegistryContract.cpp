@@ -76,6 +76,9 @@ TEST_P(RegistryContract, WritingToAKeyDeletedMeanwhileFails) {
     auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Gone", true);
     ASSERT_EQ(Reg().DeleteKey(Hive::CurrentUser, "Software\\TSetupTests\\Gone"), platform::kRegOk);
     EXPECT_NE(key->WriteValue("v", kSz, Bytes("1")), platform::kRegOk);
+    platform::RegStatus counted = platform::kRegOk;
+    EXPECT_EQ(key->ValueCount(&counted), std::nullopt);
+    EXPECT_EQ(counted, platform::kRegKeyDeleted);
     EXPECT_FALSE(Reg().ErrorText(platform::kRegKeyDeleted).empty());
 }
 
@@ -172,6 +175,7 @@ TEST_P(RegistryContract, ValueNamesListEveryValueOnceWhateverTheOrder) {
     EXPECT_EQ(key->DeleteValue("GRÖßE"), platform::kRegOk);
     EXPECT_NE(key->DeleteValue("Größe"), platform::kRegOk);
     EXPECT_EQ(Sorted(key->ValueNames()), Sorted({"", "0008005A", "00080047", "Default"}));
+    EXPECT_EQ(key->ValueCount(), std::optional<std::size_t>(4));
 }
 
 TEST_P(RegistryContract, ValuesAreListedInCreationOrderOrByNameAsTheStoreSays) {

@@ -169,6 +169,14 @@ public:
         return node_->values;
     }
 
+    std::optional<std::size_t> ValueCount(RegStatus* status) override {
+        const RegStatus result = node_->deleted ? kRegKeyDeleted : registry_.ListFailure(node_);
+        if (status != nullptr) {
+            *status = result;
+        }
+        return result == kRegOk ? std::optional<std::size_t>(node_->values.size()) : std::nullopt;
+    }
+
     std::vector<std::string> SubKeyNames() override {
         std::vector<std::string> names;
         if (!node_->deleted) {

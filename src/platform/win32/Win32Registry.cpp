@@ -274,6 +274,17 @@ public:
         return values;
     }
 
+    std::optional<std::size_t> ValueCount(RegStatus* status) override {
+        DWORD count = 0;
+        const LONG result =
+            RegQueryInfoKeyW(key_.Get(), nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                             &count, nullptr, nullptr, nullptr, nullptr);
+        if (status != nullptr) {
+            *status = static_cast<RegStatus>(result);
+        }
+        return result == ERROR_SUCCESS ? std::optional<std::size_t>(count) : std::nullopt;
+    }
+
     std::vector<std::string> SubKeyNames() override {
         std::vector<std::string> names;
         wchar_t buffer[256];
