@@ -44,18 +44,13 @@ bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
     std::vector<std::vector<std::uint8_t>> storedTexts;
     {
         settings::TRegistry registry;
-        if (!registry.OpenKeyReadOnly(settings::kMacroKey, true)) {
-            platform::RegStatus status = platform::kRegOk;
-            platform::Reg().OpenReadOnly(platform::Hive::CurrentUser, settings::kMacroKey, false,
-                                         &status);
-            if (status == platform::kRegFileNotFound) {
+        std::string unreadable;
+        if (!registry.OpenKeyForLoading(settings::kMacroKey, &unreadable)) {
+            if (unreadable.empty()) {
                 // Missing and not to be created: there are no stored macros to show.
                 return false;
             }
-            settings::RaiseKeyReadError(registry.FullKeyName(settings::kMacroKey),
-                                        platform::Reg().ErrorText(status != platform::kRegOk
-                                                                      ? status
-                                                                      : registry.LastOpenStatus()));
+            settings::RaiseKeyReadError(registry.FullKeyName(settings::kMacroKey), unreadable);
         }
         // One pass over the key reads every name with its value.
         auto values = registry.GetValues();

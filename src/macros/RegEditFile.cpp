@@ -37,28 +37,15 @@ std::string HexData(std::uint32_t type, const std::uint8_t* bytes, std::size_t c
     return out;
 }
 
-std::string QuotedText(const std::string& text) {
+// A value name or text in double quotes. The registry editor reads a backslash before a
+// double quote or a backslash, and "\r" and "\n" for line breaks: unescaped, a name holding
+// one of them would end the name or the line early and be imported as another value or not
+// at all. (Texts with line breaks are written as hex(1) instead.)
+std::string Quoted(const std::string& text) {
     std::string out;
     out.reserve(text.size() + 2);
     out += '"';
     for (char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-        }
-        out += c;
-    }
-    out += '"';
-    return out;
-}
-
-// A value name in double quotes. The registry editor reads a backslash before a double quote
-// or a backslash, and "\r" and "\n" for line breaks: unescaped, a name holding one of them
-// would end the name or the line early and be imported as another value or not at all.
-std::string QuotedName(const std::string& name) {
-    std::string out;
-    out.reserve(name.size() + 2);
-    out += '"';
-    for (char c : name) {
         switch (c) {
         case '"':
         case '\\':
@@ -86,7 +73,7 @@ std::string RegEditData(const platform::RegValue& value) {
     if (type == static_cast<std::uint32_t>(platform::RegType::Sz)) {
         const std::string text = settings::TRegistry::TextOf(value);
         if (text.find_first_of("\r\n") == std::string::npos) {
-            return QuotedText(text);
+            return Quoted(text);
         }
         // A line break cannot stand inside a quoted text of a REGEDIT4 file: the editor
         // would end the line there. As hex(1) the same bytes, with their terminating zero,
@@ -122,7 +109,7 @@ void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std
     file += "]";
     file += kLineEnd;
     for (const auto& [name, value] : registry.GetValues()) {
-        file += QuotedName(name);
+        file += Quoted(name);
         file += '=';
         file += RegEditData(value);
         file += kLineEnd;

@@ -53,17 +53,13 @@ void OpenSettingsStore() {
 void OpenSettingsKeyForReading() {
     TOptionsRegistry& reg = SettingsRegistry();
     readError.clear();
-    if (reg.OpenKeyReadOnly("\\" + std::string(kSettingsKey), true)) {
+    std::string unreadable;
+    if (reg.OpenKeyForLoading("\\" + std::string(kSettingsKey), &unreadable)) {
         return;
     }
     reg.CloseKey();
-    // A key that could not be made is missing, not unreadable.
-    platform::RegStatus status = platform::kRegOk;
-    if (platform::Reg().OpenReadOnly(platform::Hive::CurrentUser, kSettingsKey, false, &status) ==
-            nullptr &&
-        status != platform::kRegFileNotFound) {
-        readError =
-            KeyReadErrorText(reg.FullKeyName(kSettingsKey), platform::Reg().ErrorText(status));
+    if (!unreadable.empty()) {
+        readError = KeyReadErrorText(reg.FullKeyName(kSettingsKey), unreadable);
     }
 }
 

@@ -44,6 +44,22 @@ bool TRegistry::OpenKeyReadOnly(const std::string& path, bool createMissing) {
     return Take(std::move(key), std::move(full), true);
 }
 
+bool TRegistry::OpenKeyForLoading(const std::string& path, std::string* unreadable) {
+    unreadable->clear();
+    const std::string full = Resolve(path);
+    if (OpenKeyReadOnly("\\" + full, true)) {
+        return true;
+    }
+    // A key that could not be made is missing, not unreadable.
+    platform::RegStatus status = platform::kRegOk;
+    platform::Reg().OpenReadOnly(root_, full, false, &status);
+    if (status != platform::kRegFileNotFound) {
+        *unreadable =
+            platform::Reg().ErrorText(status != platform::kRegOk ? status : lastOpenStatus_);
+    }
+    return false;
+}
+
 // A key that did not open leaves the current one as it was.
 bool TRegistry::Take(std::unique_ptr<platform::RegKey> key, std::string path, bool readOnly) {
     if (key == nullptr) {

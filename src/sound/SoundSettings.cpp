@@ -19,15 +19,11 @@ void CreateEmptySchemeKeys() {
 void LoadSpeakerTable(TSpeakerTable& table) {
     ClearSpeakerTable(table);
     settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKeyReadOnly(settings::kSpeakerKey, true)) {
+    std::string unreadable;
+    if (!reg.OpenKeyForLoading(settings::kSpeakerKey, &unreadable)) {
         // A key that exists but may not be opened holds records the user cannot see.
-        platform::RegStatus status = platform::kRegOk;
-        platform::Reg().OpenReadOnly(reg.RootKey(), settings::kSpeakerKey, false, &status);
-        if (status != platform::kRegFileNotFound) {
-            settings::RaiseKeyReadError(reg.FullKeyName(settings::kSpeakerKey),
-                                        platform::Reg().ErrorText(status != platform::kRegOk
-                                                                      ? status
-                                                                      : reg.LastOpenStatus()));
+        if (!unreadable.empty()) {
+            settings::RaiseKeyReadError(reg.FullKeyName(settings::kSpeakerKey), unreadable);
         }
         return;
     }
