@@ -6,8 +6,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh"
 . "$root/scripts/wine-env.sh"
-# The 32-bit program, or the 64-bit one where this machine cannot run 32-bit programs.
+# The 32-bit program we ship (through qemu-i386 where the kernel runs no 32-bit programs), or
+# the 64-bit one where nothing can run them.
 "$root/scripts/build.sh" "$TSETUP_RUN_ARCH"
+if [ "$TSETUP_I386_EMULATED" = 1 ]; then
+    echo "run: 32-bit programs are emulated here (qemu-i386); the first window may take a minute" >&2
+fi
 if [ -z "${DISPLAY:-}" ]; then
     echo "run: no display (DISPLAY is empty); starting a virtual one" >&2
     xvfb_start

@@ -7,8 +7,8 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" || exit 1
 . "$root/scripts/wine-env.sh"
-# SCREENSHOT_ARCH=x86_64 takes the 64-bit build; it is the default where this machine runs no
-# 32-bit programs.
+# SCREENSHOT_ARCH=x86_64 takes the 64-bit build; the default is the 32-bit build we ship
+# (through qemu-i386 where the kernel runs no 32-bit programs).
 arch=${SCREENSHOT_ARCH:-$TSETUP_RUN_ARCH}
 "$root/scripts/build.sh" "$arch" || exit 1
 out="$root/build/screenshots"
@@ -18,6 +18,7 @@ export WINEPREFIX="$root/build/wine-prefix-screenshots"
 xvfb_start || exit 1
 trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
 E2E_BIN="$root/build/$arch"
+wine_warm_up "$E2E_BIN"
 . "$root/tests/e2e/lib.sh"
 
 store_with_settings

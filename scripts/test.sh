@@ -1,53 +1,94 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test suite: the native unit tests (sanitizers on), the
-# Win32 tests of both builds under Wine, and the end-to-end tests of the real program.
+# fuzz targets, the imports of the Windows programs, the Win32 tests of both builds under Wine,
+# and the end-to-end tests of the shipping 32-bit program. Prints the time of each suite.
+# Usage: scripts/test.sh [SUITE...]   suites: native fuzz imports win32 e2e (default: all)
+#        E2E_PATTERN=REGEX picks end-to-end tests by name.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+all_suites=(native fuzz imports win32 e2e)
+suites=("$@")
+[ ${#suites[@]} -gt 0 ] || suites=("${all_suites[@]}")
+for s in "${suites[@]}"; do
+    case " ${all_suites[*]} " in *" $s "*) ;; *) echo "unknown suite $s (suites: ${all_suites[*]})" >&2; exit 2 ;; esac
+done
+wanted() { case " ${suites[*]} " in *" $1 "*) return 0 ;; esac; return 1; }
+
 "$root/scripts/setup.sh" || exit 1
+# Where 32-bit programs run only through qemu, this starts the script again inside a
+# namespace of its own in which they do (see scripts/with-i386.sh).
+. "$root/scripts/wine-env.sh"
 "$root/scripts/build.sh" || exit 1
 
-. "$root/scripts/wine-env.sh"
 failed=()
-
-echo "== native unit tests"
-"$root/build/native/unit_tests" --gtest_brief=1 || failed+=(native)
-
-echo "== fuzzing the parsers of stored values and the REGEDIT4 writer (libFuzzer)"
-"$root/scripts/fuzz.sh" 100000 || failed+=(fuzz)
+timings=()
+started_all=$SECONDS
+# suite NAME COMMAND...: runs one suite, notes its time and whether it failed.
+suite() {
+    local name=$1 start=$SECONDS
+    shift
+    echo "== $name"
+    "$@" || failed+=("$name")
+    local took=$((SECONDS - start))
+    timings+=("$(printf '%-28s %3d:%02d' "$name" $((took / 60)) $((took % 60)))")
+    echo "== $name: $((took / 60)) min $((took % 60)) s"
+}
 
 # The shell, the common dialogs and COM are loaded when first used: imported, they would be
 # loaded (with the printing libraries) at every start.
-echo "== imports of the Windows programs (only system DLLs, none loaded late)"
-for arch in i686 x86_64; do
-    dlls=$("$arch-w64-mingw32-objdump" -p "$root/build/$arch/TSetup.exe" | awk '/DLL Name:/ {print tolower($3)}')
-    foreign=$(echo "$dlls" | grep -v -x -E 'kernel32\.dll|user32\.dll|gdi32\.dll|advapi32\.dll|comctl32\.dll|uxtheme\.dll|version\.dll|msvcrt\.dll')
-    if [ -n "$foreign" ]; then
-        echo "TSetup.exe ($arch) imports DLLs it must not: $foreign"
-        failed+=("imports-$arch")
-    else
-        echo "$arch: $(echo $dlls)"
-    fi
-done
+check_imports() {
+    local arch dlls foreign status=0
+    for arch in i686 x86_64; do
+        dlls=$("$arch-w64-mingw32-objdump" -p "$root/build/$arch/TSetup.exe" | awk '/DLL Name:/ {print tolower($3)}')
+        foreign=$(echo "$dlls" | grep -v -x -E 'kernel32\.dll|user32\.dll|gdi32\.dll|advapi32\.dll|comctl32\.dll|uxtheme\.dll|version\.dll|msvcrt\.dll')
+        if [ -n "$foreign" ]; then
+            echo "TSetup.exe ($arch) imports DLLs it must not: $foreign"
+            status=1
+        else
+            echo "$arch: $(echo $dlls)"
+        fi
+    done
+    return $status
+}
 
-if [ "$TSETUP_RUN_ARCH" != i686 ]; then
-    echo "== WARNING: this machine cannot run 32-bit programs (its kernel lacks 32-bit support);"
-    echo "== the 32-bit build is built and checked, but only the 64-bit build runs under Wine."
+win32_tests() { (cd "$root/build/$1" && timeout 900 wine win32_tests.exe --gtest_brief=1); }
+
+wanted native && suite "native unit tests" "$root/build/native/unit_tests" --gtest_brief=1
+wanted fuzz && suite "fuzzing (libFuzzer)" "$root/scripts/fuzz.sh" 100000
+wanted imports && suite "imports of TSetup.exe" check_imports
+
+if wanted win32 || wanted e2e; then
+    case "$TSETUP_RUN_ARCH:$TSETUP_I386_EMULATED" in
+    i686:1) echo "== 32-bit programs run through qemu-i386 (this kernel runs none itself)" ;;
+    i686:*) ;;
+    *) echo "== WARNING: this machine cannot run 32-bit programs (its kernel lacks 32-bit support"
+       echo "== and qemu-i386 is missing): only the 64-bit build runs under Wine." ;;
+    esac
+    export WINEPREFIX="$root/build/wine-prefix"
+    start=$SECONDS
+    wine_prefix_fresh "$WINEPREFIX"
+    xvfb_start || exit 1
+    trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
+    # One server for the whole run: under emulation a cold start of the first program of a
+    # server takes long enough to miss a test's deadline.
+    WINEPREFIX=$WINEPREFIX wineserver -p
+    wine_warm_up "$root/build/$TSETUP_RUN_ARCH"
+    echo "== Wine prefix $WINEPREFIX ready in $((SECONDS - start)) s"
+    if wanted win32; then
+        for arch in $TSETUP_WINE_ARCHS; do
+            suite "Win32 tests ($arch)" win32_tests "$arch"
+        done
+    fi
+    if wanted e2e; then
+        suite "end-to-end ($TSETUP_RUN_ARCH)" "$root/tests/e2e/run.sh" "$root/build/$TSETUP_RUN_ARCH" \
+            "${E2E_PATTERN:-.}"
+    fi
 fi
 
-export WINEPREFIX="$root/build/wine-prefix"
-echo "== Wine prefix $WINEPREFIX"
-wine_prefix_fresh "$WINEPREFIX"
-xvfb_start || exit 1
-trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
-
-for arch in $TSETUP_WINE_ARCHS; do
-    echo "== Win32 tests ($arch) under Wine"
-    (cd "$root/build/$arch" && timeout 600 wine win32_tests.exe --gtest_brief=1) || failed+=("win32-$arch")
-done
-
-echo "== end-to-end tests under Wine"
-"$root/tests/e2e/run.sh" "$root/build/$TSETUP_RUN_ARCH" || failed+=(e2e)
-
+total=$((SECONDS - started_all))
+echo "== times"
+printf '   %s\n' "${timings[@]}"
+printf '   %-28s %3d:%02d\n' "total" $((total / 60)) $((total % 60))
 if [ ${#failed[@]} -ne 0 ]; then
     echo "FAILED: ${failed[*]}"
     exit 1

@@ -9,13 +9,25 @@ unset LANG LANGUAGE
 
 # Wine's 32-bit loader is a 32-bit Linux program; a kernel without 32-bit support (seen on
 # virtual machines booted without ia32 emulation) cannot start it, and with it no 32-bit
-# Windows program. There only the 64-bit loader is used, through a small stand-in for the
-# "wine" command early on PATH, and TSETUP_WINE_ARCHS names the builds that can run.
+# Windows program. There it runs through qemu-i386 (installed by scripts/setup.sh), registered
+# for the calling script alone: the script is started again inside a namespace of its own
+# (scripts/with-i386.sh), where TSETUP_I386_EMULATED=1 says that 32-bit programs are emulated.
+# Only where that cannot work either is the 64-bit loader used alone, through a small stand-in
+# for the "wine" command early on PATH; TSETUP_WINE_ARCHS names the builds that can run.
 wine_runs_32bit() {
     [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1
 }
+tsetup_scripts=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+if ! wine_runs_32bit && [ "${TSETUP_I386_EMULATED:-}" != 1 ] &&
+    "$tsetup_scripts/with-i386.sh" /usr/lib/wine/wine --version >/dev/null 2>&1; then
+    export TSETUP_I386_EMULATED=1
+    exec "$tsetup_scripts/with-i386.sh" "$0" "$@"
+fi
 if wine_runs_32bit; then
     TSETUP_WINE_ARCHS="i686 x86_64"
+    if [ "${TSETUP_I386_EMULATED:-}" != 1 ] && grep -q '^interpreter .*qemu-i386' /proc/sys/fs/binfmt_misc/tsetup-i386 2>/dev/null; then
+        TSETUP_I386_EMULATED=1 # registered for the whole machine by scripts/setup.sh
+    fi
 else
     TSETUP_WINE_ARCHS="x86_64"
     if [ -x /usr/lib/wine/wine64 ]; then
@@ -30,6 +42,7 @@ else
         case ":$PATH:" in *":$TSETUP_WINE_SHIM:"*) ;; *) export PATH="$TSETUP_WINE_SHIM:$PATH" ;; esac
     fi
 fi
+export TSETUP_I386_EMULATED=${TSETUP_I386_EMULATED:-0}
 # The build the programs are run from: the shipping 32-bit one where it can run.
 TSETUP_RUN_ARCH=${TSETUP_WINE_ARCHS%% *}
 export TSETUP_WINE_ARCHS TSETUP_RUN_ARCH
@@ -76,4 +89,10 @@ xvfb_stop() {
         kill "$XVFB_PID" 2>/dev/null || true
     fi
     XVFB_PID=
+}
+
+# wine_warm_up BUILD_DIR: starts a small program of the build once, so that the first test
+# does not pay for the prefix's first start of that bitness (a minute under emulation).
+wine_warm_up() {
+    (cd "$1" && timeout 300 wine wintool.exe find "no such window" >/dev/null 2>&1) || true
 }
