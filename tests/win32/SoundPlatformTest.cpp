@@ -18,6 +18,14 @@ TEST(Win32IoPortsTest, OnTheNtFamilyNoPortInstructionRuns) {
     EXPECT_EQ(ports.In(0x61), 0);
 }
 
+TEST(Win32IoPortsTest, APortInstructionThatFaultsIsSkippedAndThePortsAreLeftAlone) {
+    // Port instructions forced on the NT family fault; the program must go on.
+    platform::win32::Win32IoPorts ports(true);
+    ports.Out(0x61, 0x03);
+    EXPECT_EQ(ports.In(0x61), 0);
+    EXPECT_FALSE(ports.PortsReachable());
+}
+
 TEST(Win32ClockTest, ATimerTicksFromTheMessageLoopUntilStopped) {
     platform::win32::Win32Clock clock;
     int ticks = 0;
