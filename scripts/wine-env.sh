@@ -77,7 +77,6 @@ xvfb_start() {
         for i in $(seq 1 50); do
             if [ -e "/tmp/.X11-unix/X$n" ]; then
                 export DISPLAY=":$n"
-                xvfb_keymap
                 return 0
             fi
             kill -0 "$XVFB_PID" 2>/dev/null || break
@@ -86,15 +85,6 @@ xvfb_start() {
     done
     echo "no display could be started" >&2
     return 1
-}
-
-# The German letters get keys of their own on the virtual display. xdotool types a character
-# that no key has by binding it to a spare key for a moment; a program that reads the key
-# after the binding is undone (a slow, emulated one) gets nothing.
-xvfb_keymap() {
-    xmodmap -e 'keycode 252 = odiaeresis Odiaeresis' -e 'keycode 253 = adiaeresis Adiaeresis' \
-        -e 'keycode 254 = udiaeresis Udiaeresis' -e 'keycode 255 = ssharp' 2>/dev/null ||
-        echo "xmodmap failed: German letters will be typed through a spare key" >&2
 }
 
 xvfb_stop() {

@@ -18,7 +18,6 @@ bi_not_saved() {
     echo "$1 wurden nicht gespeichert, weil sie nicht gelesen werden konnten: / $(bi_read_error "$2")"
 }
 
-regacl() { (cd "$E2E_BIN" && timeout 30 wine regacl.exe "$@") >/dev/null 2>&1 || fail "regacl $*"; }
 # A value exactly as the registry editor imports it (for types and texts reg.exe cannot
 # give): bi_import 'KEY' '"name"=hex(7):...' ...
 bi_import() {

@@ -64,6 +64,45 @@ keys_to() {
     xdotool key --delay 50 "$@"
 }
 
+# regacl KEY read|none|full: sets the key's access list (KEY below HKEY_CURRENT_USER). With the
+# 64-bit tool where it is built: under emulation the 32-bit one reports success, but the list
+# it sets has no effect.
+regacl() {
+    local tools=$E2E_BIN
+    [ -f "$E2E_BIN/../x86_64/regacl.exe" ] && tools="$E2E_BIN/../x86_64"
+    (cd "$tools" && timeout 30 wine regacl.exe "$@") >/dev/null 2>&1 || fail "regacl $*"
+}
+
+# type_text TITLE CONTROL TEXT: types the text into the window's control, as a user would.
+# xdotool types a character that no key of the display has by binding it to a spare key for a
+# moment; a program slower than that moment (an emulated one) reads the key after the binding
+# is gone and gets nothing or another character. Such characters are typed one at a time, and
+# typed again (after a Backspace for a wrong one) until the control shows them.
+type_text() {
+    local title=$1 control=$2 text=$3 run="" char i try now
+    local shown
+    shown=$(wintool text "$title" "$control" | tr -d '\r')
+    for ((i = 0; i < ${#text}; i++)); do
+        char=${text:i:1}
+        if [ "$(printf '%s' "$char" | LC_ALL=C wc -c)" -eq 1 ]; then
+            run+=$char
+            continue
+        fi
+        [ -z "$run" ] || { xdotool type --delay 40 "$run"; shown+=$run; run=""; }
+        for try in 1 2 3 4 5 6; do
+            xdotool type --delay 200 "$char"
+            wait_until 5 type_text_shows "$title" "$control" "$shown$char" && break
+            now=$(wintool text "$title" "$control" | tr -d '\r')
+            [ "$now" == "$shown" ] || xdotool key BackSpace
+        done
+        shown+=$char
+    done
+    [ -z "$run" ] || { xdotool type --delay 40 "$run"; shown+=$run; }
+    wait_until 20 type_text_shows "$title" "$control" "$shown" ||
+        fail "typed [$shown], the field shows [$(wintool text "$title" "$control" | tr -d '\r')]"
+}
+type_text_shows() { [ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3" ]; }
+
 # reg_* wrap Wine's reg.exe. Keys are written as reg.exe wants them: HKCU\...
 reg_has_key() { timeout 30 wine reg query "$1" >/dev/null 2>&1; }
 reg_delete_key() { timeout 30 wine reg delete "$1" /f >/dev/null 2>&1; return 0; }

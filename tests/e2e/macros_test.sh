@@ -22,7 +22,7 @@ test_a_new_macro_is_listed_asked_for_applied_and_sent_to_the_driver() {
     # AltGr is the first box; then the key field and the text.
     # The key field takes Alt+letter as a key: leave it with Tab, as a user does.
     keys_to "$EDITOR_TITLE" space alt+t g Tab
-    xdotool type --delay 40 'Preis: 5$ "netto" C:\Pfad öäüß'
+    type_text "$EDITOR_TITLE" 1108 'Preis: 5$ "netto" C:\Pfad öäüß'
     keys_to "$EDITOR_TITLE" Return
     # AltGr+G is taken: the question comes, Yes is its default button.
     window_wait "$(app_title)" || { fail "no question"; return; }
