@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 
@@ -119,4 +121,13 @@ TEST_F(SpeakerEditorPeers, EnterInANumberFieldBeepsAndKeepsTheEditorOpenElsewher
     enter(Item(IDC_SCROLLBAR1));
     EXPECT_TRUE(form.Closed());
     EXPECT_EQ(form.GetModalResult(), toolkit::ModalResult::mrOk);
+}
+
+TEST_F(SpeakerEditorPeers, TheListenButtonShowsItsPictureBesideItsCaption) {
+    const HWND listen = Item(IDC_LISTENBTN);
+    EXPECT_EQ(Text(listen), L"An&h\u00F6ren");
+    BUTTON_IMAGELIST picture{};
+    SendMessageW(listen, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&picture));
+    ASSERT_NE(picture.himl, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(picture.himl), 6);
 }
