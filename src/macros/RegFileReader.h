@@ -4,6 +4,8 @@
 // is an error here, so that what the file does is known in full before it is applied.
 #pragma once
 
+#include "platform/RegistryTree.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -15,12 +17,7 @@ namespace macros {
 
 // A value as the registry keeps it: the name in UTF-16 (empty for the key's default value),
 // texts as UTF-16 bytes, low byte first.
-struct RegFileValue {
-    std::u16string name;
-    std::uint32_t type = 0;
-    std::vector<std::uint8_t> data;
-    bool operator==(const RegFileValue&) const = default;
-};
+using RegFileValue = platform::RegTreeValue;
 
 // A value line: the value is set, or with remove ("name"=-) deleted.
 struct RegFileChange {

@@ -12,10 +12,8 @@
 
 namespace macros {
 
-struct RegFileKey {
-    std::u16string path; // below HKEY_CURRENT_USER
-    std::vector<RegFileValue> values;
-};
+// A key below HKEY_CURRENT_USER with its values.
+using RegFileKey = platform::RegTreeKey;
 
 // A file that first deletes the key at path with everything below it and then writes the
 // keys, a key before its subkeys. With no keys it only deletes: the key did not exist.
