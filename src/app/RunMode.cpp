@@ -21,9 +21,9 @@ settings::TStartupState ChooseStartupState(bool isWinNT, settings::TSettingsStor
     state.IsWinNT = isWinNT;
     // A settings key that exists but may not be read is no first run: the installation
     // would write its defaults over the user's settings.
-    if (HasSwitch("I") || (store.ReadError().empty() &&
-                           !store.Registry().ValueExists(
-                               settings::OptionValueNames[settings::optEnabled]))) {
+    if (HasSwitch("I") ||
+        (store.ReadError().empty() &&
+         !store.Registry().ValueExists(settings::OptionValueNames[settings::optEnabled]))) {
         state.RunMode = settings::rmInstall;
     }
     if (HasSwitch("U")) {

@@ -1,10 +1,10 @@
 #include "driver/DriverControl.h"
 
+#include "driver/LaunchProgram.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
 #include "settings/Layout.h"
 #include "settings/Registry.h"
-#include "driver/LaunchProgram.h"
 
 namespace driver {
 

@@ -1,5 +1,6 @@
 #include "setup/Install.h"
 
+#include "driver/DriverControl.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
 #include "settings/Layout.h"
@@ -11,7 +12,6 @@
 #include "sound/SchemeSound.h"
 #include "toolkit/Application.h"
 #include "toolkit/MessageBoxes.h"
-#include "driver/DriverControl.h"
 
 namespace setup {
 namespace {

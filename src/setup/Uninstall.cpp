@@ -1,9 +1,9 @@
 #include "setup/Uninstall.h"
 
+#include "driver/DriverControl.h"
 #include "settings/Layout.h"
 #include "setup/UnInstallForm.h"
 #include "toolkit/MessageBoxes.h"
-#include "driver/DriverControl.h"
 
 namespace setup {
 namespace {

@@ -1,11 +1,11 @@
 #include "ui/MainForm.h"
 
+#include "driver/DriverControl.h"
 #include "platform/Services.h"
 #include "resource.h"
 #include "settings/Names.h"
 #include "sound/EditSpeaker.h"
 #include "sound/SoundPage.h"
-#include "driver/DriverControl.h"
 #include "ui/DriverVersion.h"
 
 namespace ui {

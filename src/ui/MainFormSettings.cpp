@@ -1,13 +1,13 @@
 // Moving the whole editable state between the settings store and the window.
 #include "ui/MainForm.h"
 
+#include "driver/DriverControl.h"
 #include "macros/MacroList.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
 #include "sound/SoundSettings.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/MessageBoxes.h"
-#include "driver/DriverControl.h"
 
 #include "platform/Services.h"
 #include "settings/StoreError.h"
@@ -75,7 +75,8 @@ void TMainForm::LoadSettings() {
 
 void TMainForm::SaveSettings() {
     if (CBAutostart.Checked() != driver::IsAutostartSet()) {
-        driver::SetAutostart(driver::kAutostartValueName, driver::AutostartCommand(), CBAutostart.Checked());
+        driver::SetAutostart(driver::kAutostartValueName, driver::AutostartCommand(),
+                             CBAutostart.Checked());
     }
     // What could not be read is not written; the user is told at the end.
     std::string notSaved;

@@ -34,8 +34,7 @@ TOptionsLoad LoadOptions(settings::TSettingsStore& store, bool isWinNT) {
     load.KeyError = store.ReadError();
     settings::TOptionsRegistry& reg = store.Registry();
     for (settings::TOption option : kWindowOptions) {
-        ReadValue([&] { load.Options.On[option] = reg.ReadOption(option) != 0; },
-                  load.ValueErrors);
+        ReadValue([&] { load.Options.On[option] = reg.ReadOption(option) != 0; }, load.ValueErrors);
     }
     ReadValue(
         [&] {

@@ -15,9 +15,8 @@ namespace ui {
 // The switches the window edits, in the order they are read and written. "Umlautwandlung"
 // belongs to the installation and "UmlautMode" to the driver: a save leaves both alone.
 inline constexpr settings::TOption kWindowOptions[] = {
-    settings::optEasyBackslash, settings::optEasyTab,  settings::optNumDot,
-    settings::optBeep,          settings::optHideIcon, settings::optLockNum,
-    settings::optEnabled,       settings::optUseSpeaker,
+    settings::optEasyBackslash, settings::optEasyTab, settings::optNumDot,  settings::optBeep,
+    settings::optHideIcon,      settings::optLockNum, settings::optEnabled, settings::optUseSpeaker,
 };
 
 struct TOptions {
