@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets (the parsers of stored values, the REGEDIT4 writer) with clang's
-# libFuzzer (with AddressSanitizer and UndefinedBehaviorSanitizer) into build/fuzz and runs
-# each for a bounded number of inputs, starting from its corpus in tests/fuzz/corpus.
+# Builds the fuzz targets (the parsers of stored values, the REGEDIT4 writer, the registry-file
+# reader with the UTF-16 writer) with clang's libFuzzer (with AddressSanitizer and
+# UndefinedBehaviorSanitizer) into build/fuzz and runs each for a bounded number of inputs, starting from its corpus in tests/fuzz/corpus.
 # Usage: scripts/fuzz.sh [RUNS [TARGET...]]   (default 100000 inputs for every target;
-# targets: KeyCode SpeakerRec RegEditFile)
+# targets: KeyCode SpeakerRec RegEditFile RegFile)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 runs=${1:-100000}
 shift $(($# > 0 ? 1 : 0))
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(KeyCode SpeakerRec RegEditFile)
+[ ${#targets[@]} -gt 0 ] || targets=(KeyCode SpeakerRec RegEditFile RegFile)
 out="$root/build/fuzz"
 mkdir -p "$out"
 clang=$(command -v clang++ || command -v clang++-14 || true)
@@ -25,9 +25,10 @@ declare -A sources=(
     [RegEditFile]="src/macros/RegEditFile.cpp src/settings/Registry.cpp src/settings/RegistryReplace.cpp
                    src/settings/StoreError.cpp src/platform/Services.cpp src/platform/Registry.cpp
                    src/platform/Cp1252.cpp src/platform/fake/FakeRegistry.cpp"
+    [RegFile]="src/macros/RegFileReader.cpp src/macros/RegFileUtf16Writer.cpp src/platform/Utf16Text.cpp"
 )
 # The longest input each target is given: a value name, or a key with its values.
-declare -A maxLength=([KeyCode]=64 [SpeakerRec]=64 [RegEditFile]=4096)
+declare -A maxLength=([KeyCode]=64 [SpeakerRec]=64 [RegEditFile]=4096 [RegFile]=4096)
 for target in "${targets[@]}"; do
     files=()
     for f in ${sources[$target]}; do files+=("$root/$f"); done
