@@ -3,6 +3,7 @@
 #include "EditMacroIds.h"
 #include "macros/SpecialFunctions.h"
 #include "platform/Services.h"
+#include "platform/Utf16Text.h"
 #include "settings/Layout.h"
 #include "settings/Registry.h"
 #include "toolkit/Application.h"
@@ -72,7 +73,7 @@ void TEditMacroForm::AddSpecialBtnClick() {
         platform::OpenFileRequest request;
         request.filter = kProgramFilter;
         request.defaultExtension = kProgramExtension;
-        request.initialFolder = ReadWindowsSetting("ProgramFilesDir");
+        request.initialFolder = platform::Utf16FromCp1252(ReadWindowsSetting("ProgramFilesDir"));
         const std::optional<std::string> file = platform::FileDialogsService().Open(request);
         if (file) {
             // A program start is the whole macro text.

@@ -96,15 +96,17 @@ std::wstring SystemFilter(const std::string& filter) {
     return wide;
 }
 
-std::optional<std::string> Run(bool save, const std::string& filter,
-                               const std::string& defaultExtension,
-                               const std::string& initialFolder, const std::string& fileName,
-                               const std::string& title) {
+// The path the user chose, as the system gives it.
+std::optional<std::wstring> Run(bool save, const std::string& filter,
+                                const std::string& defaultExtension,
+                                const std::u16string& initialFolder, const std::u16string& fileName,
+                                const std::string& title) {
     const std::wstring systemFilter = SystemFilter(filter);
     const std::wstring extension = Wide(defaultExtension);
-    const std::wstring folder = Wide(initialFolder);
+    const std::wstring folder = WideOf(initialFolder);
     const std::wstring caption = Wide(title);
-    std::wstring buffer = Wide(fileName);
+    // Room for the longest path the system knows.
+    std::wstring buffer = WideOf(fileName);
     buffer.resize(32768, L'\0');
 
     OPENFILENAMEW dialog{};
@@ -137,13 +139,25 @@ std::optional<std::string> Run(bool save, const std::string& filter,
         }
         buffer = guard.tooLong;
     }
+    buffer.resize(wcslen(buffer.c_str()));
+    return buffer;
+}
+
+} // namespace
+
+std::optional<std::string> Win32FileDialogs::Open(const OpenFileRequest& request) {
+    const auto chosen = Run(false, request.filter, request.defaultExtension, request.initialFolder,
+                            request.fileName, request.title);
+    if (!chosen) {
+        return std::nullopt;
+    }
     bool lossy = false;
-    std::string path = Narrow(buffer.c_str(), wcslen(buffer.c_str()), &lossy);
+    std::string path = Narrow(*chosen, &lossy);
     if (lossy) {
         // A path that code page 1252 cannot hold would name another file: take the short
         // form, which is plain ASCII.
         wchar_t shortPath[MAX_PATH];
-        const DWORD length = GetShortPathNameW(buffer.c_str(), shortPath, MAX_PATH);
+        const DWORD length = GetShortPathNameW(chosen->c_str(), shortPath, MAX_PATH);
         if (length == 0 || length >= MAX_PATH) {
             return std::nullopt;
         }
@@ -152,16 +166,16 @@ std::optional<std::string> Run(bool save, const std::string& filter,
     return path;
 }
 
-} // namespace
-
-std::optional<std::string> Win32FileDialogs::Open(const OpenFileRequest& request) {
-    return Run(false, request.filter, request.defaultExtension, request.initialFolder,
-               request.fileName, request.title);
+std::optional<std::u16string> Win32FileDialogs::OpenFile(const OpenFileRequest& request) {
+    const auto chosen = Run(false, request.filter, request.defaultExtension, request.initialFolder,
+                            request.fileName, request.title);
+    return chosen ? std::optional<std::u16string>(Utf16Of(*chosen)) : std::nullopt;
 }
 
-std::optional<std::string> Win32FileDialogs::Save(const SaveFileRequest& request) {
-    return Run(true, request.filter, request.defaultExtension, request.initialFolder,
-               request.fileName, request.title);
+std::optional<std::u16string> Win32FileDialogs::Save(const SaveFileRequest& request) {
+    const auto chosen = Run(true, request.filter, request.defaultExtension, request.initialFolder,
+                            request.fileName, request.title);
+    return chosen ? std::optional<std::u16string>(Utf16Of(*chosen)) : std::nullopt;
 }
 
 } // namespace platform::win32

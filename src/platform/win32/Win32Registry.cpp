@@ -4,6 +4,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32RegistryTree.h"
 
 #include <windows.h>
 
@@ -450,6 +451,11 @@ RegStatus Win32Registry::DeleteKey(Hive hive, const std::string& path) {
         return kRegOk;
     }
     return static_cast<RegStatus>(RegDeleteTreeW(RootOf(hive), wpath.c_str()));
+}
+
+RegStatus Win32Registry::ReadTree(Hive hive, const std::string& path,
+                                  std::vector<RegTreeKey>& keys) {
+    return ReadRegistryTree(RootOf(hive), KeyPath(path), keys);
 }
 
 bool Win32Registry::KeepsValuesInNameOrder() const {

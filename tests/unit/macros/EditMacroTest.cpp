@@ -306,7 +306,7 @@ TEST(EditMacro, ProgramStartReplacesTheTextByTheChosenFile) {
     for (const auto& request : editor.fake.fileDialogs.openRequests) {
         EXPECT_EQ(request.filter, "Ausf\xFChrbare Dateien|*.exe;*.lnk|alle Dateien|*.*");
         EXPECT_EQ(request.defaultExtension, "exe");
-        EXPECT_EQ(request.initialFolder, "C:\\Programme");
+        EXPECT_EQ(request.initialFolder, u"C:\\Programme");
     }
 }
 
@@ -322,7 +322,7 @@ TEST(EditMacro, ProgramStartCancelledLeavesTheText) {
     EXPECT_EQ(text, "abc");
     ASSERT_EQ(editor.fake.fileDialogs.openRequests.size(), 1u);
     // No key, no initial folder; and the key was not created by looking.
-    EXPECT_EQ(editor.fake.fileDialogs.openRequests[0].initialFolder, "");
+    EXPECT_EQ(editor.fake.fileDialogs.openRequests[0].initialFolder, u"");
     EXPECT_FALSE(
         editor.fake.registry.KeyExists(platform::Hive::LocalMachine, settings::kWindowsVersionKey));
 }
