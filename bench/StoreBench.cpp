@@ -10,7 +10,7 @@
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32Windows.h"
 #include "settings/Layout.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 #include "ui/MainForm.h"
 
 #include "resource.h"
@@ -227,9 +227,9 @@ Figures Measure(int count) {
         Run(editor + L" /e \"" + file + L"\" \"" + key + L"\"");
         exports.push_back(Seconds(start));
 
-        settings::OpenSettingsStore();
         {
-            ui::TMainForm form{{}};
+            settings::TSettingsStore store;
+            ui::TMainForm form{{}, store};
             start = Clock::now();
             form.LoadSettings();
             load.push_back(Seconds(start));
@@ -237,7 +237,6 @@ Figures Measure(int count) {
             form.SaveSettings();
             save.push_back(Seconds(start));
         }
-        settings::CloseSettingsStore();
 
         registry.DeleteKey(platform::Hive::CurrentUser, settings::kMacroKey);
         start = Clock::now();

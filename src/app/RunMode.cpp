@@ -3,7 +3,6 @@
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
 #include "settings/Names.h"
-#include "settings/OptionsRegistry.h"
 
 namespace app {
 
@@ -17,14 +16,14 @@ bool HasSwitch(const std::string& letter) {
     return false;
 }
 
-settings::TStartupState ChooseStartupState(bool isWinNT) {
+settings::TStartupState ChooseStartupState(bool isWinNT, settings::TSettingsStore& store) {
     settings::TStartupState state;
     state.IsWinNT = isWinNT;
     // A settings key that exists but may not be read is no first run: the installation
     // would write its defaults over the user's settings.
-    if (HasSwitch("I") || (settings::SettingsKeyReadError().empty() &&
-                           !settings::SettingsRegistry().ValueExists(
-                               settings::OptionValueNames[settings::optEnabled]))) {
+    if (HasSwitch("I") ||
+        (store.ReadError().empty() &&
+         !store.Registry().ValueExists(settings::OptionValueNames[settings::optEnabled]))) {
         state.RunMode = settings::rmInstall;
     }
     if (HasSwitch("U")) {

@@ -1,6 +1,7 @@
 // The run mode: chosen once at start-up from the command line and the settings store.
 #pragma once
 
+#include "settings/SettingsStore.h"
 #include "settings/StartupState.h"
 
 #include <string>
@@ -14,6 +15,6 @@ bool HasSwitch(const std::string& letter);
 
 // The start-up state of this run: install for "/I" or a store without the first-run
 // marker, uninstall for "/U" (which wins), quiet for "/Q".
-settings::TStartupState ChooseStartupState(bool isWinNT);
+settings::TStartupState ChooseStartupState(bool isWinNT, settings::TSettingsStore& store);
 
 } // namespace app

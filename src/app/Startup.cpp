@@ -3,7 +3,6 @@
 #include "app/PrevInst.h"
 #include "app/RunMode.h"
 #include "platform/Services.h"
-#include "settings/OptionsRegistry.h"
 #include "setup/Install.h"
 #include "setup/Uninstall.h"
 #include "toolkit/Application.h"
@@ -16,34 +15,34 @@ TProcessStart StartUp() {
     TProcessStart start;
     start.IsWinNT = platform::Sys().PlatformId() >= 2;
     start.IsSecondInstance = CheckInstance();
-    settings::OpenSettingsStore();
+    start.Store = std::make_unique<settings::TSettingsStore>();
     return start;
 }
 
-int RunProgram(const TProcessStart& start) {
+int RunProgram(TProcessStart& start) {
     if (start.IsSecondInstance) {
         ActivatePreviousInstance();
         return 1;
     }
-    const settings::TStartupState state = ChooseStartupState(start.IsWinNT);
+    const settings::TStartupState state = ChooseStartupState(start.IsWinNT, *start.Store);
     if (state.RunMode == settings::rmInstall) {
-        toolkit::Guarded([&] { setup::RunInstall(state); });
+        toolkit::Guarded([&] { setup::RunInstall(state, *start.Store); });
         if (state.QuietMode) {
             return 0;
         }
     } else if (state.RunMode == settings::rmUninstall) {
-        toolkit::Guarded([&] { setup::RunUninstall(state); });
+        toolkit::Guarded([&] { setup::RunUninstall(state, *start.Store); });
         return 0;
     }
 
     toolkit::SetApplicationTitle(kApplicationTitle);
-    ui::TMainForm form(state);
+    ui::TMainForm form(state, *start.Store);
     toolkit::RunMainForm(form);
     return 0;
 }
 
-void ShutDown() {
-    settings::CloseSettingsStore();
+void ShutDown(TProcessStart& start) {
+    start.Store.reset();
 }
 
 } // namespace app

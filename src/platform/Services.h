@@ -40,6 +40,53 @@ struct Services {
 Services Install(const Services& services);
 const Services& Installed();
 
+// The services that an object holds as members named as the fields above (every service
+// of a platform, or the few real ones a test needs), over those of base. The one place
+// that knows how services are wired.
+template <class Platform> Services ServicesOf(Platform& p, Services base = {}) {
+    if constexpr (requires { p.registry; })
+        base.registry = &p.registry;
+    if constexpr (requires { p.boxes; })
+        base.boxes = &p.boxes;
+    if constexpr (requires { p.instanceLock; })
+        base.instanceLock = &p.instanceLock;
+    if constexpr (requires { p.windows; })
+        base.windows = &p.windows;
+    if constexpr (requires { p.system; })
+        base.system = &p.system;
+    if constexpr (requires { p.keyboard; })
+        base.keyboard = &p.keyboard;
+    if constexpr (requires { p.ports; })
+        base.ports = &p.ports;
+    if constexpr (requires { p.clock; })
+        base.clock = &p.clock;
+    if constexpr (requires { p.processes; })
+        base.processes = &p.processes;
+    if constexpr (requires { p.fileDialogs; })
+        base.fileDialogs = &p.fileDialogs;
+    if constexpr (requires { p.files; })
+        base.files = &p.files;
+    if constexpr (requires { p.clipboard; })
+        base.clipboard = &p.clipboard;
+    if constexpr (requires { p.shell; })
+        base.shell = &p.shell;
+    if constexpr (requires { p.versionInfo; })
+        base.versionInfo = &p.versionInfo;
+    return base;
+}
+
+// Installs the services for its lifetime and then puts the earlier ones back.
+class InstalledServices {
+public:
+    explicit InstalledServices(const Services& services) : earlier_(Install(services)) {}
+    ~InstalledServices() { Install(earlier_); }
+    InstalledServices(const InstalledServices&) = delete;
+    InstalledServices& operator=(const InstalledServices&) = delete;
+
+private:
+    Services earlier_;
+};
+
 Registry& Reg();
 MessageBoxes& Boxes();
 InstanceLock& Lock();

@@ -1,20 +1,8 @@
 #include "settings/OptionsRegistry.h"
 
-#include "platform/Services.h"
-#include "settings/Layout.h"
 #include "settings/Names.h"
-#include "settings/StoreError.h"
-
-#include <memory>
-#include <stdexcept>
 
 namespace settings {
-namespace {
-
-std::unique_ptr<TOptionsRegistry> store;
-std::string readError;
-
-} // namespace
 
 std::uint8_t TOptionsRegistry::ReadByteValue(const std::string& name, std::uint8_t defaultValue) {
     if (!ValueExists(name)) {
@@ -43,47 +31,6 @@ std::string TOptionsRegistry::ReadOptionString(int option) {
 
 void TOptionsRegistry::WriteOptionString(int option, const std::string& text) {
     WriteString(OptionValueNames.at(option), text);
-}
-
-void OpenSettingsStore() {
-    store = std::make_unique<TOptionsRegistry>(platform::Hive::CurrentUser);
-    OpenSettingsKeyForReading();
-}
-
-void OpenSettingsKeyForReading() {
-    TOptionsRegistry& reg = SettingsRegistry();
-    readError.clear();
-    std::string unreadable;
-    if (reg.OpenKeyForLoading("\\" + std::string(kSettingsKey), &unreadable)) {
-        return;
-    }
-    reg.CloseKey();
-    if (!unreadable.empty()) {
-        readError = KeyReadErrorText(reg.FullKeyName(kSettingsKey), unreadable);
-    }
-}
-
-TOptionsRegistry& SettingsStoreForWriting() {
-    TOptionsRegistry& reg = SettingsRegistry();
-    if (!reg.OpenKey("\\" + std::string(kSettingsKey), true)) {
-        reg.CloseKey();
-    }
-    return reg;
-}
-
-std::string SettingsKeyReadError() {
-    return readError;
-}
-
-void CloseSettingsStore() {
-    store.reset();
-}
-
-TOptionsRegistry& SettingsRegistry() {
-    if (store == nullptr) {
-        throw std::logic_error("the settings store is not open");
-    }
-    return *store;
 }
 
 } // namespace settings

@@ -1,5 +1,6 @@
 #include "setup/Install.h"
 
+#include "driver/DriverControl.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
 #include "settings/Layout.h"
@@ -11,7 +12,6 @@
 #include "sound/SchemeSound.h"
 #include "toolkit/Application.h"
 #include "toolkit/MessageBoxes.h"
-#include "ui/DriverControl.h"
 
 namespace setup {
 namespace {
@@ -104,8 +104,8 @@ void WriteSpeakerDefaults(settings::TRegistry& reg) {
 }
 
 // A running driver is neither restarted nor told to reload.
-void StartDriverIfStopped() {
-    if (!ui::IsDriverRunning() && !ui::StartDriver()) {
+void StartDriverIfStopped(settings::TSettingsStore& store) {
+    if (!driver::IsDriverRunning() && !driver::StartDriver(store)) {
         toolkit::ShowError("Tastor32.exe kann nicht gestartet werden");
     }
 }
@@ -128,8 +128,8 @@ void WriteMacroValue(settings::TRegistry& reg, TKeyCode code, const std::string&
     reg.WriteString(KeyCodeToValueName(code), text);
 }
 
-void RunInstall(const settings::TStartupState& state) {
-    settings::TOptionsRegistry& store = settings::SettingsStoreForWriting();
+void RunInstall(const settings::TStartupState& state, settings::TSettingsStore& settingsStore) {
+    settings::TOptionsRegistry& store = settingsStore.ForWriting();
     bool overwriteAll = true;
     if (!state.QuietMode && HasEnabledSettings(store)) {
         overwriteAll = toolkit::AskYesNo("Alle bisherigen Einstellungen überschreiben?");
@@ -144,9 +144,9 @@ void RunInstall(const settings::TStartupState& state) {
     }
     WriteSpeakerDefaults(reg);
 
-    StartDriverIfStopped();
+    StartDriverIfStopped(settingsStore);
     if (state.QuietMode || AskAutostart()) {
-        ui::SetAutostart(true);
+        driver::SetAutostart(true);
     }
 }
 

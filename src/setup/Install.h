@@ -4,6 +4,7 @@
 
 #include "macros/KeyCode.h"
 #include "settings/Registry.h"
+#include "settings/SettingsStore.h"
 #include "settings/StartupState.h"
 
 #include <cstdint>
@@ -14,7 +15,7 @@ namespace setup {
 // Asks before overwriting existing settings (not in quiet mode); declined, only the options,
 // the speaker records and the program start of this program are rewritten. A failing write
 // ends the installation with the store error.
-void RunInstall(const settings::TStartupState& state);
+void RunInstall(const settings::TStartupState& state, settings::TSettingsStore& store);
 
 // Writes the text as REG_SZ named by the key code into the accessor's open key.
 void WriteMacroValue(settings::TRegistry& reg, TKeyCode code, const std::string& text);

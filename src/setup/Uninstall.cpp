@@ -1,10 +1,9 @@
 #include "setup/Uninstall.h"
 
+#include "driver/DriverControl.h"
 #include "settings/Layout.h"
-#include "settings/OptionsRegistry.h"
 #include "setup/UnInstallForm.h"
 #include "toolkit/MessageBoxes.h"
-#include "ui/DriverControl.h"
 
 namespace setup {
 namespace {
@@ -47,16 +46,16 @@ void RemoveKey(settings::TRegistry& reg, const std::string& path) {
     }
 }
 
-void RunUninstall(const settings::TStartupState& state) {
+void RunUninstall(const settings::TStartupState& state, settings::TSettingsStore& store) {
     const TRemoveItems chosen = state.QuietMode ? TRemoveItems::All() : AskRemoveItems();
     if (chosen.Empty()) {
         return;
     }
     // Not waited for: the data goes whether or not the driver ends.
-    ui::PostToDriver(ui::WM_DRIVERUNINSTALL, 0, 0);
-    ui::PostToDriver(ui::kWmClose, 0, 0);
+    driver::PostToDriver(driver::WM_DRIVERUNINSTALL, 0, 0);
+    driver::PostToDriver(driver::kWmClose, 0, 0);
     // The settings key must not be held open while it is deleted.
-    settings::SettingsRegistry().CloseKey();
+    store.Registry().CloseKey();
 
     settings::TRegistry reg(platform::Hive::CurrentUser);
     for (const TRemoval& removal : kRemovals) {
@@ -66,7 +65,7 @@ void RunUninstall(const settings::TStartupState& state) {
     }
     if (chosen.Contains(riAutostart)) {
         // A missing value or Run key is no failure here.
-        ui::SetAutostart(false);
+        driver::SetAutostart(false);
     }
 }
 

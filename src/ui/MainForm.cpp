@@ -1,16 +1,16 @@
 #include "ui/MainForm.h"
 
+#include "driver/DriverControl.h"
 #include "platform/Services.h"
 #include "resource.h"
 #include "settings/Names.h"
 #include "sound/EditSpeaker.h"
 #include "sound/SoundPage.h"
-#include "ui/DriverControl.h"
 #include "ui/DriverVersion.h"
 
 namespace ui {
 
-TMainForm::TMainForm(const settings::TStartupState& startup)
+TMainForm::TMainForm(const settings::TStartupState& startup, settings::TSettingsStore& store)
     : toolkit::TForm(IDD_MAINFORM), PageControl1(*this, IDC_PAGECONTROL),
       TabMacros(*this, IDC_TABMACROS, IDD_TABMACROS),
       TabOptions(*this, IDC_TABOPTIONS, IDD_TABOPTIONS),
@@ -29,7 +29,7 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
       EditSoundBtn(*this, IDC_EDITSOUNDBTN), UseSpeakerRB(*this, IDC_USESPEAKERRB),
       SpeakerPanel(*this, IDC_SPEAKERPANEL), SpeakerLabel(*this, IDC_SPEAKERLABEL),
       SpeakerCB(*this, IDC_SPEAKERCB), SpeakerSetupBtn(*this, IDC_SPEAKERSETUPBTN),
-      startup_(startup), macroRows_(Macros), macroCommands_(Macros, MacroListView),
+      startup_(startup), store_(store), macroRows_(Macros), macroCommands_(Macros, MacroListView),
       macroTransfer_(Macros) {
     SetCaption("Tastor32 Einstellungen");
     TabMacros.SetCaption("Macros");
@@ -114,24 +114,21 @@ TMainForm::TMainForm(const settings::TStartupState& startup)
 }
 
 void TMainForm::FormCreate() {
-    PostToDriver(WM_SETTINGSOPENING, 0, 0);
+    driver::PostToDriver(driver::WM_SETTINGSOPENING, 0, 0);
     {
         // A driver that does not answer keeps the window from appearing for a while.
         toolkit::TBusyScope busy;
-        SendToDriver(WM_SETTINGSOPENED, 0, 0);
+        driver::SendToDriver(driver::WM_SETTINGSOPENED, 0, 0);
     }
     PageControl1.SetActivePage(TabMacros);
     MacroListView.SetFocus();
+    // The NT family has no PC speaker to program.
+    UseSpeakerRB.SetEnabled(!startup_.IsWinNT);
     LoadSettings();
-    if (startup_.IsWinNT) {
-        UseSpeakerRB.SetEnabled(false);
-        UseWavRB.SetChecked(true);
-    }
     SpeakerCB.Items.assign(settings::SoundEventNames.begin() + settings::kFirstSoundEvent,
                            settings::SoundEventNames.begin() + settings::kLastSoundEvent + 1);
     SpeakerCB.ItemsChanged();
     SpeakerCB.SetItemIndex(0);
-    UpdateSoundPanels();
 }
 
 void TMainForm::FormPaint() {
@@ -191,7 +188,7 @@ void TMainForm::ImportBtnClick() {
 }
 
 void TMainForm::UpdateDriverButton() {
-    if (IsDriverRunning()) {
+    if (driver::IsDriverRunning()) {
         ControlTastorBtn.SetCaption("&Tastor schließen");
         ControlTastorBtn.SetDown(true);
     } else {
@@ -201,10 +198,10 @@ void TMainForm::UpdateDriverButton() {
 }
 
 void TMainForm::ControlTastorBtnClick() {
-    if (IsDriverRunning()) {
-        PostToDriver(kWmQuit, 0, 0);
+    if (driver::IsDriverRunning()) {
+        driver::PostToDriver(driver::kWmQuit, 0, 0);
     } else {
-        StartDriver();
+        driver::StartDriver(store_);
     }
     platform::Time().SleepAlertable(1000);
     UpdateDriverButton();
@@ -213,7 +210,7 @@ void TMainForm::ControlTastorBtnClick() {
 
 // Read anew every time: a replaced driver file shows its version at once.
 void TMainForm::ShowDriverVersion() {
-    TastorVersionLbl.SetCaption(GetVersionInfoString(DriverExePath(), "FileVersion"));
+    TastorVersionLbl.SetCaption(GetVersionInfoString(driver::DriverExePath(store_), "FileVersion"));
 }
 
 void TMainForm::BtnDocClick() {

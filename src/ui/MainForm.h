@@ -5,11 +5,13 @@
 #include "macros/MacroList.h"
 #include "macros/MacroTransfer.h"
 #include "platform/Registry.h"
+#include "settings/SettingsStore.h"
 #include "settings/StartupState.h"
 #include "sound/SpeakerRec.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
+#include "ui/Options.h"
 
 #include <cstdint>
 
@@ -17,7 +19,7 @@ namespace ui {
 
 class TMainForm : public toolkit::TForm {
 public:
-    explicit TMainForm(const settings::TStartupState& startup);
+    TMainForm(const settings::TStartupState& startup, settings::TSettingsStore& store);
 
     toolkit::TPageControl PageControl1;
     toolkit::TTabSheet TabMacros;
@@ -99,6 +101,7 @@ public:
 
 private:
     settings::TStartupState startup_;
+    settings::TSettingsStore& store_;
     macros::TMacroRows macroRows_;
     macros::TMacroListCommands macroCommands_;
     macros::TMacroTransfer macroTransfer_;
@@ -107,9 +110,8 @@ private:
     std::string optionsReadError_;
     std::string macrosReadError_;
     std::string speakerReadError_;
-    // The decimal-dot text as read, with the store's own characters when the edit cannot
-    // hold them.
-    platform::RegValue decimalDotRead_;
+    // The options as last loaded; the check boxes and the edit hold the user's changes.
+    TOptions options_;
 };
 
 } // namespace ui

@@ -1,15 +1,13 @@
 // Moving the whole editable state between the settings store and the window.
 #include "ui/MainForm.h"
 
+#include "driver/DriverControl.h"
 #include "macros/MacroList.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
-#include "settings/OptionsRegistry.h"
-#include "settings/Registry.h"
 #include "sound/SoundSettings.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/MessageBoxes.h"
-#include "ui/DriverControl.h"
 
 #include "platform/Services.h"
 #include "settings/StoreError.h"
@@ -21,8 +19,8 @@
 namespace ui {
 namespace {
 
-// The option check boxes in the order both directions process them.
-std::vector<std::pair<toolkit::TCheckBox*, int>> OptionBoxes(TMainForm& form) {
+// The check box of each switch of the page "Optionen"; the sound mode is the radio button.
+std::vector<std::pair<toolkit::TCheckBox*, settings::TOption>> OptionBoxes(TMainForm& form) {
     return {
         {&form.EasyBSCB, settings::optEasyBackslash}, {&form.EasyTabCB, settings::optEasyTab},
         {&form.npDotCB, settings::optNumDot},         {&form.doBeepCB, settings::optBeep},
@@ -51,33 +49,23 @@ bool LoadStep(const std::function<void()>& step, std::string* error) {
 // written until a later load has read it, so that no save overwrites what the user could
 // not see.
 void TMainForm::LoadSettings() {
-    // Loading asks for read access only, also after a save opened the key for writing.
-    settings::OpenSettingsKeyForReading();
-    optionsReadError_ = settings::SettingsKeyReadError();
+    const TOptionsLoad load = LoadOptions(store_, startup_.IsWinNT);
+    optionsReadError_ = load.KeyError;
     if (!optionsReadError_.empty()) {
         toolkit::ShowErrorText(optionsReadError_);
     }
-    toolkit::Guarded([this] { CBAutostart.SetChecked(IsAutostartSet()); });
-    for (auto [box, option] : OptionBoxes(*this)) {
-        toolkit::Guarded([&, box = box, option = option] {
-            box->SetChecked(settings::SettingsRegistry().ReadOption(option) != 0);
-        });
+    toolkit::Guarded([this] { CBAutostart.SetChecked(driver::IsAutostartSet()); });
+    for (const std::string& error : load.ValueErrors) {
+        toolkit::ShowErrorText(error);
     }
-    toolkit::Guarded([this] {
-        if (settings::SettingsRegistry().ReadOption(settings::optUseSpeaker) != 0) {
-            UseSpeakerRB.SetChecked(true);
-        } else {
-            // The sound card is the other choice: never leave both unchecked.
-            UseWavRB.SetChecked(true);
-        }
-    });
-    toolkit::Guarded([this] {
-        // Kept as read: a text with characters the edit cannot show goes back untouched.
-        decimalDotRead_ = settings::SettingsRegistry()
-                              .ReadText(settings::OptionValueNames.at(settings::optDecimalDot))
-                              .value_or(platform::RegValue());
-        EdtDecimalDot.SetText(settings::TRegistry::TextOf(decimalDotRead_));
-    });
+    options_ = load.Options;
+    for (auto [box, option] : OptionBoxes(*this)) {
+        box->SetChecked(options_.On[option]);
+    }
+    // The sound card is the other choice: never leave both unchecked.
+    (options_.On[settings::optUseSpeaker] ? UseSpeakerRB : UseWavRB).SetChecked(true);
+    UpdateSoundPanels();
+    EdtDecimalDot.SetText(options_.DecimalDotText());
     macrosReadError_.clear();
     LoadStep([this] { macros::LoadMacroList(Macros, MacroListView); }, &macrosReadError_);
     toolkit::Guarded([] { CreateEmptySchemeKeys(); });
@@ -86,8 +74,9 @@ void TMainForm::LoadSettings() {
 }
 
 void TMainForm::SaveSettings() {
-    if (CBAutostart.Checked() != IsAutostartSet()) {
-        SetAutostart(kAutostartValueName, AutostartCommand(), CBAutostart.Checked());
+    if (CBAutostart.Checked() != driver::IsAutostartSet()) {
+        driver::SetAutostart(driver::kAutostartValueName, driver::AutostartCommand(),
+                             CBAutostart.Checked());
     }
     // What could not be read is not written; the user is told at the end.
     std::string notSaved;
@@ -97,20 +86,12 @@ void TMainForm::SaveSettings() {
                     reason;
     };
     if (optionsReadError_.empty()) {
-        auto& store = settings::SettingsStoreForWriting();
         for (auto [box, option] : OptionBoxes(*this)) {
-            store.WriteOption(option, box->Checked() ? 1 : 0);
+            options_.On[option] = box->Checked();
         }
-        store.WriteOption(settings::optUseSpeaker, UseSpeakerRB.Checked() ? 1 : 0);
-        platform::RegValue decimalDot = decimalDotRead_;
-        if (EdtDecimalDot.Text() != settings::TRegistry::TextOf(decimalDotRead_)) {
-            // Edited: stored as the user sees it.
-            decimalDot =
-                platform::RegValue(static_cast<std::uint32_t>(platform::RegType::Sz),
-                                   {EdtDecimalDot.Text().begin(), EdtDecimalDot.Text().end()});
-        }
-        decimalDot.type = static_cast<std::uint32_t>(platform::RegType::Sz);
-        store.WriteTexts({{settings::OptionValueNames.at(settings::optDecimalDot), decimalDot}});
+        options_.On[settings::optUseSpeaker] = UseSpeakerRB.Checked();
+        options_.SetDecimalDotText(EdtDecimalDot.Text());
+        SaveOptions(store_, options_);
     } else {
         skipped("Die Optionen", optionsReadError_);
     }
@@ -124,7 +105,7 @@ void TMainForm::SaveSettings() {
     } else {
         skipped("Die Lautsprecher-Signale", speakerReadError_);
     }
-    PostToDriver(WM_RELOADSETTINGS, 0, 0);
+    driver::PostToDriver(driver::WM_RELOADSETTINGS, 0, 0);
     if (!notSaved.empty()) {
         throw settings::StoreError(notSaved);
     }

@@ -3,13 +3,12 @@
 
 #include "settings/Layout.h"
 #include "settings/Names.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 #include "settings/StoreError.h"
 #include "toolkit/ErrorDisplay.h"
 
 using platform::Hive;
 using platform::RegType;
-using settings::SettingsRegistry;
 
 namespace {
 
@@ -17,10 +16,10 @@ class StoreSession {
 public:
     explicit StoreSession(platform::Registry& registry) : registry_(registry) {
         registry_.DeleteKey(Hive::CurrentUser, "Software\\Velmark");
-        settings::OpenSettingsStore();
+        store_.emplace();
     }
     ~StoreSession() {
-        settings::CloseSettingsStore();
+        store_.reset();
         registry_.DeleteKey(Hive::CurrentUser, "Software\\Velmark");
     }
     void Put(const std::string& name, RegType type, std::vector<std::uint8_t> data) {
@@ -35,8 +34,11 @@ public:
         return key ? key->ReadValue(name) : std::nullopt;
     }
 
+    settings::TSettingsStore& Store() { return *store_; }
+
 private:
     platform::Registry& registry_;
+    std::optional<settings::TSettingsStore> store_;
 };
 
 const std::string& NameOf(int option) {
@@ -48,12 +50,13 @@ const std::string& NameOf(int option) {
 TEST_P(OptionsStore, OpeningTheStoreCreatesTheSettingsKeyForReadingOnly) {
     StoreSession session(Reg());
     EXPECT_NE(Reg().Open(Hive::CurrentUser, settings::kSettingsKey, false), nullptr);
-    EXPECT_EQ(SettingsRegistry().ReadOption(settings::optEnabled), 0);
-    EXPECT_EQ(SettingsRegistry().ReadOptionString(settings::optDecimalDot), "");
-    EXPECT_THROW(SettingsRegistry().WriteOption(settings::optEnabled, 1), settings::StoreError);
+    EXPECT_EQ(session.Store().Registry().ReadOption(settings::optEnabled), 0);
+    EXPECT_EQ(session.Store().Registry().ReadOptionString(settings::optDecimalDot), "");
+    EXPECT_THROW(session.Store().Registry().WriteOption(settings::optEnabled, 1),
+                 settings::StoreError);
     EXPECT_FALSE(session.Get(NameOf(settings::optEnabled)).has_value());
     // Opened for writing, the same store writes.
-    settings::SettingsStoreForWriting().WriteOption(settings::optEnabled, 1);
+    session.Store().ForWriting().WriteOption(settings::optEnabled, 1);
     EXPECT_EQ(session.Get(NameOf(settings::optEnabled))->data, std::vector<std::uint8_t>{1});
 }
 
@@ -72,11 +75,12 @@ TEST_P(OptionsStore, OptionsReadTheirFirstByteOrZero) {
     };
     StoreSession session(Reg());
     for (const auto& c : cases) {
-        settings::SettingsStoreForWriting().DeleteValue(NameOf(settings::optHideIcon));
+        session.Store().ForWriting().DeleteValue(NameOf(settings::optHideIcon));
         if (c.stored) {
             session.Put(NameOf(settings::optHideIcon), RegType::Binary, *c.stored);
         }
-        EXPECT_EQ(SettingsRegistry().ReadOption(settings::optHideIcon), c.expected) << c.what;
+        EXPECT_EQ(session.Store().Registry().ReadOption(settings::optHideIcon), c.expected)
+            << c.what;
     }
 }
 
@@ -96,7 +100,7 @@ TEST_P(OptionsStore, AnOptionOfAnotherTypeOrSizeIsAReadErrorShownInAnErrorBox) {
         fake_.boxes.shown.clear();
         bool after = false;
         const bool completed = toolkit::Guarded([&] {
-            SettingsRegistry().ReadOption(settings::optEasyTab);
+            session.Store().Registry().ReadOption(settings::optEasyTab);
             after = true;
         });
         EXPECT_FALSE(completed) << c.what;
@@ -105,14 +109,14 @@ TEST_P(OptionsStore, AnOptionOfAnotherTypeOrSizeIsAReadErrorShownInAnErrorBox) {
         EXPECT_EQ(fake_.boxes.shown[0].kind, platform::BoxKind::Error);
         EXPECT_EQ(fake_.boxes.shown[0].text, "Ungültiger Datentyp für 'EasyTab'") << c.what;
         // The program goes on: the next read works.
-        EXPECT_EQ(SettingsRegistry().ReadOption(settings::optBeep), 0);
+        EXPECT_EQ(session.Store().Registry().ReadOption(settings::optBeep), 0);
     }
 }
 
 TEST_P(OptionsStore, OptionsAreWrittenAsOneByteOfBinaryData) {
     StoreSession session(Reg());
     session.Put(NameOf(settings::optBeep), RegType::Sz, {'x', 0});
-    auto& store = settings::SettingsStoreForWriting();
+    auto& store = session.Store().ForWriting();
     store.WriteOption(settings::optBeep, 1);
     store.WriteOption(settings::optLockNum, 0);
     for (auto [option, byte] : {std::pair{settings::optBeep, 1}, {settings::optLockNum, 0}}) {
@@ -126,11 +130,11 @@ TEST_P(OptionsStore, OptionsAreWrittenAsOneByteOfBinaryData) {
 TEST_P(OptionsStore, TextOptionsKeepEveryByteAndAnEmptyTextIsStored) {
     StoreSession session(Reg());
     for (const std::string text : {"", ",", "ßü€ÄÖÜ", "$\"\\"}) {
-        settings::SettingsStoreForWriting().WriteOptionString(settings::optDecimalDot, text);
+        session.Store().ForWriting().WriteOptionString(settings::optDecimalDot, text);
         auto value = session.Get("DecimalDot");
         ASSERT_TRUE(value.has_value()) << text;
         EXPECT_EQ(value->type, static_cast<std::uint32_t>(RegType::Sz));
-        EXPECT_EQ(SettingsRegistry().ReadOptionString(settings::optDecimalDot), text);
+        EXPECT_EQ(session.Store().Registry().ReadOptionString(settings::optDecimalDot), text);
     }
 }
 
@@ -140,10 +144,10 @@ TEST_P(OptionsStore, ASettingsKeyDeletedMeanwhileIsOpenedAgainByTheSave) {
     for (const bool openedForWriting : {false, true}) {
         StoreSession session(Reg());
         if (openedForWriting) {
-            settings::SettingsStoreForWriting();
+            session.Store().ForWriting();
         }
         Reg().DeleteKey(Hive::CurrentUser, settings::kSettingsKey);
-        auto& store = openedForWriting ? SettingsRegistry() : settings::SettingsStoreForWriting();
+        auto& store = openedForWriting ? session.Store().Registry() : session.Store().ForWriting();
         store.WriteOption(settings::optEasyTab, 1);
         store.WriteOption(settings::optEasyBackslash, 0);
         auto value = session.Get("EasyTab");

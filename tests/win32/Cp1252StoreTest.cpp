@@ -4,7 +4,7 @@
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Registry.h"
 #include "settings/Names.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 
 #include <windows.h>
 
@@ -50,9 +50,7 @@ TEST(Cp1252Store, TextsWrittenThroughTheStoreReadBackFromTheRegistryEditor) {
     services.registry = &registry;
     const auto earlier = platform::Install(services);
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
-    settings::OpenSettingsStore();
-    settings::SettingsStoreForWriting().WriteOptionString(settings::optDecimalDot, "ß ü € Ä");
-    settings::CloseSettingsStore();
+    settings::TSettingsStore().ForWriting().WriteOptionString(settings::optDecimalDot, "ß ü € Ä");
 
     wchar_t folder[MAX_PATH];
     GetTempPathW(MAX_PATH, folder);

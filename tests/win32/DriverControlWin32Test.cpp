@@ -2,6 +2,7 @@
 // driver, the driver's program file is started from "HomeDir" or from beside this program,
 // and the autostart value is written to and deleted from the real registry.
 
+#include "driver/DriverControl.h"
 #include "platform/Services.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"
@@ -10,8 +11,7 @@
 #include "platform/win32/Win32System.h"
 #include "platform/win32/Win32Windows.h"
 #include "settings/Layout.h"
-#include "settings/OptionsRegistry.h"
-#include "ui/DriverControl.h"
+#include "settings/SettingsStore.h"
 #include "win32/DriverProcess.h"
 
 #include <gtest/gtest.h>
@@ -160,23 +160,16 @@ private:
 class DriverControlWin32 : public testing::Test {
 protected:
     void SetUp() override {
-        platform::Services services = platform::Installed();
-        services.registry = &registry_;
-        services.windows = &windows_;
-        services.processes = &processes_;
-        services.system = &system_;
-        earlier_ = platform::Install(services);
-
         velmarkExisted_ = KeyExists(kVelmarkKey);
         homeDir_ = ReadStored(kSettingsKey, L"HomeDir");
         runValue_ = ReadStored(kRunKey, L"Tastor32");
-        settings::OpenSettingsStore();
+        store_.emplace();
         // Nothing of an earlier test may still be around.
         ASSERT_TRUE(WaitFor([] { return AnyDriverWindow() == nullptr; }));
     }
     void TearDown() override {
         drivertest::EndChildDrivers();
-        settings::CloseSettingsStore();
+        store_.reset();
         if (velmarkExisted_) {
             RestoreStored(kSettingsKey, L"HomeDir", homeDir_);
         } else {
@@ -184,23 +177,26 @@ protected:
             RegDeleteKeyW(HKEY_CURRENT_USER, kVelmarkKey);
         }
         RestoreStored(kRunKey, L"Tastor32", runValue_);
-        platform::Install(earlier_);
     }
 
-    static void SetHomeDir(const std::optional<std::wstring>& dir) {
+    void SetHomeDir(const std::optional<std::wstring>& dir) {
         if (dir) {
-            settings::SettingsStoreForWriting().WriteString(settings::kHomeDirValue, Narrow(*dir));
+            store_->ForWriting().WriteString(settings::kHomeDirValue, Narrow(*dir));
         } else {
-            settings::SettingsStoreForWriting().DeleteValue(settings::kHomeDirValue);
+            store_->ForWriting().DeleteValue(settings::kHomeDirValue);
         }
     }
+    settings::TSettingsStore& Store() { return *store_; }
 
 private:
-    platform::win32::Win32Registry registry_;
-    platform::win32::Win32Windows windows_;
-    platform::win32::Win32Processes processes_;
-    platform::win32::Win32System system_;
-    platform::Services earlier_;
+    struct {
+        platform::win32::Win32Registry registry;
+        platform::win32::Win32Windows windows;
+        platform::win32::Win32Processes processes;
+        platform::win32::Win32System system;
+    } real_;
+    platform::InstalledServices installed_{platform::ServicesOf(real_, platform::Installed())};
+    std::optional<settings::TSettingsStore> store_;
     bool velmarkExisted_ = false;
     std::optional<StoredValue> homeDir_;
     std::optional<StoredValue> runValue_;
@@ -211,8 +207,8 @@ TEST_F(DriverControlWin32, MessagesArriveWithNumberAndParameters) {
     ASSERT_TRUE(driver.Started());
     const platform::WindowId window = driver.WaitForWindow();
     ASSERT_NE(window, 0u);
-    EXPECT_EQ(ui::FindDriverWindow(), window);
-    EXPECT_TRUE(ui::IsDriverRunning());
+    EXPECT_EQ(driver::FindDriverWindow(), window);
+    EXPECT_TRUE(driver::IsDriverRunning());
 
     struct Case {
         std::uint32_t message;
@@ -222,21 +218,21 @@ TEST_F(DriverControlWin32, MessagesArriveWithNumberAndParameters) {
         const char* line;
     };
     const Case cases[] = {
-        {ui::WM_RELOADSETTINGS, 0, 0, false, "1125 0 0"},
-        {ui::WM_SETTINGSOPENING, 0, 0, false, "1132 0 0"},
-        {ui::WM_SETTINGSOPENED, 0, 0, true, "1131 0 0"},
-        {ui::WM_DRIVERUNINSTALL, 0, 0, false, "1126 0 0"},
-        {ui::WM_SETTINGSOPENING, 255, 7, false, "1132 255 7"},
-        {ui::WM_SETTINGSOPENED, 3, -4, true, "1131 3 -4"},
+        {driver::WM_RELOADSETTINGS, 0, 0, false, "1125 0 0"},
+        {driver::WM_SETTINGSOPENING, 0, 0, false, "1132 0 0"},
+        {driver::WM_SETTINGSOPENED, 0, 0, true, "1131 0 0"},
+        {driver::WM_DRIVERUNINSTALL, 0, 0, false, "1126 0 0"},
+        {driver::WM_SETTINGSOPENING, 255, 7, false, "1132 255 7"},
+        {driver::WM_SETTINGSOPENED, 3, -4, true, "1131 3 -4"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
         if (c.send) {
-            EXPECT_TRUE(ui::SendToDriver(c.message, c.wParam, c.lParam));
+            EXPECT_TRUE(driver::SendToDriver(c.message, c.wParam, c.lParam));
             // Handled when the call returns: the driver writes the line before it answers.
             EXPECT_TRUE(Contains(driver.Lines(), c.line));
         } else {
-            EXPECT_TRUE(ui::PostToDriver(c.message, c.wParam, c.lParam));
+            EXPECT_TRUE(driver::PostToDriver(c.message, c.wParam, c.lParam));
         }
     }
     for (const Case& c : cases) {
@@ -248,19 +244,19 @@ TEST_F(DriverControlWin32, QuitPostedToTheDriverEndsIt) {
     Driver driver;
     ASSERT_TRUE(driver.Started());
     ASSERT_NE(driver.WaitForWindow(), 0u);
-    EXPECT_TRUE(ui::PostToDriver(ui::kWmQuit, 0, 0));
+    EXPECT_TRUE(driver::PostToDriver(driver::kWmQuit, 0, 0));
     DWORD exitCode = STILL_ACTIVE;
     EXPECT_TRUE(driver.WaitForExit(&exitCode));
     EXPECT_TRUE(Contains(driver.Lines(), "18 0 0"));
-    EXPECT_TRUE(WaitFor([] { return !ui::IsDriverRunning(); }));
+    EXPECT_TRUE(WaitFor([] { return !driver::IsDriverRunning(); }));
 }
 
 TEST_F(DriverControlWin32, WithoutADriverNothingIsSentAndNothingFails) {
-    EXPECT_EQ(ui::FindDriverWindow(), 0u);
-    EXPECT_FALSE(ui::IsDriverRunning());
-    EXPECT_FALSE(ui::PostToDriver(ui::WM_RELOADSETTINGS, 0, 0));
-    EXPECT_FALSE(ui::PostToDriver(ui::kWmQuit, 0, 0));
-    EXPECT_FALSE(ui::SendToDriver(ui::WM_SETTINGSOPENED, 0, 0));
+    EXPECT_EQ(driver::FindDriverWindow(), 0u);
+    EXPECT_FALSE(driver::IsDriverRunning());
+    EXPECT_FALSE(driver::PostToDriver(driver::WM_RELOADSETTINGS, 0, 0));
+    EXPECT_FALSE(driver::PostToDriver(driver::kWmQuit, 0, 0));
+    EXPECT_FALSE(driver::SendToDriver(driver::WM_SETTINGSOPENED, 0, 0));
 }
 
 TEST_F(DriverControlWin32, SendToADriverThatStoppedAnsweringReturns) {
@@ -268,10 +264,10 @@ TEST_F(DriverControlWin32, SendToADriverThatStoppedAnsweringReturns) {
     ASSERT_TRUE(driver.Started());
     ASSERT_NE(driver.WaitForWindow(), 0u);
     // A short limit of its own: the program's ten seconds are not waited for here.
-    EXPECT_FALSE(ui::SendToDriver(ui::WM_SETTINGSOPENED, 0, 0, 500));
+    EXPECT_FALSE(driver::SendToDriver(driver::WM_SETTINGSOPENED, 0, 0, 500));
     EXPECT_TRUE(driver.WaitForLine("1131 0 0"));
     // Posting never waits.
-    EXPECT_TRUE(ui::PostToDriver(ui::WM_RELOADSETTINGS, 0, 0));
+    EXPECT_TRUE(driver::PostToDriver(driver::WM_RELOADSETTINGS, 0, 0));
 }
 
 TEST_F(DriverControlWin32, StartDriverStartsTheFileNamedByHomeDir) {
@@ -298,12 +294,12 @@ TEST_F(DriverControlWin32, StartDriverStartsTheFileNamedByHomeDir) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         SetHomeDir(c.homeDir);
-        EXPECT_EQ(Wide(ui::DriverExePath()), c.image);
+        EXPECT_EQ(Wide(driver::DriverExePath(Store())), c.image);
 
         const std::wstring log = drivertest::UniqueLogPath();
         {
             drivertest::ScopedEnvironment logName(L"TASTOR32_LOG", log);
-            EXPECT_TRUE(ui::StartDriver());
+            EXPECT_TRUE(driver::StartDriver(Store()));
         }
         HWND window = nullptr;
         const bool running = WaitFor([&] {
@@ -315,7 +311,7 @@ TEST_F(DriverControlWin32, StartDriverStartsTheFileNamedByHomeDir) {
         if (window != nullptr) {
             EXPECT_EQ(Lower(ImageOfWindowOwner(window)), Lower(c.image));
         }
-        EXPECT_TRUE(ui::IsDriverRunning());
+        EXPECT_TRUE(driver::IsDriverRunning());
 
         drivertest::EndChildDrivers();
         EXPECT_TRUE(WaitFor([] { return AnyDriverWindow() == nullptr; }));
@@ -326,33 +322,33 @@ TEST_F(DriverControlWin32, StartDriverStartsTheFileNamedByHomeDir) {
 TEST_F(DriverControlWin32, StartDriverWithoutTheFileFails) {
     TempFolder empty;
     SetHomeDir(empty.Path());
-    EXPECT_EQ(Wide(ui::DriverExePath()), empty.Path() + L"Tastor32.exe");
-    EXPECT_FALSE(ui::StartDriver());
-    EXPECT_FALSE(ui::IsDriverRunning());
+    EXPECT_EQ(Wide(driver::DriverExePath(Store())), empty.Path() + L"Tastor32.exe");
+    EXPECT_FALSE(driver::StartDriver(Store()));
+    EXPECT_FALSE(driver::IsDriverRunning());
 }
 
 TEST_F(DriverControlWin32, AutostartValueIsWrittenAndDeleted) {
     RegDeleteKeyValueW(HKEY_CURRENT_USER, kRunKey, L"Tastor32");
-    EXPECT_FALSE(ui::IsAutostartSet());
+    EXPECT_FALSE(driver::IsAutostartSet());
 
     const std::wstring command = drivertest::TestDirectory() + L"Tastor32.exe";
-    EXPECT_EQ(Wide(ui::AutostartCommand()), command);
-    EXPECT_TRUE(ui::SetAutostart(true));
+    EXPECT_EQ(Wide(driver::AutostartCommand()), command);
+    EXPECT_TRUE(driver::SetAutostart(true));
     auto stored = ReadStored(kRunKey, L"Tastor32");
     ASSERT_TRUE(stored.has_value());
     EXPECT_EQ(stored->type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(ReadStoredText(kRunKey, L"Tastor32"), command);
-    EXPECT_TRUE(ui::IsAutostartSet());
+    EXPECT_TRUE(driver::IsAutostartSet());
 
     // Written again, the value is replaced.
-    EXPECT_TRUE(ui::SetAutostart("Tastor32", "C:\\Andere Stelle\\Tastor32.exe", true));
+    EXPECT_TRUE(driver::SetAutostart("Tastor32", "C:\\Andere Stelle\\Tastor32.exe", true));
     EXPECT_EQ(ReadStoredText(kRunKey, L"Tastor32"), L"C:\\Andere Stelle\\Tastor32.exe");
 
-    EXPECT_TRUE(ui::SetAutostart(false));
+    EXPECT_TRUE(driver::SetAutostart(false));
     EXPECT_FALSE(ReadStored(kRunKey, L"Tastor32").has_value());
-    EXPECT_FALSE(ui::IsAutostartSet());
+    EXPECT_FALSE(driver::IsAutostartSet());
     // Nothing left to delete.
-    EXPECT_FALSE(ui::SetAutostart(false));
+    EXPECT_FALSE(driver::SetAutostart(false));
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include "platform/fake/FakeServices.h"
 #include "resource.h"
 #include "settings/Layout.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 #include "toolkit/win32/FormWindow.h"
 #include "ui/MainForm.h"
@@ -29,11 +29,9 @@ protected:
         fake.registry.SetString(Hive::CurrentUser, settings::kSettingsKey, "DecimalDot", ",");
         fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey, "00080047", "Grüße");
         fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey, "00000070", "Eins");
-        settings::OpenSettingsStore();
         window = host.CreateModeless(nullptr, false);
         ASSERT_NE(window, nullptr);
     }
-    void TearDown() override { settings::CloseSettingsStore(); }
 
     struct Search {
         int id;
@@ -75,7 +73,8 @@ protected:
     }
 
     platform::fake::FakePlatform fake;
-    ui::TMainForm form{{}};
+    settings::TSettingsStore store;
+    ui::TMainForm form{{}, store};
     toolkit::win32::FormWindow host{form};
     HWND window = nullptr;
 };

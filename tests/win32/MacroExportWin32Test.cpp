@@ -39,17 +39,7 @@ struct RealServices {
     platform::win32::Win32Shell shell;
     platform::win32::Win32Clipboard clipboard;
     platform::win32::Win32VersionInfo versionInfo;
-    platform::Services earlier;
-    RealServices() {
-        platform::Services services = platform::Installed();
-        services.registry = &registry;
-        services.files = &files;
-        services.shell = &shell;
-        services.clipboard = &clipboard;
-        services.versionInfo = &versionInfo;
-        earlier = platform::Install(services);
-    }
-    ~RealServices() { platform::Install(earlier); }
+    platform::InstalledServices installed{platform::ServicesOf(*this, platform::Installed())};
 };
 
 // A fresh folder of its own under the temporary folder, removed with what it holds.

@@ -3,20 +3,7 @@
 #include "app/PrevInst.h"
 #include "app/Startup.h"
 #include "platform/Services.h"
-#include "platform/win32/Win32Clipboard.h"
-#include "platform/win32/Win32Clock.h"
-#include "platform/win32/Win32FileDialogs.h"
-#include "platform/win32/Win32Files.h"
-#include "platform/win32/Win32InstanceLock.h"
-#include "platform/win32/Win32IoPorts.h"
-#include "platform/win32/Win32Keyboard.h"
-#include "platform/win32/Win32MessageBoxes.h"
-#include "platform/win32/Win32Processes.h"
-#include "platform/win32/Win32Registry.h"
-#include "platform/win32/Win32Shell.h"
-#include "platform/win32/Win32System.h"
-#include "platform/win32/Win32VersionInfo.h"
-#include "platform/win32/Win32Windows.h"
+#include "platform/win32/Win32Platform.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/win32/ApplicationWindow.h"
 
@@ -30,36 +17,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
                                                        ICC_BAR_CLASSES | ICC_UPDOWN_CLASS};
     InitCommonControlsEx(&controls);
 
-    platform::win32::Win32Registry registry;
-    platform::win32::Win32MessageBoxes boxes;
-    platform::win32::Win32InstanceLock lock;
-    platform::win32::Win32Windows windows;
-    platform::win32::Win32System system;
-    platform::win32::Win32Keyboard keyboard;
-    platform::win32::Win32IoPorts ports;
-    platform::win32::Win32Clock clock;
-    platform::win32::Win32Processes processes;
-    platform::win32::Win32FileDialogs fileDialogs;
-    platform::win32::Win32Files files;
-    platform::win32::Win32Clipboard clipboard;
-    platform::win32::Win32Shell shell;
-    platform::win32::Win32VersionInfo versionInfo;
-    platform::Services services;
-    services.registry = &registry;
-    services.boxes = &boxes;
-    services.instanceLock = &lock;
-    services.windows = &windows;
-    services.system = &system;
-    services.keyboard = &keyboard;
-    services.ports = &ports;
-    services.clock = &clock;
-    services.processes = &processes;
-    services.fileDialogs = &fileDialogs;
-    services.files = &files;
-    services.clipboard = &clipboard;
-    services.shell = &shell;
-    services.versionInfo = &versionInfo;
-    platform::Install(services);
+    platform::win32::Win32Platform system;
+    platform::InstalledServices services(platform::ServicesOf(system));
 
     // The application window carries the instance name as its title until the program
     // body names the application; a second start finds this window by it.
@@ -67,8 +26,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     toolkit::InstallApplicationHost(&host);
 
     int exitCode = 0;
-    toolkit::Guarded([&] { exitCode = app::RunProgram(app::StartUp()); });
-    toolkit::Guarded([] { app::ShutDown(); });
+    app::TProcessStart start;
+    toolkit::Guarded([&] {
+        start = app::StartUp();
+        exitCode = app::RunProgram(start);
+    });
+    toolkit::Guarded([&] { app::ShutDown(start); });
     toolkit::InstallApplicationHost(nullptr);
     return exitCode;
 }

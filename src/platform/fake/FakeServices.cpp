@@ -258,27 +258,4 @@ bool FakeProcesses::Create(const std::string& file, const std::string& commandLi
     return true;
 }
 
-FakePlatform::FakePlatform() {
-    Services services;
-    services.registry = &registry;
-    services.boxes = &boxes;
-    services.instanceLock = &lock;
-    services.windows = &windows;
-    services.system = &system;
-    services.keyboard = &keyboard;
-    services.ports = &ports;
-    services.clock = &clock;
-    services.processes = &processes;
-    services.fileDialogs = &fileDialogs;
-    services.files = &files;
-    services.clipboard = &clipboard;
-    services.shell = &shell;
-    services.versionInfo = &versionInfo;
-    earlier_ = Install(services);
-}
-
-FakePlatform::~FakePlatform() {
-    Install(earlier_);
-}
-
 } // namespace platform::fake

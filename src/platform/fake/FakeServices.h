@@ -186,14 +186,13 @@ public:
 // All fakes together, installed for the lifetime of the object.
 class FakePlatform {
 public:
-    FakePlatform();
-    ~FakePlatform();
+    FakePlatform() = default;
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
     FakeRegistry registry;
     FakeMessageBoxes boxes;
-    FakeInstanceLock lock;
+    FakeInstanceLock instanceLock;
     FakeWindows windows;
     FakeSystem system;
     FakeKeyboard keyboard;
@@ -207,7 +206,8 @@ public:
     FakeVersionInfo versionInfo;
 
 private:
-    Services earlier_;
+    // Last: installs the members above once they are made.
+    InstalledServices installed_{ServicesOf(*this)};
 };
 
 } // namespace platform::fake

@@ -3,7 +3,6 @@
 #include "app/RunMode.h"
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
-#include "settings/OptionsRegistry.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 #include "ui/MainForm.h"
 
@@ -15,7 +14,6 @@ namespace {
 
 class Startup : public testing::Test {
 protected:
-    void TearDown() override { app::ShutDown(); }
     void StoreHasSettings() {
         fake.registry.SetBinary(Hive::CurrentUser, settings::kSettingsKey, "Tastor eingeschaltet",
                                 {1});
@@ -77,14 +75,14 @@ TEST_F(Startup, StartUpChecksTheSystemTakesTheLockAndCreatesTheSettingsKey) {
     };
     for (const auto& c : cases) {
         fake.system.platformId = c.platformId;
-        fake.lock.result = c.lock;
-        const app::TProcessStart start = app::StartUp();
+        fake.instanceLock.result = c.lock;
+        app::TProcessStart start = app::StartUp();
         EXPECT_EQ(start.IsWinNT, c.winNT) << c.platformId;
         EXPECT_EQ(start.IsSecondInstance, c.second) << c.platformId;
         EXPECT_TRUE(fake.registry.KeyExists(Hive::CurrentUser, settings::kSettingsKey));
-        app::ShutDown();
+        app::ShutDown(start);
     }
-    EXPECT_EQ(fake.lock.names.back(), "TSetup.exe");
+    EXPECT_EQ(fake.instanceLock.names.back(), "TSetup.exe");
     EXPECT_EQ(fake.registry.OpenKeys(), 0);
 }
 
@@ -117,14 +115,14 @@ TEST_F(Startup, TheRunModeFollowsTheSwitchesAndTheFirstRunMarker) {
         }
         fake.system.arguments = c.arguments;
         const int before = host.mainFormsRun;
-        const app::TProcessStart start = app::StartUp();
-        const settings::TStartupState state = app::ChooseStartupState(false);
+        app::TProcessStart start = app::StartUp();
+        const settings::TStartupState state = app::ChooseStartupState(false, *start.Store);
         EXPECT_EQ(state.RunMode, c.mode) << where;
         EXPECT_EQ(state.QuietMode, c.quiet) << where;
         EXPECT_FALSE(state.IsWinNT) << where;
         EXPECT_EQ(app::RunProgram(start), 0) << where;
         EXPECT_EQ(host.mainFormsRun - before, c.window ? 1 : 0) << where;
-        app::ShutDown();
+        app::ShutDown(start);
     }
 }
 
@@ -132,18 +130,20 @@ TEST_F(Startup, TheSettingsWindowRunsUnderTheApplicationTitle) {
     StoreHasSettings();
     std::string caption;
     host.onMainForm = [&](toolkit::TForm& form) { caption = form.Caption(); };
-    EXPECT_EQ(app::RunProgram(app::StartUp()), 0);
+    app::TProcessStart start = app::StartUp();
+    EXPECT_EQ(app::RunProgram(start), 0);
     EXPECT_EQ(host.titles, std::vector<std::string>{"TSetup - Einstellungsprogramm für Tastor32"});
     EXPECT_EQ(caption, "Tastor32 Einstellungen");
 }
 
 TEST_F(Startup, ASecondInstanceHandsOverAndEndsWithOneBeforeAnyMode) {
-    fake.lock.result = platform::LockResult::AlreadyExists;
+    fake.instanceLock.result = platform::LockResult::AlreadyExists;
     for (const char* argument : {"/I", "/U", "/Q"}) {
         fake.system.arguments = {argument};
-        EXPECT_EQ(app::RunProgram(app::StartUp()), 1) << argument;
+        app::TProcessStart start = app::StartUp();
+        EXPECT_EQ(app::RunProgram(start), 1) << argument;
         EXPECT_EQ(host.mainFormsRun, 0) << argument;
-        app::ShutDown();
+        app::ShutDown(start);
     }
     // No first-run installation: nothing was written beside the settings key itself.
     EXPECT_TRUE(fake.registry.ValueNamesOf(Hive::CurrentUser, settings::kSettingsKey).empty());

@@ -3,8 +3,8 @@
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
-#include "settings/OptionsRegistry.h"
 #include "settings/Registry.h"
+#include "settings/SettingsStore.h"
 #include "settings/StoreError.h"
 
 #include <gtest/gtest.h>
@@ -139,6 +139,7 @@ TEST(SaveFaults, FailuresNameTheKeyOrValueAndTheRealReason) {
     const std::string denied = "Zugriff verweigert";
     const std::string deleted =
         "Unzulässiger Vorgang für einen Registrierungsschlüssel, der zum Löschen markiert wurde.";
+    std::optional<settings::TSettingsStore> store;
     struct Case {
         const char* name;
         std::function<void(platform::fake::FakeRegistry&)> arrange;
@@ -147,23 +148,21 @@ TEST(SaveFaults, FailuresNameTheKeyOrValueAndTheRealReason) {
     } cases[] = {
         {"a read-only settings key refuses the write for its own reason",
          [](auto& r) { r.FailWritesUnder(Hive::CurrentUser, settings::kSettingsKey); },
-         [](auto&) { settings::SettingsStoreForWriting().WriteOption(settings::optEasyTab, 1); },
+         [&](auto&) { store->ForWriting().WriteOption(settings::optEasyTab, 1); },
          "Fehler beim Setzen der Daten für 'EasyTab':\r\n" + denied},
         {"a settings key that did not open at start-up names why",
          [](auto& r) {
              r.SetString(Hive::CurrentUser, settings::kSettingsKey, "HomeDir", "C:\\");
              r.DenyOpenUnder(Hive::CurrentUser, settings::kSettingsKey);
          },
-         [](auto&) {
-             settings::SettingsStoreForWriting().WriteOptionString(settings::optDecimalDot, ",");
-         },
+         [&](auto&) { store->ForWriting().WriteOptionString(settings::optDecimalDot, ","); },
          "Fehler beim Setzen der Daten für 'DecimalDot':\r\n" + denied},
         {"a settings key deleted and not to be made again", [](auto&) {},
-         [](auto& r) {
-             auto& store = settings::SettingsStoreForWriting();
+         [&](auto& r) {
+             auto& reg = store->ForWriting();
              r.DeleteKey(Hive::CurrentUser, settings::kSettingsKey);
              r.FailWritesUnder(Hive::CurrentUser, "Software");
-             store.WriteOption(settings::optEasyTab, 1);
+             reg.WriteOption(settings::optEasyTab, 1);
          },
          "Fehler beim Setzen der Daten für 'EasyTab':\r\n" + deleted},
         {"a macro key whose values cannot all be listed",
@@ -194,13 +193,13 @@ TEST(SaveFaults, FailuresNameTheKeyOrValueAndTheRealReason) {
     for (const auto& c : cases) {
         platform::fake::FakePlatform fake;
         c.arrange(fake.registry);
-        settings::OpenSettingsStore();
+        store.emplace();
         try {
             c.act(fake.registry);
             ADD_FAILURE() << c.name << ": no error";
         } catch (const settings::StoreError& e) {
             EXPECT_EQ(e.what(), c.error) << c.name;
         }
-        settings::CloseSettingsStore();
+        store.reset();
     }
 }

@@ -47,7 +47,7 @@ protected:
         };
     }
     void Run(bool quiet, bool winNT = true) {
-        setup::RunInstall({settings::rmInstall, quiet, winNT});
+        setup::RunInstall({settings::rmInstall, quiet, winNT}, store);
     }
     std::optional<std::string> MacroText(const std::string& name) {
         return fake.registry.GetString(Hive::CurrentUser, settings::kMacroKey, name);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "platform/fake/FakeServices.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 
 #include <gtest/gtest.h>
@@ -13,9 +13,6 @@
 
 class SetupFixture : public testing::Test {
 protected:
-    void SetUp() override { settings::OpenSettingsStore(); }
-    void TearDown() override { settings::CloseSettingsStore(); }
-
     // Every value of the key in the order the store keeps them (the order of writing):
     // "name=text" for REG_SZ, "name=#hex bytes" for anything else.
     std::vector<std::string> Values(const std::string& path) {
@@ -46,7 +43,7 @@ protected:
         for (const char* key : {"Software", "AppEvents"}) {
             fake.registry.DeleteKey(platform::Hive::CurrentUser, key);
         }
-        settings::OpenSettingsStore();
+        store.OpenForReading();
     }
     bool KeyExists(const std::string& path) {
         return fake.registry.KeyExists(platform::Hive::CurrentUser, path);
@@ -58,4 +55,6 @@ protected:
 
     platform::fake::FakePlatform fake;
     toolkit::fake::FakeApplicationHost host;
+    // Opened, as at start-up, once the fakes are in place.
+    settings::TSettingsStore store;
 };

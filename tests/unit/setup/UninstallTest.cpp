@@ -126,7 +126,7 @@ TEST_F(Uninstall, EachChoiceRemovesExactlyItsKeysAndTellsTheDriver) {
             }
         };
 
-        setup::RunUninstall({settings::rmUninstall, c.quiet, true});
+        setup::RunUninstall({settings::rmUninstall, c.quiet, true}, store);
 
         for (const std::string& key : watched) {
             EXPECT_EQ(KeyExists(key), c.gone.count(key) == 0) << key;
@@ -177,7 +177,7 @@ TEST_F(Uninstall, EveryKeyThatCannotBeDeletedHasItsOwnMessageEvenQuietly) {
         }
         fake.boxes.log.clear();
 
-        setup::RunUninstall({settings::rmUninstall, true, true});
+        setup::RunUninstall({settings::rmUninstall, true, true}, store);
 
         EXPECT_EQ(fake.boxes.log, c.log);
         EXPECT_FALSE(KeyExists(settings::kTastorKey));

@@ -3,7 +3,7 @@
 #include "platform/Utf16Text.h"
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 #include "settings/StartupState.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 #include "ui/MainForm.h"
@@ -19,8 +19,7 @@ constexpr const char* kEnglish = "\\StringFileInfo\\040904B0\\FileVersion";
 struct DriverVersionForm : testing::Test {
     platform::fake::FakePlatform fake;
     toolkit::fake::FakeApplicationHost host;
-    void SetUp() override { settings::OpenSettingsStore(); }
-    void TearDown() override { settings::CloseSettingsStore(); }
+    settings::TSettingsStore store;
 };
 
 } // namespace
@@ -71,7 +70,7 @@ TEST_F(DriverVersionForm, TheOptionsPageReadsTheVersionEachTimeItIsShownOrTheDri
                             "D:\\Treiber");
     const std::string driver = "D:\\Treiber\\Tastor32.exe";
     fake.versionInfo.resources[driver] = {{0x04E40407}, {{kGerman, "2.0.1"}}};
-    ui::TMainForm form{settings::TStartupState{}};
+    ui::TMainForm form{settings::TStartupState{}, store};
     const std::string designed = form.TastorVersionLbl.Caption();
     form.PageControl1.UserSelectPage(2); // Sounds
     EXPECT_EQ(form.TastorVersionLbl.Caption(), designed);
@@ -105,7 +104,7 @@ TEST_F(DriverVersionForm, TheDocumentationIsTakenFromTheProgramsOwnFolder) {
          {"beep:hand", "error:Kann Datei " + pdf + " nicht anzeigen"}},
         {"opened", true, 33, {pdf}, {}},
     };
-    ui::TMainForm form{settings::TStartupState{}};
+    ui::TMainForm form{settings::TStartupState{}, store};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         fake.files.files.clear();
@@ -123,7 +122,7 @@ TEST_F(DriverVersionForm, TheDocumentationIsTakenFromTheProgramsOwnFolder) {
 
 TEST_F(DriverVersionForm, AnImportShowsTheImportedMacrosAndOkKeepsThem) {
     fake.registry.SetString(platform::Hive::CurrentUser, settings::kMacroKey, "00080047", "alt");
-    ui::TMainForm form{settings::TStartupState{}};
+    ui::TMainForm form{settings::TStartupState{}, store};
     form.LoadSettings();
     fake.fileDialogs.openFileAnswers = {u"C:\\x.reg"};
     fake.files.files[u"C:\\x.reg"] =

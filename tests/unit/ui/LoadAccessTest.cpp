@@ -3,15 +3,15 @@
 // missing once.
 #include "app/RunMode.h"
 #include "app/Startup.h"
+#include "driver/DriverControl.h"
 #include "macros/EditMacroUnit.h"
 #include "macros/RegEditFile.h"
 #include "platform/Cp1252.h"
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 #include "toolkit/fake/FakeApplicationHost.h"
-#include "ui/DriverControl.h"
 #include "ui/MainForm.h"
 
 #include <gtest/gtest.h>
@@ -36,8 +36,9 @@ public:
                     "ein.wav");
     }
     // The window loads, runs the given clicks and is closed with Cancel.
-    void RunWindow(const std::function<void(ui::TMainForm&)>& clicks = {}) {
-        ui::TMainForm form{settings::TStartupState{}};
+    void RunWindow(settings::TSettingsStore& store,
+                   const std::function<void(ui::TMainForm&)>& clicks = {}) {
+        ui::TMainForm form{settings::TStartupState{}, store};
         host.onMainForm = [&](toolkit::TForm&) {
             if (clicks) {
                 clicks(form);
@@ -68,31 +69,29 @@ TEST_F(LoadAccess, EveryLoadOpensForReadingOnlyAndMakesAMissingKeyOnce) {
     } cases[] = {
         {"start-up, first-run check and the window closed with Cancel",
          [](LoadAccess& t) {
-             app::StartUp();
-             app::ChooseStartupState(false);
-             t.RunWindow();
-             app::ShutDown();
+             app::TProcessStart start = app::StartUp();
+             app::ChooseStartupState(false, *start.Store);
+             t.RunWindow(*start.Store);
+             app::ShutDown(start);
          },
          keysOfTheWindow},
         {"a load after a save, as the import does it",
          [](LoadAccess& t) {
-             settings::OpenSettingsStore();
-             t.RunWindow([&](ui::TMainForm& form) {
+             settings::TSettingsStore store;
+             t.RunWindow(store, [&](ui::TMainForm& form) {
                  form.AcceptBtn.Click();
                  t.fake.registry.ForgetAccess();
                  form.LoadSettings();
              });
-             settings::CloseSettingsStore();
          },
          {}},
         {"the driver's file",
          [](LoadAccess&) {
-             settings::OpenSettingsStore();
-             ui::DriverExePath();
-             settings::CloseSettingsStore();
+             settings::TSettingsStore store;
+             driver::DriverExePath(store);
          },
          {settings::kSettingsKey}},
-        {"the autostart check", [](LoadAccess&) { ui::IsAutostartSet(); }, {}},
+        {"the autostart check", [](LoadAccess&) { driver::IsAutostartSet(); }, {}},
         {"the program folder of the macro editor",
          [](LoadAccess&) { macros::ReadWindowsSetting("ProgramFilesDir"); },
          {}},

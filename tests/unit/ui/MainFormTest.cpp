@@ -1,12 +1,12 @@
 #include "ui/MainForm.h"
+#include "driver/DriverControl.h"
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 #include "sound/EditSpeaker.h"
 #include "sound/SpeakerRec.h"
 #include "toolkit/fake/FakeApplicationHost.h"
-#include "ui/DriverControl.h"
 
 #include <gtest/gtest.h>
 
@@ -16,9 +16,6 @@ namespace {
 
 class MainForm : public testing::Test {
 protected:
-    void SetUp() override { settings::OpenSettingsStore(); }
-    void TearDown() override { settings::CloseSettingsStore(); }
-
     platform::WindowId StartDriver() { return fake.windows.Add("Tastor32", "Tastor32"); }
     void Put(const char* key, const char* name, std::vector<std::uint8_t> bytes) {
         fake.registry.SetBinary(Hive::CurrentUser, key, name, bytes);
@@ -44,6 +41,7 @@ protected:
 
     platform::fake::FakePlatform fake;
     toolkit::fake::FakeApplicationHost host;
+    settings::TSettingsStore store;
 };
 
 } // namespace
@@ -51,7 +49,7 @@ protected:
 TEST_F(MainForm, CreationTellsTheDriverFirstAndCancelSendsNothingMore) {
     StartDriver();
     fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey, "00080047", "x");
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     std::vector<std::string> seenAtLoad;
     host.onMainForm = [&](toolkit::TForm&) {
         // The two messages went out before the store was read.
@@ -75,7 +73,7 @@ TEST_F(MainForm, CreationTellsTheDriverFirstAndCancelSendsNothingMore) {
 
 TEST_F(MainForm, AcceptSavesAndPostsTheReloadEveryTimeOkAlsoCloses) {
     StartDriver();
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     host.onMainForm = [&](toolkit::TForm&) {
         form.AcceptBtn.Click();
         form.AcceptBtn.Click();
@@ -106,7 +104,7 @@ TEST_F(MainForm, OptionsLoadAsCheckedForAnyNonZeroByteAndSaveAsZeroOrOne) {
             Put(settings::kSettingsKey, c.name, {*c.stored});
         }
     }
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     form.LoadSettings();
     EXPECT_TRUE(form.EasyBSCB.Checked());
     EXPECT_TRUE(form.EasyTabCB.Checked());
@@ -129,7 +127,7 @@ TEST_F(MainForm, LoadAndSaveLeaveEverythingElseAsItWas) {
     PutText(settings::kUmlautAsciiKey, "000000DC", "Ue");
     PutText(settings::kUmlautHtmlKey, "000000DC", "&Uuml;");
     PutText("AppEvents\\Schemes\\Apps\\Tastor32\\Ein\\.current", "", "C:\\Media\\ding.wav");
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     form.LoadSettings();
     form.SaveSettings();
     form.SaveSettings();
@@ -147,7 +145,7 @@ TEST_F(MainForm, LoadAndSaveLeaveEverythingElseAsItWas) {
 }
 
 TEST_F(MainForm, LoadingMakesTheEightEmptyEventKeysWhenTheSchemeHasNone) {
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     form.LoadSettings();
     for (const char* event :
          {"Ein", "Aus", "Großschrift", "Rollen", "Zehnerblock", "NUM Punkt", "Umlaut", "EasyTab"}) {
@@ -170,7 +168,7 @@ TEST_F(MainForm, TheSpeakerModeIsStoredAsZeroOnNtAndLoadedElsewhere) {
     };
     for (const auto& c : cases) {
         Put(settings::kSettingsKey, "Speaker benutzen", {c.stored});
-        ui::TMainForm form({settings::rmNormal, false, c.winNT});
+        ui::TMainForm form({settings::rmNormal, false, c.winNT}, store);
         host.onMainForm = [&](toolkit::TForm&) {
             EXPECT_EQ(form.UseSpeakerRB.Checked(), c.speakerChecked);
             EXPECT_EQ(form.UseWavRB.Checked(), !c.speakerChecked);
@@ -187,8 +185,25 @@ TEST_F(MainForm, TheSpeakerModeIsStoredAsZeroOnNtAndLoadedElsewhere) {
     }
 }
 
+TEST_F(MainForm, AReloadAfterAnImportKeepsTheSpeakerOffOnNt) {
+    ui::TMainForm form({settings::rmNormal, false, true}, store);
+    fake.fileDialogs.openAnswers = {"C:\\x.reg"};
+    fake.shell.whileRunning = [&](const auto&) {
+        Put(settings::kSettingsKey, "Speaker benutzen", {1});
+    };
+    host.onMainForm = [&](toolkit::TForm&) {
+        form.ImportBtn.Click();
+        EXPECT_FALSE(form.UseSpeakerRB.Checked());
+        EXPECT_FALSE(form.UseSpeakerRB.Enabled());
+        EXPECT_TRUE(form.EditSoundBtn.Enabled());
+        form.OkBtn.Click();
+    };
+    toolkit::RunMainForm(form);
+    EXPECT_EQ(Get(settings::kSettingsKey, "Speaker benutzen")->data, std::vector<std::uint8_t>{0});
+}
+
 TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     form.LoadSettings();
     EXPECT_TRUE(fake.registry.KeyExists(Hive::CurrentUser, settings::kSpeakerKey));
     form.SaveSettings();
@@ -207,7 +222,7 @@ TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
 }
 
 TEST_F(MainForm, TheDecimalDotIsStoredExactlyAsTypedEvenEmpty) {
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     EXPECT_EQ(form.EdtDecimalDot.Text(), ".");
     for (const std::string text : {"", ",", "ab€"}) {
         form.EdtDecimalDot.UserSetText(text);
@@ -219,7 +234,7 @@ TEST_F(MainForm, TheDecimalDotIsStoredExactlyAsTypedEvenEmpty) {
 TEST_F(MainForm, AutostartIsWrittenOnlyWhenTheBoxDiffersFromTheStore) {
     fake.system.programPath = "C:\\Programme\\Tastor32\\TSetup.exe";
     PutText(settings::kSettingsKey, "HomeDir", "D:\\Anderswo");
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     form.LoadSettings();
     EXPECT_FALSE(form.CBAutostart.Checked());
     form.CBAutostart.UserClick();
@@ -238,7 +253,7 @@ TEST_F(MainForm, AFailedWriteStopsTheSaveKeepsTheWindowOpenAndPostsNothing) {
     StartDriver();
     PutText(settings::kMacroKey, "00080047", "Gruß");
     fake.registry.FailWritesUnder(Hive::CurrentUser, settings::kSpeakerKey);
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     host.onMainForm = [&](toolkit::TForm&) {
         form.EasyTabCB.UserClick();
         form.OkBtn.Click();
@@ -258,7 +273,7 @@ TEST_F(MainForm, AnUnreadableOptionIsReportedAndTheRestStillLoads) {
     Put(settings::kSettingsKey, "Tastor eingeschaltet", {1});
     PutText(settings::kSettingsKey, "DecimalDot", ",");
     PutText(settings::kMacroKey, "00080047", "x");
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     form.LoadSettings();
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
     EXPECT_EQ(fake.boxes.shown[0].text, "Ungültiger Datentyp für 'EasyTab'");
@@ -268,7 +283,7 @@ TEST_F(MainForm, AnUnreadableOptionIsReportedAndTheRestStillLoads) {
 }
 
 TEST_F(MainForm, WithoutADriverTheSettingsAreStillWritten) {
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     host.onMainForm = [&](toolkit::TForm&) {
         form.doBeepCB.UserClick();
         form.AcceptBtn.Click();
@@ -283,7 +298,7 @@ TEST_F(MainForm, WithoutADriverTheSettingsAreStillWritten) {
 TEST_F(MainForm, TheStartStopButtonFollowsTheDriver) {
     fake.processes.existing = {"C:\\Programme\\Tastor32\\Tastor32.exe"};
     fake.processes.onStart = [&](const auto&) { StartDriver(); };
-    ui::TMainForm form{{}};
+    ui::TMainForm form{{}, store};
     form.FormPaint();
     EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
     EXPECT_FALSE(form.ControlTastorBtn.Down());
@@ -323,7 +338,7 @@ TEST_F(MainForm, TheSpeakerEditorChangesOnlyTheSelectedEventAndOnlyASaveStoresIt
             PutText(settings::kSpeakerKey, settings::SoundEventNames[event].c_str(),
                     loaded[event - 1]);
         }
-        ui::TMainForm form({settings::rmNormal, false, false});
+        ui::TMainForm form({settings::rmNormal, false, false}, store);
         int editorsShown = 0;
         host.onModal = [&](toolkit::TForm& shown) {
             auto& editor = static_cast<TEditSpeakerFrm&>(shown);
@@ -351,7 +366,7 @@ TEST_F(MainForm, TheSpeakerEditorChangesOnlyTheSelectedEventAndOnlyASaveStoresIt
 }
 
 TEST_F(MainForm, TheSoundPanelsFollowTheRadioButtons) {
-    ui::TMainForm form({settings::rmNormal, false, false});
+    ui::TMainForm form({settings::rmNormal, false, false}, store);
     host.onMainForm = [&](toolkit::TForm&) {
         for (bool speaker : {true, false, true}) {
             (speaker ? form.UseSpeakerRB : form.UseWavRB).UserClick();
@@ -383,7 +398,7 @@ TEST_F(MainForm, TheSoundControlPanelStartsOrItsFailureNamesTheSystemsErrorCode)
         fake.boxes.shown.clear();
         fake.processes.executed.clear();
         fake.processes.execResult = {c.result, c.lastError};
-        ui::TMainForm form{{}};
+        ui::TMainForm form{{}, store};
         form.EditSoundBtn.Click();
         EXPECT_EQ(fake.processes.executed, std::vector<std::string>{"control.exe MMSYS.CPL,@1"});
         if (c.message == nullptr) {

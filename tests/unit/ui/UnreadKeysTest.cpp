@@ -2,7 +2,7 @@
 // they are by every save until a load reads them; and texts kept as they were read.
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 #include "ui/MainForm.h"
 
@@ -35,13 +35,12 @@ protected:
     }
     // Opens the window, checks EasyTab, presses OK; the error boxes shown, in order.
     std::vector<std::string> OpenCheckAndOk(ui::TMainForm& form) {
-        settings::OpenSettingsStore();
         host.onMainForm = [&](toolkit::TForm&) {
             form.EasyTabCB.SetChecked(true);
             form.OkBtn.Click();
         };
         toolkit::RunMainForm(form);
-        settings::CloseSettingsStore();
+        store.reset();
         std::vector<std::string> errors;
         for (const auto& box : fake.boxes.shown) {
             errors.push_back(box.text);
@@ -54,6 +53,7 @@ protected:
 
     platform::fake::FakePlatform fake;
     toolkit::fake::FakeApplicationHost host;
+    std::optional<settings::TSettingsStore> store;
 };
 
 } // namespace
@@ -108,7 +108,8 @@ TEST_F(UnreadKeys, AKeyThatCannotBeReadIsReportedAndKeptWhileTheRestIsSaved) {
         SetUp();
         fake.boxes.shown.clear();
         c.arrange(fake.registry);
-        ui::TMainForm form{settings::TStartupState{}};
+        store.emplace();
+        ui::TMainForm form{settings::TStartupState{}, *store};
         EXPECT_EQ(OpenCheckAndOk(form), c.errors) << c.name;
         fake.registry.DenyOpenUnder(Hive::CurrentUser, "");
         fake.registry.FailListingUnder(Hive::CurrentUser, "", platform::kRegOk);
@@ -145,8 +146,8 @@ TEST_F(UnreadKeys, AnUntouchedTextGoesBackAsItWasReadAnEditedOneAsShown) {
             SetUp();
             fake.registry.SetRaw(Hive::CurrentUser, subject.key, subject.name,
                                  platform::RegValue(1, shown, omega));
-            ui::TMainForm form{settings::TStartupState{}};
-            settings::OpenSettingsStore();
+            store.emplace();
+            ui::TMainForm form{settings::TStartupState{}, *store};
             host.onMainForm = [&](toolkit::TForm&) {
                 EXPECT_EQ(subject.text(form), "?mega") << subject.name;
                 if (edit) {
@@ -155,7 +156,7 @@ TEST_F(UnreadKeys, AnUntouchedTextGoesBackAsItWasReadAnEditedOneAsShown) {
                 form.AcceptBtn.Click();
             };
             toolkit::RunMainForm(form);
-            settings::CloseSettingsStore();
+            store.reset();
             const auto stored =
                 fake.registry.GetValue(Hive::CurrentUser, subject.key, subject.name);
             ASSERT_TRUE(stored.has_value()) << subject.name;

@@ -1,9 +1,9 @@
-#include "ui/LaunchProgram.h"
+#include "driver/LaunchProgram.h"
 
 #include "platform/Paths.h"
 #include "platform/Services.h"
 
-namespace ui {
+namespace driver {
 namespace {
 
 bool IsBlankOrControl(char c) {
@@ -44,4 +44,4 @@ bool LaunchProgram(const std::string& path, const std::string& arguments) {
     return platform::Procs().Create(file, commandLine, platform::FolderOf(file));
 }
 
-} // namespace ui
+} // namespace driver

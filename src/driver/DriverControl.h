@@ -4,11 +4,12 @@
 #pragma once
 
 #include "platform/Windows.h"
+#include "settings/SettingsStore.h"
 
 #include <cstdint>
 #include <string>
 
-namespace ui {
+namespace driver {
 
 // The driver's window: both class and title are "Tastor32".
 inline constexpr const char* kDriverWindowName = "Tastor32";
@@ -53,9 +54,9 @@ bool SendToDriver(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lP
 
 // The directory named by "HomeDir" (this program's directory when it is missing or empty)
 // with a trailing backslash, followed by "Tastor32.exe".
-std::string DriverExePath();
+std::string DriverExePath(settings::TSettingsStore& store);
 // Starts the driver's program file as a new process; true when the process was created.
-bool StartDriver();
+bool StartDriver(settings::TSettingsStore& store);
 
 // Whether the autostart value "Tastor32" exists. The Run key is not created.
 bool IsAutostartSet();
@@ -69,4 +70,4 @@ bool SetAutostart(const std::string& name, const std::string& command, bool enab
 // The same for the value "Tastor32" with AutostartCommand().
 bool SetAutostart(bool enable);
 
-} // namespace ui
+} // namespace driver

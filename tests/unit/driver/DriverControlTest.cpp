@@ -1,8 +1,8 @@
-#include "ui/DriverControl.h"
+#include "driver/DriverControl.h"
 
 #include "platform/fake/FakeServices.h"
 #include "settings/Layout.h"
-#include "settings/OptionsRegistry.h"
+#include "settings/SettingsStore.h"
 #include "settings/StoreError.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +17,12 @@ namespace {
 
 class DriverControl : public testing::Test {
 protected:
-    void SetUp() override { settings::OpenSettingsStore(); }
-    void TearDown() override { settings::CloseSettingsStore(); }
-
     std::optional<std::string> RunValue() {
         return fake.registry.GetString(Hive::CurrentUser, settings::kRunKey, "Tastor32");
     }
 
     platform::fake::FakePlatform fake;
+    settings::TSettingsStore store;
 };
 
 struct Delivery {
@@ -48,12 +46,12 @@ std::vector<Delivery> DeliveriesTo(const FakeWindows& windows, platform::WindowI
 } // namespace
 
 TEST(DriverMessages, NumbersAreThoseTheDriverKnows) {
-    EXPECT_EQ(ui::kWmClose, 16u);
-    EXPECT_EQ(ui::kWmQuit, 18u);
-    EXPECT_EQ(ui::WM_RELOADSETTINGS, 1125u);
-    EXPECT_EQ(ui::WM_DRIVERUNINSTALL, 1126u);
-    EXPECT_EQ(ui::WM_SETTINGSOPENED, 1131u);
-    EXPECT_EQ(ui::WM_SETTINGSOPENING, 1132u);
+    EXPECT_EQ(driver::kWmClose, 16u);
+    EXPECT_EQ(driver::kWmQuit, 18u);
+    EXPECT_EQ(driver::WM_RELOADSETTINGS, 1125u);
+    EXPECT_EQ(driver::WM_DRIVERUNINSTALL, 1126u);
+    EXPECT_EQ(driver::WM_SETTINGSOPENED, 1131u);
+    EXPECT_EQ(driver::WM_SETTINGSOPENING, 1132u);
 }
 
 TEST_F(DriverControl, MessagesReachOnlyAWindowWithClassAndTitleTastor32) {
@@ -82,14 +80,14 @@ TEST_F(DriverControl, MessagesReachOnlyAWindowWithClassAndTitleTastor32) {
         }
         const platform::WindowId driver = c.driver < 0 ? 0 : ids[c.driver];
 
-        EXPECT_EQ(ui::FindDriverWindow(), driver);
-        EXPECT_EQ(ui::IsDriverRunning(), driver != 0);
+        EXPECT_EQ(driver::FindDriverWindow(), driver);
+        EXPECT_EQ(driver::IsDriverRunning(), driver != 0);
 
-        EXPECT_EQ(ui::PostToDriver(ui::WM_RELOADSETTINGS, 0, 0), driver != 0);
-        EXPECT_EQ(ui::PostToDriver(ui::WM_SETTINGSOPENING, 7, -3), driver != 0);
-        EXPECT_EQ(ui::SendToDriver(ui::WM_SETTINGSOPENED, 0, 0), driver != 0);
-        EXPECT_EQ(ui::PostToDriver(ui::kWmQuit, 0, 0), driver != 0);
-        EXPECT_EQ(ui::PostToDriver(ui::kWmClose, 0, 0), driver != 0);
+        EXPECT_EQ(driver::PostToDriver(driver::WM_RELOADSETTINGS, 0, 0), driver != 0);
+        EXPECT_EQ(driver::PostToDriver(driver::WM_SETTINGSOPENING, 7, -3), driver != 0);
+        EXPECT_EQ(driver::SendToDriver(driver::WM_SETTINGSOPENED, 0, 0), driver != 0);
+        EXPECT_EQ(driver::PostToDriver(driver::kWmQuit, 0, 0), driver != 0);
+        EXPECT_EQ(driver::PostToDriver(driver::kWmClose, 0, 0), driver != 0);
 
         if (driver == 0) {
             EXPECT_TRUE(fake.windows.messages.empty());
@@ -107,7 +105,7 @@ TEST_F(DriverControl, MessagesReachOnlyAWindowWithClassAndTitleTastor32) {
 TEST_F(DriverControl, SendReportsADriverThatDoesNotAnswer) {
     const auto window = fake.windows.Add("Tastor32", "Tastor32");
     fake.windows.Get(window)->answers = false;
-    EXPECT_FALSE(ui::SendToDriver(ui::WM_SETTINGSOPENED, 0, 0));
+    EXPECT_FALSE(driver::SendToDriver(driver::WM_SETTINGSOPENED, 0, 0));
     ASSERT_EQ(fake.windows.messages.size(), 1u);
     EXPECT_TRUE(fake.windows.messages[0].sent);
     EXPECT_EQ(fake.windows.messages[0].message, 1131u);
@@ -135,13 +133,13 @@ TEST_F(DriverControl, DriverExePathFollowsHomeDir) {
             fake.registry.SetString(Hive::CurrentUser, settings::kSettingsKey, "HomeDir",
                                     *c.homeDir);
         }
-        EXPECT_EQ(ui::DriverExePath(), c.path);
+        EXPECT_EQ(driver::DriverExePath(store), c.path);
     }
 }
 
 TEST_F(DriverControl, DriverExePathBesideAProgramInADriveRoot) {
     fake.system.programPath = "D:\\TSetup.exe";
-    EXPECT_EQ(ui::DriverExePath(), "D:\\Tastor32.exe");
+    EXPECT_EQ(driver::DriverExePath(store), "D:\\Tastor32.exe");
 }
 
 TEST_F(DriverControl, StartDriverLaunchesTheDriverFileWithoutArguments) {
@@ -171,7 +169,7 @@ TEST_F(DriverControl, StartDriverLaunchesTheDriverFileWithoutArguments) {
             fake.registry.SetString(Hive::CurrentUser, settings::kSettingsKey, "HomeDir",
                                     *c.homeDir);
         }
-        EXPECT_EQ(ui::StartDriver(), c.exists);
+        EXPECT_EQ(driver::StartDriver(store), c.exists);
         ASSERT_EQ(fake.processes.started.size(), 1u);
         EXPECT_EQ(fake.processes.started[0].file, c.file);
         EXPECT_EQ(fake.processes.started[0].commandLine, std::string(c.file) + " ");
@@ -180,7 +178,7 @@ TEST_F(DriverControl, StartDriverLaunchesTheDriverFileWithoutArguments) {
 }
 
 TEST_F(DriverControl, IsAutostartSetDoesNotCreateTheRunKey) {
-    EXPECT_FALSE(ui::IsAutostartSet());
+    EXPECT_FALSE(driver::IsAutostartSet());
     EXPECT_FALSE(fake.registry.KeyExists(Hive::CurrentUser, settings::kRunKey));
     EXPECT_EQ(fake.registry.OpenKeys(), 1); // only the settings key stays open
 }
@@ -203,12 +201,12 @@ TEST_F(DriverControl, IsAutostartSetFollowsTheValue) {
         for (const auto& name : c.values) {
             fake.registry.SetString(Hive::CurrentUser, settings::kRunKey, name, "x.exe");
         }
-        EXPECT_EQ(ui::IsAutostartSet(), c.set);
+        EXPECT_EQ(driver::IsAutostartSet(), c.set);
     }
     // A value of another type counts as well: only its existence is asked.
     fake.registry.DeleteKey(Hive::CurrentUser, settings::kRunKey);
     fake.registry.SetBinary(Hive::CurrentUser, settings::kRunKey, "Tastor32", {1});
-    EXPECT_TRUE(ui::IsAutostartSet());
+    EXPECT_TRUE(driver::IsAutostartSet());
 }
 
 TEST_F(DriverControl, EnablingWritesTheProgramDirectoryCommand) {
@@ -224,16 +222,16 @@ TEST_F(DriverControl, EnablingWritesTheProgramDirectoryCommand) {
         SCOPED_TRACE(c.programPath);
         fake.registry.DeleteKey(Hive::CurrentUser, settings::kRunKey);
         fake.system.programPath = c.programPath;
-        EXPECT_EQ(ui::AutostartCommand(), c.command);
+        EXPECT_EQ(driver::AutostartCommand(), c.command);
 
-        EXPECT_TRUE(ui::SetAutostart(true)); // the Run key is created
+        EXPECT_TRUE(driver::SetAutostart(true)); // the Run key is created
         auto value = fake.registry.GetValue(Hive::CurrentUser, settings::kRunKey, "Tastor32");
         ASSERT_TRUE(value.has_value());
         EXPECT_EQ(value->type, static_cast<std::uint32_t>(platform::RegType::Sz));
         EXPECT_EQ(RunValue(), c.command);
         EXPECT_EQ(fake.registry.ValueNamesOf(Hive::CurrentUser, settings::kRunKey),
                   std::vector<std::string>{"Tastor32"});
-        EXPECT_TRUE(ui::IsAutostartSet());
+        EXPECT_TRUE(driver::IsAutostartSet());
     }
     EXPECT_EQ(fake.registry.OpenKeys(), 1);
 }
@@ -242,7 +240,7 @@ TEST_F(DriverControl, EnablingReplacesAnEarlierCommandAndKeepsOtherValues) {
     fake.registry.SetString(Hive::CurrentUser, settings::kRunKey, "Other", "other.exe");
     fake.registry.SetString(Hive::CurrentUser, settings::kRunKey, "Tastor32",
                             "\"E:\\Alt\\Tastor32.exe\" /x");
-    EXPECT_TRUE(ui::SetAutostart("Tastor32", "C:\\Neu\\Tastor32.exe", true));
+    EXPECT_TRUE(driver::SetAutostart("Tastor32", "C:\\Neu\\Tastor32.exe", true));
     EXPECT_EQ(RunValue(), "C:\\Neu\\Tastor32.exe");
     EXPECT_EQ(fake.registry.GetString(Hive::CurrentUser, settings::kRunKey, "Other"), "other.exe");
 }
@@ -267,9 +265,9 @@ TEST_F(DriverControl, DisablingDeletesTheValueAndSaysWhetherItDid) {
         if (c.valueExists) {
             fake.registry.SetString(Hive::CurrentUser, settings::kRunKey, "Tastor32", "x.exe");
         }
-        EXPECT_EQ(ui::SetAutostart(false), c.result);
+        EXPECT_EQ(driver::SetAutostart(false), c.result);
         EXPECT_FALSE(RunValue().has_value());
-        EXPECT_FALSE(ui::IsAutostartSet());
+        EXPECT_FALSE(driver::IsAutostartSet());
         if (c.runKeyExists) {
             EXPECT_EQ(fake.registry.GetString(Hive::CurrentUser, settings::kRunKey, "Other"),
                       "other.exe");
@@ -281,8 +279,8 @@ TEST_F(DriverControl, DisablingDeletesTheValueAndSaysWhetherItDid) {
 TEST_F(DriverControl, ARunKeyThatDoesNotOpenMakesSetAutostartANoOp) {
     // Creating the missing Run key is refused.
     fake.registry.FailWritesUnder(Hive::CurrentUser, "Software");
-    EXPECT_FALSE(ui::SetAutostart(true));
-    EXPECT_FALSE(ui::SetAutostart(false));
+    EXPECT_FALSE(driver::SetAutostart(true));
+    EXPECT_FALSE(driver::SetAutostart(false));
     EXPECT_FALSE(fake.registry.KeyExists(Hive::CurrentUser, settings::kRunKey));
     fake.registry.FailWritesUnder(Hive::CurrentUser, "");
 }
@@ -291,7 +289,7 @@ TEST_F(DriverControl, AFailingWriteRaisesTheStoreError) {
     fake.registry.SetString(Hive::CurrentUser, settings::kRunKey, "Other", "other.exe");
     fake.registry.FailWritesUnder(Hive::CurrentUser, settings::kRunKey);
     try {
-        ui::SetAutostart(true);
+        driver::SetAutostart(true);
         ADD_FAILURE() << "no error raised";
     } catch (const settings::StoreError& error) {
         EXPECT_STREQ(error.what(), "Fehler beim Setzen der Daten für 'Tastor32':\r\n"

@@ -1,13 +1,12 @@
-#include "ui/DriverControl.h"
+#include "driver/DriverControl.h"
 
+#include "driver/LaunchProgram.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
 #include "settings/Layout.h"
-#include "settings/OptionsRegistry.h"
 #include "settings/Registry.h"
-#include "ui/LaunchProgram.h"
 
-namespace ui {
+namespace driver {
 
 platform::WindowId FindDriverWindow() {
     return platform::Windows().Find(kDriverWindowName, kDriverWindowName);
@@ -34,16 +33,16 @@ bool SendToDriver(std::uint32_t message, std::uintptr_t wParam, std::intptr_t lP
     return platform::Windows().Send(window, message, wParam, lParam, timeoutMs);
 }
 
-std::string DriverExePath() {
-    std::string dir = settings::SettingsRegistry().ReadString(settings::kHomeDirValue);
+std::string DriverExePath(settings::TSettingsStore& store) {
+    std::string dir = store.Registry().ReadString(settings::kHomeDirValue);
     if (dir.empty()) {
         dir = platform::ProgramDir();
     }
     return platform::AddTrailingBackslash(dir) + kDriverExeName;
 }
 
-bool StartDriver() {
-    return LaunchProgram(DriverExePath(), "");
+bool StartDriver(settings::TSettingsStore& store) {
+    return LaunchProgram(DriverExePath(store), "");
 }
 
 bool IsAutostartSet() {
@@ -74,4 +73,4 @@ bool SetAutostart(bool enable) {
     return SetAutostart(kAutostartValueName, AutostartCommand(), enable);
 }
 
-} // namespace ui
+} // namespace driver

@@ -1,4 +1,4 @@
-#include "ui/LaunchProgram.h"
+#include "driver/LaunchProgram.h"
 
 #include "platform/fake/FakeServices.h"
 
@@ -36,7 +36,7 @@ TEST(StripQuotes, RemovesBlanksControlCharactersAndOnePairOfEachQuote) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::PrintToString(c.path));
-        EXPECT_EQ(ui::StripQuotes(c.path), c.file);
+        EXPECT_EQ(driver::StripQuotes(c.path), c.file);
     }
 }
 
@@ -75,7 +75,7 @@ TEST(LaunchProgram, FileCommandLineAndDirectory) {
         SCOPED_TRACE(testing::PrintToString(c.path) + " " + testing::PrintToString(c.arguments));
         platform::fake::FakePlatform fake;
         fake.processes.existing.push_back(c.file);
-        EXPECT_TRUE(ui::LaunchProgram(c.path, c.arguments));
+        EXPECT_TRUE(driver::LaunchProgram(c.path, c.arguments));
         ASSERT_EQ(fake.processes.started.size(), 1u);
         EXPECT_EQ(fake.processes.started[0].file, c.file);
         EXPECT_EQ(fake.processes.started[0].commandLine, c.commandLine);
@@ -86,7 +86,7 @@ TEST(LaunchProgram, FileCommandLineAndDirectory) {
 TEST(LaunchProgram, ResultIsWhetherTheProcessWasCreated) {
     platform::fake::FakePlatform fake;
     fake.processes.existing.push_back("C:\\da\\a.exe");
-    EXPECT_TRUE(ui::LaunchProgram("C:\\da\\a.exe", ""));
-    EXPECT_FALSE(ui::LaunchProgram("C:\\fehlt\\a.exe", ""));
+    EXPECT_TRUE(driver::LaunchProgram("C:\\da\\a.exe", ""));
+    EXPECT_FALSE(driver::LaunchProgram("C:\\fehlt\\a.exe", ""));
     EXPECT_EQ(fake.processes.started.size(), 2u);
 }

@@ -3,7 +3,7 @@
 
 #include <string>
 
-namespace ui {
+namespace driver {
 
 // The path without leading and trailing blanks and control characters; then one leading
 // double quote removed, and with it a trailing one if there is one; then the same for a
@@ -17,4 +17,4 @@ std::string StripQuotes(const std::string& path);
 // process's current directory. Does not wait for the process; true when it was created.
 bool LaunchProgram(const std::string& path, const std::string& arguments);
 
-} // namespace ui
+} // namespace driver
