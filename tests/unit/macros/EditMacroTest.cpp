@@ -170,6 +170,47 @@ TEST(EditMacro, OkReturnsWhatTheUserSetWithoutChecks) {
     EXPECT_EQ(text, "");
 }
 
+TEST(EditMacro, TheLineUnderTheKeyFieldFollowsTheBoxesAndTheKeyAndOkStillReturnsThem) {
+    Editor editor;
+    TKeyCombination combination{0x70, 0x08};
+    std::string text = "t";
+    std::vector<TKeyCombination> asked;
+    const macros::UsedByAnotherMacro used = [&](const TKeyCombination& c) {
+        asked.push_back(c);
+        return c == TKeyCombination{'G', 0x08};
+    };
+    // Each step, then a part of the line it shows ("" for an empty line).
+    const std::pair<std::function<void(TEditMacroForm&)>, std::string> steps[] = {
+        {[](TEditMacroForm&) {}, "AltGr+F1 schaltet Tastor"},
+        {[](TEditMacroForm& e) { e.HotKey1.UserPressed('G'); }, "anderes Makro"},
+        {[](TEditMacroForm& e) { e.cbShift.UserClick(); }, ""},
+        {[](TEditMacroForm& e) { e.HotKey1.UserPressed(0); }, "Keine Taste"},
+        {[](TEditMacroForm& e) { e.cbAltGr.UserClick(); }, "Keine Taste"},
+        {[](TEditMacroForm& e) {
+             e.cbShift.UserClick();
+             e.cbCtrl.UserClick();
+             e.cbAlt.UserClick();
+             e.HotKey1.UserPressed(0x2E);
+         },
+         "Strg+Alt+Entf"},
+        {[](TEditMacroForm& e) { e.cbLWin.UserClick(); }, ""},
+    };
+    editor.host.onModal = [&](toolkit::TForm& form) {
+        auto& e = dynamic_cast<TEditMacroForm&>(form);
+        for (const auto& [step, part] : steps) {
+            step(e);
+            const std::string& shown = e.HintLbl.Caption();
+            EXPECT_EQ(part.empty(), shown.empty()) << part << " / " << shown;
+            EXPECT_NE(shown.find(part), std::string::npos) << part << " / " << shown;
+        }
+        e.btnOK.Click();
+    };
+    EXPECT_TRUE(macros::EditMacro(combination, text, used));
+    // The combination the line was about, as the boxes and the key field hold it.
+    EXPECT_EQ(asked.back(), (TKeyCombination{0x2E, 0x46}));
+    EXPECT_EQ(combination, (TKeyCombination{0x2E, 0x46}));
+}
+
 TEST(EditMacro, CancelOrClosingLeavesTheArgumentsUnchanged) {
     const std::function<void(TEditMacroForm&)> endings[] = {
         [](TEditMacroForm& e) { e.btnCancel.Click(); },
