@@ -123,7 +123,11 @@ TMacroListCommands::TMacroListCommands(TMacroTable& table, toolkit::TListSelecti
 void TMacroListCommands::NewBtnClick() {
     TKeyCombination combination;
     std::string text;
-    if (editor_(combination, text)) {
+    // The editor's hint names a key that the question after OK will be about.
+    const UsedByAnotherMacro used = [this](const TKeyCombination& edited) {
+        return FindMacroItem(table_, edited) >= 0;
+    };
+    if (editor_(combination, text, used)) {
         const TKeyCode code = KeyCodeOf(combination);
         int row = FindMacroItem(table_, combination);
         if (row < 0) {
@@ -145,7 +149,10 @@ void TMacroListCommands::EditBtnClick() {
         const TListKeyRec rec = ItemToKeyRec(table_, selected);
         TKeyCombination combination = SplitKeyCode(rec.KeyCode);
         std::string text = rec.MacroText;
-        if (editor_(combination, text)) {
+        const UsedByAnotherMacro used = [this, &rec](const TKeyCombination& edited) {
+            return KeyCodeOf(edited) != rec.KeyCode && FindMacroItem(table_, edited) >= 0;
+        };
+        if (editor_(combination, text, used)) {
             int target = selected;
             bool change = true;
             const TKeyCode code = KeyCodeOf(combination);

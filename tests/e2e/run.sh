@@ -27,9 +27,11 @@ passed=0
 failed=()
 for test in $(declare -F | awk '{print $3}' | grep '^test_' | grep -E -- "$pattern"); do
     before=$E2E_FAILURES
+    started=$SECONDS
     echo "  $test"
     "$test"
     e2e_cleanup
+    echo "    ($((SECONDS - started)) s)"
     if [ "$E2E_FAILURES" -eq "$before" ]; then
         passed=$((passed + 1))
     else

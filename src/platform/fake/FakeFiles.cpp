@@ -3,17 +3,17 @@
 namespace platform::fake {
 namespace {
 
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
+std::u16string FolderOf(const std::u16string& path) {
+    const auto slash = path.find_last_of(u'\\');
+    return slash == std::u16string::npos ? std::u16string() : path.substr(0, slash);
 }
 
 // "*" stands for any run of characters, as in the system's patterns.
-bool Matches(const std::string& name, const std::string& pattern) {
+bool Matches(const std::u16string& name, const std::u16string& pattern) {
     if (pattern.empty()) {
         return name.empty();
     }
-    if (pattern[0] == '*') {
+    if (pattern[0] == u'*') {
         for (std::size_t skip = 0; skip <= name.size(); ++skip) {
             if (Matches(name.substr(skip), pattern.substr(1))) {
                 return true;
@@ -26,12 +26,25 @@ bool Matches(const std::string& name, const std::string& pattern) {
 
 } // namespace
 
-std::uint32_t FakeFiles::WriteReplacing(const std::string& path, const std::string& bytes) {
-    log.push_back("write:" + path);
+std::uint32_t FakeFiles::Read(const std::u16string& path, std::string& bytes) {
+    log.push_back(u"read:" + path);
     if (auto failure = failures.find(path); failure != failures.end()) {
         return failure->second;
     }
-    const std::string folder = FolderOf(path);
+    const auto file = files.find(path);
+    if (file == files.end()) {
+        return 2; // the file was not found
+    }
+    bytes = file->second;
+    return 0;
+}
+
+std::uint32_t FakeFiles::WriteReplacing(const std::u16string& path, const std::string& bytes) {
+    log.push_back(u"write:" + path);
+    if (auto failure = failures.find(path); failure != failures.end()) {
+        return failure->second;
+    }
+    const std::u16string folder = FolderOf(path);
     if (!folder.empty() && folders.count(folder) == 0) {
         return 3; // the path was not found
     }
@@ -39,8 +52,8 @@ std::uint32_t FakeFiles::WriteReplacing(const std::string& path, const std::stri
     return 0;
 }
 
-std::uint32_t FakeFiles::CreateFolder(const std::string& path) {
-    log.push_back("mkdir:" + path);
+std::uint32_t FakeFiles::CreateFolder(const std::u16string& path) {
+    log.push_back(u"mkdir:" + path);
     if (auto failure = failures.find(path); failure != failures.end()) {
         return failure->second;
     }
@@ -48,11 +61,12 @@ std::uint32_t FakeFiles::CreateFolder(const std::string& path) {
     return 0;
 }
 
-std::vector<std::string> FakeFiles::List(const std::string& folder, const std::string& pattern) {
-    std::vector<std::string> names;
+std::vector<std::u16string> FakeFiles::List(const std::u16string& folder,
+                                            const std::u16string& pattern) {
+    std::vector<std::u16string> names;
     for (const auto& [path, content] : files) {
         if (FolderOf(path) == folder) {
-            const std::string name = path.substr(folder.size() + 1);
+            const std::u16string name = path.substr(folder.size() + 1);
             if (Matches(name, pattern)) {
                 names.push_back(name);
             }
@@ -61,8 +75,8 @@ std::vector<std::string> FakeFiles::List(const std::string& folder, const std::s
     return names;
 }
 
-bool FakeFiles::Delete(const std::string& path) {
-    log.push_back("delete:" + path);
+bool FakeFiles::Delete(const std::u16string& path) {
+    log.push_back(u"delete:" + path);
     return files.erase(path) != 0;
 }
 
@@ -79,7 +93,7 @@ std::intptr_t FakeShell::OpenDocument(const std::string& path) {
     return openResult;
 }
 
-std::uint32_t FakeShell::RunAndWait(const std::string& program, const std::string& parameters) {
+std::uint32_t FakeShell::RunAndWait(const std::string& program, const std::u16string& parameters) {
     runs.push_back({program, parameters});
     if (runError == 0 && whileRunning) {
         whileRunning(runs.back());
