@@ -3,7 +3,8 @@
 # fuzz targets, the imports of the Windows programs, the Win32 tests of both builds under Wine,
 # and the end-to-end tests of the shipping 32-bit program. Prints the time of each suite.
 # Usage: scripts/test.sh [SUITE...]   suites: native fuzz imports win32 e2e (default: all)
-#        E2E_PATTERN=REGEX picks end-to-end tests by name.
+#        E2E_PATTERN=REGEX picks end-to-end tests by name; E2E_SHARDS=N runs them in N parts
+#        at once (default 2).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 all_suites=(native fuzz imports win32 e2e)
@@ -51,6 +52,38 @@ check_imports() {
     return $status
 }
 
+# The end-to-end tests spend most of their time waiting for windows, processes and the wine
+# server, so E2E_SHARDS runs (2 by default) share them out, each in a copy of the prefix, on a
+# display of its own and with its own copy of the programs (tests write files beside them).
+e2e_shard() { # e2e_shard K N
+    local dir="$root/build/e2e-shard-$1"
+    rm -rf "$dir"
+    mkdir -p "$dir/i686" "$dir/x86_64"
+    cp "$root"/build/i686/*.exe "$dir/i686/"
+    cp "$root"/build/x86_64/*.exe "$dir/x86_64/"
+    export WINEPREFIX="$dir/wine-prefix"
+    cp -a "$root/build/wine-prefix-template" "$WINEPREFIX"
+    unset DISPLAY
+    xvfb_start || return 1
+    trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
+    wineserver -p
+    wine_warm_up "$dir/$TSETUP_RUN_ARCH"
+    E2E_SHARD=$1/$2 "$root/tests/e2e/run.sh" "$dir/$TSETUP_RUN_ARCH" "${E2E_PATTERN:-.}"
+}
+e2e_tests() {
+    local n=${E2E_SHARDS:-2} k status=0 pids=()
+    for ((k = 1; k <= n; k++)); do
+        (e2e_shard "$k" "$n") >"$root/build/e2e-shard-$k.log" 2>&1 &
+        pids+=($!)
+    done
+    for ((k = 1; k <= n; k++)); do
+        wait "${pids[k - 1]}" || status=1
+        echo "-- shard $k of $n"
+        cat "$root/build/e2e-shard-$k.log"
+    done
+    return $status
+}
+
 win32_tests() { (cd "$root/build/$1" && timeout 900 wine win32_tests.exe --gtest_brief=1); }
 
 wanted native && suite "native unit tests" "$root/build/native/unit_tests" --gtest_brief=1
@@ -67,6 +100,8 @@ if wanted win32 || wanted e2e; then
     export WINEPREFIX="$root/build/wine-prefix"
     start=$SECONDS
     wine_prefix_fresh "$WINEPREFIX"
+    # The end-to-end shards start from copies of this prefix, taken before anything runs in it.
+    wanted e2e && cp -a "$WINEPREFIX" "$root/build/wine-prefix-template"
     xvfb_start || exit 1
     trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
     # One server for the whole run: under emulation a cold start of the first program of a
@@ -80,8 +115,7 @@ if wanted win32 || wanted e2e; then
         done
     fi
     if wanted e2e; then
-        suite "end-to-end ($TSETUP_RUN_ARCH)" "$root/tests/e2e/run.sh" "$root/build/$TSETUP_RUN_ARCH" \
-            "${E2E_PATTERN:-.}"
+        suite "end-to-end ($TSETUP_RUN_ARCH)" e2e_tests
     fi
 fi
 

@@ -3,6 +3,9 @@
 # Wine environment of scripts/wine-env.sh, WINEPREFIX and DISPLAY (scripts/test.sh sets
 # them up); started alone it makes its own.
 # Usage: tests/e2e/run.sh BUILD_DIR [TEST_NAME_PATTERN]
+#        E2E_SHARD=K/N runs the K-th of N shares of the tests (the cases of the bad-input table
+#        are shared out one by one), so that N runs in prefixes and displays of their own
+#        together run every test once.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -23,9 +26,22 @@ for file in "$here"/*_test.sh; do
     . "$file"
 done
 
+E2E_SHARD=${E2E_SHARD:-1/1}
+shard=${E2E_SHARD%/*}
+shards=${E2E_SHARD#*/}
+tests=()
+index=0
+for test in $(declare -F | awk '{print $3}' | grep '^test_' | grep -E -- "$pattern"); do
+    if [ "$test" = test_bad_input_suite ]; then
+        tests+=("$test")
+    elif [ $((index++ % shards + 1)) -eq "$shard" ]; then
+        tests+=("$test")
+    fi
+done
+
 passed=0
 failed=()
-for test in $(declare -F | awk '{print $3}' | grep '^test_' | grep -E -- "$pattern"); do
+for test in "${tests[@]}"; do
     before=$E2E_FAILURES
     started=$SECONDS
     echo "  $test"
