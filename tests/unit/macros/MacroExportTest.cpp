@@ -133,7 +133,7 @@ TEST(RegEditFile, TheSectionNamesTheAccessorsRoot) {
 TEST_F(Transfer, ShiftCopiesTheShownListWithoutAnyDialog) {
     struct Case {
         const char* what;
-        std::vector<macros::TListKeyRec> shown;
+        std::vector<macros::TMacroTable::Entry> shown;
         bool clipboardWorks;
         std::optional<std::string> clipboard;
         std::string message;

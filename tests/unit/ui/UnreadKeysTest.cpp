@@ -137,9 +137,8 @@ TEST_F(UnreadKeys, AnUntouchedTextGoesBackAsItWasReadAnEditedOneAsShown) {
     } subjects[] = {
         {settings::kSettingsKey, "DecimalDot", [](auto& f) { return f.EdtDecimalDot.Text(); },
          [](auto& f) { f.EdtDecimalDot.SetText(","); }},
-        {settings::kMacroKey, "00080047",
-         [](auto& f) { return macros::ItemToKeyRec(f.Macros, 0).MacroText; },
-         [](auto& f) { macros::SetMacroItem(f.Macros, 0, 0x00080047, ","); }},
+        {settings::kMacroKey, "00080047", [](auto& f) { return f.Macros.At(0).Macro.MacroText; },
+         [](auto& f) { f.Macros.Replace(0, 0x00080047, ","); }},
     };
     for (const auto& subject : subjects) {
         for (const bool edit : {false, true}) {
