@@ -2,6 +2,7 @@
 #pragma once
 
 #define IDI_TSETUP 1
+#include "GlyphIds.h"
 
 // Dialog templates
 #define IDD_MAINFORM 100

@@ -1,6 +1,7 @@
 #include "sound/EditSpeaker.h"
 
 #include "EditSpeakerIds.h"
+#include "GlyphIds.h"
 #include "settings/Names.h"
 #include "sound/PCSpeaker.h"
 #include "toolkit/Application.h"
@@ -41,6 +42,8 @@ TEditSpeakerFrm::TEditSpeakerFrm(int event, const TSpeakerRec& rec)
     CountEdit.SetMaxLength(1);
     CountEdit.SetValue(1);
     ListenBtn.SetCaption("An&hören");
+    ListenBtn.GlyphId = IDI_SPEAKER;
+    ListenBtn.DisabledGlyphId = IDI_SPEAKER_DISABLED;
     ListenBtn.OnClick = [this] { ListenBtnClick(); };
     OkBtn.SetCaption("OK");
     OkBtn.OnClick = [this] { OkBtnClick(); };

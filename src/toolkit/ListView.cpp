@@ -1,6 +1,25 @@
 #include "toolkit/ListView.h"
 
+#include "platform/Cp1252.h"
+
 namespace toolkit {
+namespace {
+
+bool CellMatches(const std::string& cell, const std::string& typed, TListView::TFindMatch match) {
+    std::size_t at = 0;
+    for (const char wanted : typed) {
+        while (at < cell.size() && cell[at] == ' ' && wanted != ' ') {
+            ++at;
+        }
+        if (at == cell.size() || platform::Cp1252Upper(cell[at]) != platform::Cp1252Upper(wanted)) {
+            return false;
+        }
+        ++at;
+    }
+    return match == TListView::TFindMatch::Prefix || at == cell.size();
+}
+
+} // namespace
 
 void TListView::SetModel(const TListModel* model) {
     model_ = model;
@@ -28,6 +47,21 @@ int TListView::TakeRowToShow() {
     const int row = rowToShow_ < Count() ? rowToShow_ : -1;
     rowToShow_ = -1;
     return row;
+}
+
+int TListView::FindRow(const std::string& typed, int start, TFindMatch match, bool wrap) const {
+    const int count = Count();
+    if (start < 0 || (start >= count && wrap)) {
+        start = 0;
+    }
+    const int end = wrap ? start + count : count;
+    for (int i = start; i < end; ++i) {
+        const int row = i % count;
+        if (CellMatches(model_->CellText(row, 0), typed, match)) {
+            return row;
+        }
+    }
+    return -1;
 }
 
 void TListView::UserSelect(int row) {

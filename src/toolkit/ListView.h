@@ -77,6 +77,13 @@ public:
     // scrolled to once.
     int TakeRowToShow();
 
+    // How a find request from the view matches a row's first cell.
+    enum class TFindMatch { Prefix, Whole };
+    // The first row from start on (then, with wrap, from the top) whose first cell matches
+    // the typed text, or -1. Case is ignored in code page 1252, and a blank of the cell that
+    // the typed text leaves out is skipped: "altgr+g" finds "AltGr+ G" and "f1" finds " F1".
+    int FindRow(const std::string& typed, int start, TFindMatch match, bool wrap) const;
+
     // Input from the window.
     void UserSelect(int row);
     void UserDblClick();

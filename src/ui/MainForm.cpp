@@ -93,6 +93,8 @@ TMainForm::TMainForm(const settings::TStartupState& startup, settings::TSettings
     // Replaced by the driver file's version when the page is first shown.
     TastorVersionLbl.SetCaption("2.0.1");
     BtnDoc.SetCaption("&Dokumentation");
+    BtnDoc.GlyphId = IDI_DOCUMENT;
+    BtnDoc.DisabledGlyphId = IDI_DOCUMENT_DISABLED;
     BtnDoc.OnClick = [this] { BtnDocClick(); };
     ControlTastorBtn.SetCaption("&Tastor starten");
     ControlTastorBtn.OnClick = [this] { ControlTastorBtnClick(); };

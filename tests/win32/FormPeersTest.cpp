@@ -12,8 +12,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <vsstyle.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -70,6 +74,45 @@ protected:
     static bool Shown(HWND page) { return (GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0; }
     static bool Checked(HWND button) {
         return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    }
+
+    // What an image of the list looks like drawn over grey: whether it draws anything, and
+    // whether anything it draws has a colour.
+    struct Look {
+        bool drawn = false;
+        bool coloured = false;
+    };
+    static Look LookOf(HIMAGELIST images, int index) {
+        int width = 0, height = 0;
+        ImageList_GetIconSize(images, &width, &height);
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        const HGDIOBJ earlier = SelectObject(dc, bitmap);
+        constexpr std::uint32_t grey = 0x808080;
+        auto* pixels = static_cast<std::uint32_t*>(bits);
+        std::fill(pixels, pixels + width * height, grey);
+        ImageList_Draw(images, index, dc, 0, 0, ILD_NORMAL);
+        GdiFlush();
+        Look look;
+        for (int i = 0; i < width * height; ++i) {
+            const std::uint32_t p = pixels[i] & 0xFFFFFF;
+            look.drawn = look.drawn || p != grey;
+            look.coloured = look.coloured || (p & 0xFF) != ((p >> 8) & 0xFF) ||
+                            ((p >> 8) & 0xFF) != ((p >> 16) & 0xFF);
+        }
+        SelectObject(dc, earlier);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+        return look;
+    }
+    static int ScreenDpi() {
+        HDC screen = GetDC(nullptr);
+        const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+        ReleaseDC(nullptr, screen);
+        return dpi;
     }
 
     platform::fake::FakePlatform fake;
@@ -199,9 +242,7 @@ TEST_F(FormPeers, DeletingADistantRowShowsTheNextRowAndTheListDoesNotJumpBack) {
 
 TEST_F(FormPeers, ListColumnsFollowTheDpiOfTheWindowsMonitor) {
     HWND list = Control(IDC_MACROLISTVIEW);
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    const int dpi = ScreenDpi();
     const auto& columns = form.MacroListView.Columns;
     for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
         EXPECT_EQ(SendMessageW(list, LVM_GETCOLUMNWIDTH, i, 0), MulDiv(columns[i].Width, dpi, 96));
@@ -239,4 +280,102 @@ TEST_F(FormPeers, CancelClosesTheWindowWithoutWriting) {
     EXPECT_TRUE(form.Closed());
     EXPECT_FALSE(IsWindow(window));
     EXPECT_FALSE(fake.registry.GetValue(Hive::CurrentUser, settings::kSettingsKey, "EasyTab"));
+}
+
+TEST_F(FormPeers, TypingTheFirstLettersOfAKeyFindsItsRowAmongAThousand) {
+    // Twenty sets of modifiers, AltGr alone among them, with fifty keys each.
+    std::vector<std::uint16_t> keys = {VK_INSERT, VK_HOME};
+    for (std::uint16_t key = 'A'; key <= 'Z'; ++key) {
+        keys.push_back(key);
+    }
+    for (std::uint16_t key = '0'; key <= '9'; ++key) {
+        keys.push_back(key);
+    }
+    for (std::uint16_t key = VK_F1; key <= VK_F12; ++key) {
+        keys.push_back(key);
+    }
+    int sets = 0;
+    for (unsigned modifiers = 1; sets < 20; ++modifiers) {
+        if ((modifiers & ~0xCFu) != 0) {
+            continue;
+        }
+        ++sets;
+        for (const std::uint16_t key : keys) {
+            fake.registry.SetString(
+                Hive::CurrentUser, settings::kMacroKey,
+                KeyCodeToValueName(MakeKeyCode(key, static_cast<std::uint8_t>(modifiers))), "x");
+        }
+    }
+    form.LoadSettings();
+    host.DrawChanges();
+    HWND list = Control(IDC_MACROLISTVIEW);
+    // The set-up's AltGr+G is among them; its F1 is not.
+    const auto count = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    ASSERT_EQ(count, 1001);
+    int target = -1;
+    for (int row = 0; row < count; ++row) {
+        if (Cell(row, 0) == L"AltGr+ G") {
+            target = row;
+        }
+    }
+    ASSERT_GT(target, 0);
+
+    // Typed as the user types it, without the blank and in small letters.
+    SetFocus(list);
+    for (const wchar_t typed : std::wstring(L"altgr+g")) {
+        SendMessageW(list, WM_CHAR, typed, 1);
+    }
+    EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), target);
+    EXPECT_EQ(form.MacroListView.Selected(), target);
+
+    auto find = [&](const wchar_t* text, int start, UINT flags) {
+        LVFINDINFOW request{};
+        request.flags = flags;
+        request.psz = text;
+        return static_cast<int>(
+            SendMessageW(list, LVM_FINDITEMW, start, reinterpret_cast<LPARAM>(&request)));
+    };
+    // From the last row the search wraps to the top; without wrapping it finds nothing.
+    EXPECT_EQ(find(L"ALTGR+ G", count - 1, LVFI_PARTIAL | LVFI_WRAP), target);
+    EXPECT_EQ(find(L"ALTGR+ G", count - 1, LVFI_PARTIAL), -1);
+    EXPECT_EQ(find(L"altgr+ gx", -1, LVFI_PARTIAL | LVFI_WRAP), -1);
+    EXPECT_EQ(find(L"f1", -1, LVFI_STRING), 0);
+}
+
+TEST_F(FormPeers, TheVersionStandsRightAlignedAndTheDocumentationButtonShowsItsPicture) {
+    EXPECT_EQ(GetWindowLongW(Control(IDC_TASTORVERSIONLBL), GWL_STYLE) & SS_TYPEMASK, SS_RIGHT);
+    HWND button = Control(IDC_BTNDOC);
+    EXPECT_EQ(Text(button), L"&Dokumentation");
+    auto picture = [button] {
+        BUTTON_IMAGELIST images{};
+        SendMessageW(button, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&images));
+        return images;
+    };
+    auto size = [](HIMAGELIST images) {
+        int width = 0, height = 0;
+        ImageList_GetIconSize(images, &width, &height);
+        return std::pair(width, height);
+    };
+    const int dpi = ScreenDpi();
+    const BUTTON_IMAGELIST shown = picture();
+    ASSERT_NE(shown.himl, nullptr);
+    EXPECT_EQ(shown.uAlign, static_cast<UINT>(BUTTON_IMAGELIST_ALIGN_LEFT));
+    ASSERT_EQ(ImageList_GetImageCount(shown.himl), 6);
+    EXPECT_EQ(size(shown.himl), std::pair(MulDiv(16, dpi, 96), MulDiv(16, dpi, 96)));
+    // One image per state of the button: in colour, and grey while it is disabled.
+    for (int state = PBS_NORMAL; state < PBS_NORMAL + 6; ++state) {
+        const Look look = LookOf(shown.himl, state - 1);
+        EXPECT_TRUE(look.drawn) << state;
+        EXPECT_EQ(look.coloured, state != PBS_DISABLED) << state;
+    }
+
+    // Moved to a monitor of twice the DPI: pictures of twice the size.
+    RECT place;
+    GetWindowRect(window, &place);
+    SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(2 * dpi, 2 * dpi),
+                 reinterpret_cast<LPARAM>(&place));
+    const BUTTON_IMAGELIST scaled = picture();
+    ASSERT_NE(scaled.himl, nullptr);
+    EXPECT_EQ(size(scaled.himl), std::pair(MulDiv(32, dpi, 96), MulDiv(32, dpi, 96)));
+    EXPECT_TRUE(LookOf(scaled.himl, PBS_NORMAL - 1).coloured);
 }

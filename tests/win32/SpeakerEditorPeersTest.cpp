@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 
@@ -94,4 +96,38 @@ TEST_F(SpeakerEditorPeers, TheScrollBarMovesTheFrequencyLabel) {
     SendMessageW(window, WM_HSCROLL, SB_PAGELEFT, reinterpret_cast<LPARAM>(bar));
     EXPECT_EQ(Text(Item(IDC_FREQLBL)), L"3900");
     EXPECT_EQ(GetScrollPos(bar, SB_CTL), 3900);
+}
+
+TEST_F(SpeakerEditorPeers, EnterInANumberFieldBeepsAndKeepsTheEditorOpenElsewhereItPressesOk) {
+    // As the message loop hands a key to the dialog manager.
+    auto enter = [this](HWND control) {
+        for (const UINT message : {WM_KEYDOWN, WM_CHAR}) {
+            MSG key{control, message, VK_RETURN, 0, 0, {}};
+            if (!IsWindow(window) || !IsDialogMessageW(window, &key)) {
+                TranslateMessage(&key);
+                DispatchMessageW(&key);
+            }
+        }
+    };
+    for (const int id : {IDC_DURATIONEDIT, IDC_COUNTEDIT}) {
+        const HWND field = Item(id);
+        const std::wstring before = Text(field);
+        const int beeps = Beeps();
+        enter(field);
+        EXPECT_EQ(Text(field), before) << id;
+        EXPECT_EQ(Beeps(), beeps + 1) << id;
+        EXPECT_FALSE(form.Closed()) << id;
+    }
+    enter(Item(IDC_SCROLLBAR1));
+    EXPECT_TRUE(form.Closed());
+    EXPECT_EQ(form.GetModalResult(), toolkit::ModalResult::mrOk);
+}
+
+TEST_F(SpeakerEditorPeers, TheListenButtonShowsItsPictureBesideItsCaption) {
+    const HWND listen = Item(IDC_LISTENBTN);
+    EXPECT_EQ(Text(listen), L"An&h\u00F6ren");
+    BUTTON_IMAGELIST picture{};
+    SendMessageW(listen, BCM_GETIMAGELIST, 0, reinterpret_cast<LPARAM>(&picture));
+    ASSERT_NE(picture.himl, nullptr);
+    EXPECT_EQ(ImageList_GetImageCount(picture.himl), 6);
 }

@@ -9,27 +9,8 @@
 namespace toolkit::win32 {
 namespace {
 
+using platform::win32::Narrow;
 using platform::win32::Wide;
-
-// The dots per inch of the monitor the window is on. GetDpiForWindow is looked up because
-// systems before Windows 10 lack it; they have one DPI for all monitors.
-int WindowDpi(HWND window) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    static const auto getDpiForWindow =
-        reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(
-            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-    if (getDpiForWindow != nullptr) {
-        if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
-            return static_cast<int>(dpi);
-        }
-    }
-    HDC screen = GetDC(window);
-    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
-    if (screen != nullptr) {
-        ReleaseDC(window, screen);
-    }
-    return dpi;
-}
 
 TShiftState CurrentShiftState() {
     TShiftState state = 0;
@@ -116,6 +97,8 @@ LRESULT ListViewPeer::Notify(NMHDR* header) {
         }
         return 0;
     }
+    case LVN_ODFINDITEMW:
+        return FindItem(*reinterpret_cast<NMLVFINDITEMW*>(header));
     case LVN_ITEMCHANGED: {
         auto* change = reinterpret_cast<NMLISTVIEW*>(header);
         if (!refreshing_ && (change->uChanged & LVIF_STATE) != 0) {
@@ -137,6 +120,27 @@ LRESULT ListViewPeer::Notify(NMHDR* header) {
     default:
         return 0;
     }
+}
+
+// Typing in the list (its incremental search) and LVM_FINDITEM ask the owner of a virtual
+// list for the row; only text searches can be answered.
+LRESULT ListViewPeer::FindItem(const NMLVFINDITEMW& request) const {
+    const LVFINDINFOW& find = request.lvfi;
+    if ((find.flags & (LVFI_STRING | LVFI_PARTIAL)) == 0 || find.psz == nullptr) {
+        return -1;
+    }
+    // LVFI_SUBSTRING, which newer headers name, means the same as LVFI_PARTIAL.
+    constexpr UINT kSubstring = 0x0004;
+    const auto match = (find.flags & (LVFI_PARTIAL | kSubstring)) != 0
+                           ? TListView::TFindMatch::Prefix
+                           : TListView::TFindMatch::Whole;
+    bool lossy = false;
+    const std::string typed = Narrow(find.psz, wcslen(find.psz), &lossy);
+    // A character outside code page 1252 is in no row.
+    if (lossy) {
+        return -1;
+    }
+    return list_.FindRow(typed, request.iStart, match, (find.flags & LVFI_WRAP) != 0);
 }
 
 // Widths are given for 96 dots per inch.

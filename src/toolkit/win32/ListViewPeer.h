@@ -6,6 +6,8 @@
 #include "toolkit/ListView.h"
 #include "toolkit/win32/Peers.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 namespace toolkit::win32 {
@@ -20,6 +22,7 @@ public:
 
 private:
     int Scaled(int width) const;
+    LRESULT FindItem(const NMLVFINDITEMW& request) const;
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR data);
     TListView& list_;

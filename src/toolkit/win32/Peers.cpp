@@ -1,6 +1,7 @@
 #include "toolkit/win32/Peers.h"
 
 #include "platform/win32/WideText.h"
+#include "toolkit/win32/ButtonGlyph.h"
 #include "toolkit/win32/ListViewPeer.h"
 #include "toolkit/win32/ScrollBarPeer.h"
 #include "toolkit/win32/SpinEditPeer.h"
@@ -23,15 +24,27 @@ std::string WindowText(HWND window) {
 
 class ButtonPeer : public Win32Peer {
 public:
-    ButtonPeer(TButton& button, HWND window) : Win32Peer(button, window), button_(button) {}
+    ButtonPeer(TButton& button, HWND window) : Win32Peer(button, window), button_(button) {
+        if (button_.GlyphId != 0) {
+            glyph_ =
+                std::make_unique<ButtonGlyph>(window_, button_.GlyphId, button_.DisabledGlyphId);
+            glyph_->Show(WindowDpi(window_));
+        }
+    }
     void Command(WORD code) override {
         if (code == BN_CLICKED) {
             button_.Click();
         }
     }
+    void DpiChanged(int dpi) override {
+        if (glyph_ != nullptr && dpi > 0) {
+            glyph_->Show(dpi);
+        }
+    }
 
 private:
     TButton& button_;
+    std::unique_ptr<ButtonGlyph> glyph_;
 };
 
 class ToggleButtonPeer : public Win32Peer {
@@ -124,6 +137,26 @@ private:
 };
 
 } // namespace
+
+// The dots per inch of the monitor the window is on. GetDpiForWindow is looked up because
+// systems before Windows 10 lack it; they have one DPI for all monitors.
+int WindowDpi(HWND window) {
+    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+    static const auto getDpiForWindow =
+        reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(
+            GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+    if (getDpiForWindow != nullptr) {
+        if (const UINT dpi = getDpiForWindow(window); dpi != 0) {
+            return static_cast<int>(dpi);
+        }
+    }
+    HDC screen = GetDC(window);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSX) : 96;
+    if (screen != nullptr) {
+        ReleaseDC(window, screen);
+    }
+    return dpi;
+}
 
 void Win32Peer::RefreshCommon(bool withText) {
     if (withText) {

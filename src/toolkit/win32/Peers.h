@@ -32,6 +32,9 @@ protected:
     HWND window_;
 };
 
+// The dots per inch of the monitor the window is on.
+int WindowDpi(HWND window);
+
 // Makes the peer that fits the control's kind.
 std::unique_ptr<Win32Peer> MakePeer(TControl& control, HWND window);
 

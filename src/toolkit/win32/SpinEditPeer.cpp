@@ -224,6 +224,10 @@ LRESULT SpinEditPeer::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KEYDOWN:
         spin_.UserKeyDown(static_cast<std::uint16_t>(wParam));
+        // Enter is the field's own (its character is refused), never the default button's.
+        if (wParam == VK_RETURN) {
+            return 0;
+        }
         break;
     case WM_PASTE:
     case WM_CUT:
@@ -236,6 +240,12 @@ LRESULT SpinEditPeer::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) {
         LRESULT code = DefSubclassProc(window_, message, wParam, lParam);
         if (!spin_.AutoSelect) {
             code &= ~static_cast<LRESULT>(DLGC_HASSETSEL);
+        }
+        // The field asks for Enter, so that the dialog does not press its default button.
+        if (const auto* key = reinterpret_cast<const MSG*>(lParam);
+            key != nullptr && key->wParam == VK_RETURN &&
+            (key->message == WM_KEYDOWN || key->message == WM_CHAR)) {
+            code |= DLGC_WANTMESSAGE;
         }
         return code;
     }
