@@ -4,7 +4,7 @@
 // Usage: bench.exe [COUNT...]   (default 1000 10000); TSetup.exe lies beside bench.exe.
 #include "macros/KeyCode.h"
 #include "platform/Services.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32System.h"

@@ -2,7 +2,7 @@
 #pragma once
 
 #include "platform/Registry.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 
 #include <functional>
 #include <memory>

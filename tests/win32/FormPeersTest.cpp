@@ -1,7 +1,7 @@
 // The settings window on real controls: what the store holds shows in the windows, what
 // the user does reaches the control objects, and what the program sets reaches the windows.
 #include "macros/EditMacroUnit.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "resource.h"
 #include "settings/Layout.h"
 #include "settings/SettingsStore.h"

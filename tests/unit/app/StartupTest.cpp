@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 #include "app/PrevInst.h"
 #include "app/RunMode.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 #include "ui/MainForm.h"

@@ -1,7 +1,7 @@
 #include "macros/MacroTransfer.h"
 #include "macros/RegEditFile.h"
 
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 

@@ -1,7 +1,7 @@
 #include "macros/MacroList.h"
 
 #include "macros/EditMacroUnit.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/StoreError.h"
 #include "toolkit/ErrorDisplay.h"

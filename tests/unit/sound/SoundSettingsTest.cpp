@@ -1,5 +1,5 @@
 #include "sound/SoundSettings.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
 #include "sound/SchemeSound.h"

@@ -1,6 +1,6 @@
 #include "ui/DriverVersion.h"
 
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupState.h"

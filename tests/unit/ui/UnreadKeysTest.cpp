@@ -1,6 +1,6 @@
 // Keys the window could not read: reported at load with their name and reason, left as
 // they are by every save until a load reads them; and texts kept as they were read.
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/SettingsStore.h"
 #include "toolkit/fake/FakeApplicationHost.h"
