@@ -1,12 +1,11 @@
 #include "platform/fake/FakeFiles.h"
 
+#include "platform/Paths.h"
+
+#include <algorithm>
+
 namespace platform::fake {
 namespace {
-
-std::string FolderOf(const std::string& path) {
-    const auto slash = path.find_last_of('\\');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash);
-}
 
 // "*" stands for any run of characters, as in the system's patterns.
 bool Matches(const std::string& name, const std::string& pattern) {
@@ -26,13 +25,22 @@ bool Matches(const std::string& name, const std::string& pattern) {
 
 } // namespace
 
+bool FakeFiles::IsFolder(const std::string& folder) const {
+    // The current folder, or one made with or without a trailing backslash.
+    return folder.empty() || std::any_of(folders.begin(), folders.end(), [&](const auto& made) {
+               return platform::AddTrailingBackslash(made) == folder;
+           });
+}
+
 std::uint32_t FakeFiles::WriteReplacing(const std::string& path, const std::string& bytes) {
     log.push_back("write:" + path);
     if (auto failure = failures.find(path); failure != failures.end()) {
         return failure->second;
     }
-    const std::string folder = FolderOf(path);
-    if (!folder.empty() && folders.count(folder) == 0) {
+    if (folders.count(path) != 0) {
+        return 5; // access denied: a folder is in the place of the file
+    }
+    if (!IsFolder(platform::FolderOf(path))) {
         return 3; // the path was not found
     }
     files[path] = bytes;
@@ -44,6 +52,11 @@ std::uint32_t FakeFiles::CreateFolder(const std::string& path) {
     if (auto failure = failures.find(path); failure != failures.end()) {
         return failure->second;
     }
+    // With its parents, as the system makes them.
+    for (std::size_t end = path.find('\\'); end != std::string::npos;
+         end = path.find('\\', end + 1)) {
+        folders.insert(path.substr(0, end));
+    }
     folders.insert(path);
     return 0;
 }
@@ -51,8 +64,8 @@ std::uint32_t FakeFiles::CreateFolder(const std::string& path) {
 std::vector<std::string> FakeFiles::List(const std::string& folder, const std::string& pattern) {
     std::vector<std::string> names;
     for (const auto& [path, content] : files) {
-        if (FolderOf(path) == folder) {
-            const std::string name = path.substr(folder.size() + 1);
+        if (platform::FolderOf(path) == platform::AddTrailingBackslash(folder)) {
+            const std::string name = platform::FileNameOf(path);
             if (Matches(name, pattern)) {
                 names.push_back(name);
             }

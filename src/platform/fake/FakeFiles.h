@@ -31,6 +31,10 @@ public:
     std::string ErrorText(std::uint32_t error) override {
         return "Systemfehler " + std::to_string(error);
     }
+
+private:
+    // Whether the folder part of a path (ending with its separator) was made.
+    bool IsFolder(const std::string& folder) const;
 };
 
 } // namespace platform::fake
