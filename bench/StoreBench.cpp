@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -201,16 +202,16 @@ struct Figures {
 constexpr int kRounds = 9;
 
 Figures Measure(int count) {
-    platform::win32::Win32Registry registry;
     // LoadSettings and SaveSettings run in this process, on the real registry.
     platform::fake::FakePlatform fakes;
-    platform::win32::Win32Windows windows;
-    platform::win32::Win32System system;
-    platform::Services services = platform::Installed();
-    services.registry = &registry;
-    services.windows = &windows;
-    services.system = &system;
-    const auto earlier = platform::Install(services);
+    struct {
+        platform::win32::Win32Registry registry;
+        platform::win32::Win32Windows windows;
+        platform::win32::Win32System system;
+    } real;
+    platform::win32::Win32Registry& registry = real.registry;
+    std::optional<platform::InstalledServices> installed(
+        std::in_place, platform::ServicesOf(real, platform::Installed()));
 
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -267,7 +268,7 @@ Figures Measure(int count) {
     }
     DeleteFileW(file.c_str());
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
-    platform::Install(earlier);
+    installed.reset();
     return {MedianOf(startEmpty),   MedianOf(startFull),     MedianOf(load),
             MedianOf(save),         MedianOf(exports),       MedianOf(imports),
             MedianOf(registryRead), MedianOf(registryWrite), MedianOf(startRatio),

@@ -571,13 +571,15 @@ TEST(MacroList, ALoadThatFailsToReadAValueKeepsTheListAndReportsTheError) {
     page.fake.registry.SetString(HKCU, settings::kMacroKey, "00800079", "F10");
 
     ChangingRegistry changing(page.fake.registry, "00080048");
-    platform::Services services = platform::Installed();
-    services.registry = &changing;
-    const platform::Services earlier = platform::Install(services);
+    struct {
+        ChangingRegistry& registry;
+    } changed{changing};
+    std::optional<platform::InstalledServices> installed;
+    installed.emplace(platform::ServicesOf(changed, platform::Installed()));
     EXPECT_THROW(macros::LoadMacroList(page.table, page.list), settings::StoreError);
     // Through the window's error display the error reaches the user.
     EXPECT_FALSE(toolkit::Guarded([&] { macros::LoadMacroList(page.table, page.list); }));
-    platform::Install(earlier);
+    installed.reset();
 
     EXPECT_EQ(page.Records(),
               (std::vector<TMacro>{{0x00000070, "F1 vorher"}, {0x00080047, "g vorher"}}));
