@@ -24,7 +24,7 @@ declare -A sources=(
     [SpeakerRec]="src/sound/SpeakerRec.cpp"
     [RegEditFile]="src/macros/RegEditFile.cpp src/settings/Registry.cpp src/settings/RegistryReplace.cpp
                    src/settings/StoreError.cpp src/platform/Services.cpp src/platform/Registry.cpp
-                   src/platform/Cp1252.cpp src/platform/fake/FakeRegistry.cpp"
+                   src/platform/Cp1252.cpp src/platform/Utf16Text.cpp src/platform/fake/FakeRegistry.cpp"
     [RegFile]="src/macros/RegFileReader.cpp src/macros/RegFileUtf16Writer.cpp src/platform/Utf16Text.cpp"
 )
 # The longest input each target is given: a value name, or a key with its values.

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes screenshots of the three pages of the settings window (the sounds page in both
-# modes), of the macro editor, of the speaker editor and of the dialogs of the installation
-# and the uninstallation under Wine on a virtual display, into build/screenshots/. Look at
-# them for visual styles, German characters, clipping and mnemonics.
+# modes), of the macro editor (also with the line that says a key is taken), of the speaker
+# editor and of the dialogs of the installation and the uninstallation under Wine on a
+# virtual display, into build/screenshots/. Look at them for visual styles, German
+# characters, clipping, mnemonics and the button pictures.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" || exit 1
@@ -53,6 +54,13 @@ keys_to "$MAIN_TITLE" Down Home alt+b
 window_wait "Makro bearbeiten"
 keys_to "Makro bearbeiten" alt
 shot "Makro bearbeiten" macro-editor.png
+keys_to "Makro bearbeiten" Escape
+wait_until 10 window_gone "Makro bearbeiten"
+# A new macro on AltGr+G, which the list has: the line under the key field says so.
+keys_to "$MAIN_TITLE" alt+n
+window_wait "Makro bearbeiten"
+keys_to "Makro bearbeiten" space alt+t g
+shot "Makro bearbeiten" macro-editor-hint.png
 keys_to "Makro bearbeiten" Escape
 keys_to "$MAIN_TITLE" Escape
 e2e_cleanup

@@ -1,11 +1,15 @@
 #include "macros/EditMacroUnit.h"
 
 #include "EditMacroIds.h"
+#include "macros/CombinationHint.h"
 #include "macros/SpecialFunctions.h"
 #include "platform/Services.h"
+#include "platform/Utf16Text.h"
 #include "settings/Layout.h"
 #include "settings/Registry.h"
 #include "toolkit/Application.h"
+
+#include <utility>
 
 namespace macros {
 namespace {
@@ -20,10 +24,10 @@ TEditMacroForm::TEditMacroForm()
     : toolkit::TForm(IDD_EDITMACRO), gbToggles(*this, IDC_GBTOGGLES), cbAltGr(*this, IDC_CBALTGR),
       cbRWin(*this, IDC_CBRWIN), cbCtrl(*this, IDC_CBCTRL), cbAlt(*this, IDC_CBALT),
       cbShift(*this, IDC_CBSHIFT), cbLWin(*this, IDC_CBLWIN), HotKeyLabel(*this, IDC_HOTKEYLABEL),
-      HotKey1(*this, IDC_HOTKEY1), TextLabel(*this, IDC_TEXTLABEL), textEdit(*this, IDC_TEXTEDIT),
-      SpecialLabel(*this, IDC_SPECIALLABEL), SpecialCB(*this, IDC_SPECIALCB),
-      AddSpecialBtn(*this, IDC_ADDSPECIALBTN), btnOK(*this, IDC_BTNOK),
-      btnCancel(*this, IDC_BTNCANCEL) {
+      HotKey1(*this, IDC_HOTKEY1), HintLbl(*this, IDC_HINTLBL), TextLabel(*this, IDC_TEXTLABEL),
+      textEdit(*this, IDC_TEXTEDIT), SpecialLabel(*this, IDC_SPECIALLABEL),
+      SpecialCB(*this, IDC_SPECIALCB), AddSpecialBtn(*this, IDC_ADDSPECIALBTN),
+      btnOK(*this, IDC_BTNOK), btnCancel(*this, IDC_BTNCANCEL) {
     SetCaption("Makro bearbeiten");
     gbToggles.SetCaption("&Modifizierungstasten");
     cbAltGr.SetCaption("AltGr");
@@ -44,6 +48,10 @@ TEditMacroForm::TEditMacroForm()
     btnCancel.ModalResultOnClick = static_cast<int>(toolkit::ModalResult::mrCancel);
 
     cbAltGr.OnClick = [this] { cbAltGrClick(); };
+    for (toolkit::TCheckBox* box : {&cbRWin, &cbCtrl, &cbAlt, &cbShift, &cbLWin}) {
+        box->OnClick = [this] { UpdateHint(); };
+    }
+    HotKey1.OnChange = [this] { UpdateHint(); };
     AddSpecialBtn.OnClick = [this] { AddSpecialBtnClick(); };
 }
 
@@ -63,6 +71,26 @@ void TEditMacroForm::FormCreate() {
 void TEditMacroForm::cbAltGrClick() {
     cbCtrl.SetChecked(false);
     cbAlt.SetChecked(false);
+    UpdateHint();
+}
+
+void TEditMacroForm::UpdateHint() {
+    const TKeyCombination combination = Combination();
+    const bool used = IsUsedByAnotherMacro && IsUsedByAnotherMacro(combination);
+    HintLbl.SetCaption(CombinationHint(combination, used));
+}
+
+TKeyCombination TEditMacroForm::Combination() const {
+    std::uint8_t modifiers = 0;
+    const std::pair<const toolkit::TCheckBox*, std::uint8_t> boxes[] = {
+        {&cbShift, ModShift}, {&cbCtrl, ModCtrl}, {&cbAlt, ModAlt},
+        {&cbAltGr, ModAltGr}, {&cbRWin, ModRWin}, {&cbLWin, ModLWin}};
+    for (const auto& [box, bit] : boxes) {
+        if (box->Checked()) {
+            modifiers |= bit;
+        }
+    }
+    return {HotKey1.Key(), modifiers};
 }
 
 void TEditMacroForm::AddSpecialBtnClick() {
@@ -72,7 +100,7 @@ void TEditMacroForm::AddSpecialBtnClick() {
         platform::OpenFileRequest request;
         request.filter = kProgramFilter;
         request.defaultExtension = kProgramExtension;
-        request.initialFolder = ReadWindowsSetting("ProgramFilesDir");
+        request.initialFolder = platform::Utf16FromCp1252(ReadWindowsSetting("ProgramFilesDir"));
         const std::optional<std::string> file = platform::FileDialogsService().Open(request);
         if (file) {
             // A program start is the whole macro text.
@@ -99,8 +127,10 @@ std::string ReadWindowsSetting(const std::string& valueName) {
     return registry.ReadString(valueName);
 }
 
-bool EditMacro(TKeyCombination& combination, std::string& text) {
+bool EditMacro(TKeyCombination& combination, std::string& text,
+               const UsedByAnotherMacro& usedByAnotherMacro) {
     TEditMacroForm form;
+    form.IsUsedByAnotherMacro = usedByAnotherMacro;
     const std::uint8_t modifiers = combination.Modifiers;
     // AltGr comes after Strg and Alt, so that its rule clears them here as well.
     form.cbShift.SetChecked((modifiers & ModShift) != 0);
@@ -112,32 +142,13 @@ bool EditMacro(TKeyCombination& combination, std::string& text) {
     // The key field holds keys 1-255 only.
     form.HotKey1.SetKey(combination.VirtualKey > 255 ? 0 : combination.VirtualKey);
     form.textEdit.SetText(text);
+    form.UpdateHint();
 
     if (toolkit::ShowModal(form) != toolkit::ModalResult::mrOk) {
         return false;
     }
 
-    std::uint8_t edited = 0;
-    if (form.cbShift.Checked()) {
-        edited |= ModShift;
-    }
-    if (form.cbCtrl.Checked()) {
-        edited |= ModCtrl;
-    }
-    if (form.cbAlt.Checked()) {
-        edited |= ModAlt;
-    }
-    if (form.cbAltGr.Checked()) {
-        edited |= ModAltGr;
-    }
-    if (form.cbRWin.Checked()) {
-        edited |= ModRWin;
-    }
-    if (form.cbLWin.Checked()) {
-        edited |= ModLWin;
-    }
-    combination.VirtualKey = form.HotKey1.Key();
-    combination.Modifiers = edited;
+    combination = form.Combination();
     text = form.textEdit.Text();
     return true;
 }

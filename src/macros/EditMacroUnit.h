@@ -7,9 +7,14 @@
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
 
+#include <functional>
 #include <string>
 
 namespace macros {
+
+// Whether another macro of the list already has the combination, as far as the list would
+// ask before changing it.
+using UsedByAnotherMacro = std::function<bool(const TKeyCombination& combination)>;
 
 class TEditMacroForm : public toolkit::TForm {
 public:
@@ -24,6 +29,7 @@ public:
     toolkit::TCheckBox cbLWin;
     toolkit::TLabel HotKeyLabel;
     toolkit::THotKey HotKey1;
+    toolkit::TLabel HintLbl;
     toolkit::TLabel TextLabel;
     toolkit::TEdit textEdit;
     toolkit::TLabel SpecialLabel;
@@ -38,6 +44,13 @@ public:
     void cbAltGrClick();
     // Appends the chosen special function to the text; a program start replaces the text.
     void AddSpecialBtnClick();
+    // Says under the key field why the combination as set cannot work, if it cannot.
+    void UpdateHint();
+
+    // The modifier byte from the six check boxes and the key from the key field.
+    TKeyCombination Combination() const;
+    // Asked for the hint; unset: no other macro counts.
+    UsedByAnotherMacro IsUsedByAnotherMacro;
 };
 
 // A text value of "SOFTWARE\Microsoft\Windows\CurrentVersion" under HKEY_LOCAL_MACHINE,
@@ -47,7 +60,9 @@ std::string ReadWindowsSetting(const std::string& valueName);
 
 // Lets the user edit a macro in a fresh editor. True for OK: then the combination (modifier
 // byte rebuilt from the six check boxes, the key from the key field) and the text are the
-// edited ones. False for Cancel or closing: both arguments are unchanged.
-bool EditMacro(TKeyCombination& combination, std::string& text);
+// edited ones. False for Cancel or closing: both arguments are unchanged. The editor's hint
+// asks usedByAnotherMacro; OK returns what the user set whatever the hint says.
+bool EditMacro(TKeyCombination& combination, std::string& text,
+               const UsedByAnotherMacro& usedByAnotherMacro = {});
 
 } // namespace macros

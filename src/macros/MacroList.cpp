@@ -101,7 +101,11 @@ TMacroListCommands::TMacroListCommands(TMacroTable& table, toolkit::TListSelecti
 void TMacroListCommands::NewBtnClick() {
     TKeyCombination combination;
     std::string text;
-    if (editor_(combination, text)) {
+    // The editor's hint names a key that the question after OK will be about.
+    const UsedByAnotherMacro used = [this](const TKeyCombination& edited) {
+        return table_.Find(KeyCodeOf(edited)) >= 0;
+    };
+    if (editor_(combination, text, used)) {
         const TKeyCode code = KeyCodeOf(combination);
         int row = table_.Find(code);
         if (row < 0) {
@@ -123,7 +127,10 @@ void TMacroListCommands::EditBtnClick() {
         const TMacro rec = table_.At(selected).Macro;
         TKeyCombination combination = SplitKeyCode(rec.KeyCode);
         std::string text = rec.MacroText;
-        if (editor_(combination, text)) {
+        const UsedByAnotherMacro used = [this, &rec](const TKeyCombination& edited) {
+            return KeyCodeOf(edited) != rec.KeyCode && table_.Find(KeyCodeOf(edited)) >= 0;
+        };
+        if (editor_(combination, text, used)) {
             int target = selected;
             bool change = true;
             const TKeyCode code = KeyCodeOf(combination);

@@ -3,6 +3,7 @@
 // edited by the commands New, Edit and Delete.
 #pragma once
 
+#include "macros/EditMacroUnit.h"
 #include "macros/KeyCode.h"
 #include "macros/MacroTable.h"
 #include "toolkit/ListView.h"
@@ -38,7 +39,8 @@ private:
 };
 
 // Edits one macro: the combination and text in, true for OK with the edited values out.
-using MacroEditor = std::function<bool(TKeyCombination& combination, std::string& text)>;
+using MacroEditor = std::function<bool(TKeyCombination& combination, std::string& text,
+                                       const UsedByAnotherMacro& usedByAnotherMacro)>;
 
 // The commands of the macro page, for the window to connect to its buttons and list.
 class TMacroListCommands {

@@ -1,6 +1,8 @@
 #include "macros/RegEditFile.h"
 
+#include "platform/Services.h"
 #include "settings/Layout.h"
+#include "settings/StoreError.h"
 
 #include <cstdio>
 
@@ -98,6 +100,10 @@ std::string RegEditData(const platform::RegValue& value) {
 
 void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std::string& keyPath) {
     if (!registry.OpenKeyReadOnly(keyPath)) {
+        if (registry.LastOpenStatus() != platform::kRegFileNotFound) {
+            settings::RaiseKeyReadError(registry.FullKeyName(keyPath),
+                                        platform::Reg().ErrorText(registry.LastOpenStatus()));
+        }
         return;
     }
     const char* root = registry.RootKey() == platform::Hive::LocalMachine ? "HKEY_LOCAL_MACHINE"
@@ -139,10 +145,6 @@ std::string RegEditFileOfKey(const std::string& keyPath, bool replaceKey) {
 
 std::string MacroExportFile() {
     return RegEditFileOfKey(settings::kMacroKey, false);
-}
-
-std::string MacroBackupFile() {
-    return RegEditFileOfKey(settings::kMacroKey, true);
 }
 
 } // namespace macros

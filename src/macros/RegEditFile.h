@@ -13,8 +13,9 @@ namespace macros {
 std::string RegEditData(const platform::RegValue& value);
 
 // Appends the key's section below the accessor's root: the section line, one line per
-// value in the order the store lists them, and an empty line. A key that does not open
-// adds nothing. The key is opened for reading only, never created, and closed again.
+// value in the order the store lists them, and an empty line. A missing key adds nothing;
+// one that exists but cannot be read raises the store error with the system's reason. The
+// key is opened for reading only, never created, and closed again.
 void ExportKeyToFile(std::string& file, settings::TRegistry& registry, const std::string& keyPath);
 
 // A whole file holding the key of the current user as the registry holds it now. With
@@ -24,7 +25,5 @@ std::string RegEditFileOfKey(const std::string& keyPath, bool replaceKey);
 
 // The macro key as the export writes it: imported, it adds and replaces values.
 std::string MacroExportFile();
-// The macro key as the backup before an import keeps it: imported, it restores the key.
-std::string MacroBackupFile();
 
 } // namespace macros

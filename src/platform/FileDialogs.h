@@ -13,9 +13,9 @@ struct OpenFileRequest {
     // Added to a typed name without an extension; without the dot ("exe"). Empty: none.
     std::string defaultExtension;
     // The folder the dialog starts in. Empty: the system's choice.
-    std::string initialFolder;
+    std::u16string initialFolder;
     // The name offered in the file name field. Empty: none.
-    std::string fileName;
+    std::u16string fileName;
     // The dialog's title. Empty: the system's title.
     std::string title;
 };
@@ -23,8 +23,8 @@ struct OpenFileRequest {
 struct SaveFileRequest {
     std::string filter;
     std::string defaultExtension;
-    std::string initialFolder;
-    std::string fileName;
+    std::u16string initialFolder;
+    std::u16string fileName;
     std::string title;
 };
 
@@ -32,12 +32,17 @@ class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
     // The open dialog, owned by the program's active window: the full path of the file the
-    // user chose (folder and file must exist), or nothing when the user cancelled.
+    // user chose (folder and file must exist), or nothing when the user cancelled. A path
+    // that code page 1252 cannot hold is given in its short form, or not at all.
     virtual std::optional<std::string> Open(const OpenFileRequest& request) = 0;
+    // The same, for a file of any name: its path in UTF-16. A path longer than the dialog
+    // takes is handed back as typed, for the caller to try.
+    virtual std::optional<std::u16string> OpenFile(const OpenFileRequest& request) = 0;
     // The save dialog, owned by the program's active window: the full path the user
     // confirmed (its folder must exist; the read-only check box is hidden), or nothing when
-    // the user cancelled. It does not ask before overwriting; the caller does that.
-    virtual std::optional<std::string> Save(const SaveFileRequest& request) = 0;
+    // the user cancelled. It does not ask before overwriting; the caller does that. The path
+    // is UTF-16, as for OpenFile.
+    virtual std::optional<std::u16string> Save(const SaveFileRequest& request) = 0;
 };
 
 } // namespace platform

@@ -5,8 +5,8 @@
 
 namespace platform {
 
-// Plain: only OK, no icon.
-enum class BoxKind { Info, Error, YesNo, Plain };
+// Plain: only OK, no icon. YesNoDefaultNo: No is preselected, Return answers No.
+enum class BoxKind { Info, Error, YesNo, YesNoDefaultNo, Plain };
 enum class SystemSound { Hand, Question, Default };
 
 class MessageBoxes {

@@ -2,6 +2,8 @@
 // Names and texts are code page 1252 bytes; the Win32 implementation converts at the API.
 #pragma once
 
+#include "platform/RegistryTree.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -108,6 +110,12 @@ public:
                                                  RegStatus* status = nullptr) = 0;
     // Deletes the key with everything below it.
     virtual RegStatus DeleteKey(Hive hive, const std::string& path) = 0;
+    // Reads the key and every key below it, a key before its subkeys, as the store keeps
+    // them (names and texts in UTF-16). kRegOk, or why a key could not be opened or listed
+    // (kRegFileNotFound for a missing key); keys then holds only a part. This one reads
+    // through the keys and converts from code page 1252; a store with names of its own in
+    // UTF-16 reads them as they are.
+    virtual RegStatus ReadTree(Hive hive, const std::string& path, std::vector<RegTreeKey>& keys);
     // The system's text for an error number, in code page 1252.
     virtual std::string ErrorText(RegStatus status) = 0;
     // Whether every key lists its values ordered by name (ignoring case) whatever order they

@@ -39,6 +39,8 @@ extern const std::array<TDefaultMacro, 9> kDefaultMacros;
 // The program start of this program itself, on the Windows-key modifier + F2. Its text is
 // "^" and the program's path.
 inline constexpr std::uint16_t kSelfStartKey = 0x71; // F2
+// The file name by which a program start is known as this program's own.
+inline constexpr const char* kProgramFileName = "TSetup.exe";
 
 // An umlaut key with its three entries: alone, with Shift, and the all-capitals variant.
 struct TUmlautEntry {

@@ -1,6 +1,7 @@
 #include "setup/Install.h"
 
 #include "driver/DriverControl.h"
+#include "platform/Cp1252.h"
 #include "platform/Paths.h"
 #include "platform/Services.h"
 #include "settings/Layout.h"
@@ -12,6 +13,8 @@
 #include "sound/SchemeSound.h"
 #include "toolkit/Application.h"
 #include "toolkit/MessageBoxes.h"
+
+#include <optional>
 
 namespace setup {
 namespace {
@@ -37,16 +40,44 @@ std::string SelfStartText() {
     return "^" + platform::Sys().ProgramPath();
 }
 
-// Without an answer from the dialog the program start keeps the Windows keys it was
-// written for before; with none of its names there, it takes the dialog's preselection.
-std::uint8_t ExistingSelfStartModifiers(settings::TRegistry& reg) {
-    for (int count = 2; count >= 0; --count) {
-        const std::uint8_t modifiers = kWinKeyModifiers[count];
-        if (reg.ValueExists(KeyCodeToValueName(MakeKeyCode(kSelfStartKey, modifiers)))) {
+// Whether a macro text starts this program: "^" and a path, quoted or not and without
+// arguments, to a file named TSetup.exe in any folder, in any case.
+bool StartsThisProgram(const std::string& text) {
+    if (text.size() < 2 || text[0] != '^' || text[1] == '*') {
+        return false;
+    }
+    std::string path = text.substr(1);
+    if (path.size() >= 2 && path.front() == '"' && path.back() == '"') {
+        path = path.substr(1, path.size() - 2);
+    }
+    const std::size_t folderEnd = path.find_last_of("\\/:");
+    const std::string file = folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);
+    return platform::SameNameIgnoringCase(file, kProgramFileName);
+}
+
+// Without an answer from the dialog, the program start is rewritten where one already
+// stands, else under the first free of its names (right Windows key, left, Shift+AltGr). A
+// user's own macro is never overwritten: with all three taken by others there is none.
+std::optional<std::uint8_t> SelfStartModifiersKeepingOwnMacros(settings::TRegistry& reg) {
+    const std::uint8_t order[] = {kWinKeyModifiers[2], kWinKeyModifiers[1], kWinKeyModifiers[0]};
+    auto nameOf = [](std::uint8_t modifiers) {
+        return KeyCodeToValueName(MakeKeyCode(kSelfStartKey, modifiers));
+    };
+    for (const std::uint8_t modifiers : order) {
+        const std::string name = nameOf(modifiers);
+        const settings::TRegDataType type = reg.GetDataType(name);
+        if ((type == settings::TRegDataType::rdString ||
+             type == settings::TRegDataType::rdExpandString) &&
+            StartsThisProgram(reg.ReadString(name))) {
             return modifiers;
         }
     }
-    return kWinKeyModifiers[2];
+    for (const std::uint8_t modifiers : order) {
+        if (!reg.ValueExists(nameOf(modifiers))) {
+            return modifiers;
+        }
+    }
+    return std::nullopt;
 }
 
 void WriteDefaultMacros(settings::TRegistry& reg, const settings::TStartupState& state,
@@ -54,19 +85,21 @@ void WriteDefaultMacros(settings::TRegistry& reg, const settings::TStartupState&
     if (!reg.OpenKey(settings::kMacroKey, true)) {
         return;
     }
-    std::uint8_t winKeys = 0;
+    std::optional<std::uint8_t> winKeys;
     if (overwriteAll) {
         winKeys = kWinKeyModifiers.at(GetNumWinKeys());
         for (const TDefaultMacro& macro : kDefaultMacros) {
-            const std::uint8_t modifiers = macro.onWinKey ? winKeys : macro.modifiers;
+            const std::uint8_t modifiers = macro.onWinKey ? *winKeys : macro.modifiers;
             const char* text =
                 state.IsWinNT || macro.text9x == nullptr ? macro.textNT : macro.text9x;
             WriteMacroValue(reg, MakeKeyCode(macro.virtualKey, modifiers), text);
         }
     } else {
-        winKeys = ExistingSelfStartModifiers(reg);
+        winKeys = SelfStartModifiersKeepingOwnMacros(reg);
     }
-    WriteMacroValue(reg, MakeKeyCode(kSelfStartKey, winKeys), SelfStartText());
+    if (winKeys) {
+        WriteMacroValue(reg, MakeKeyCode(kSelfStartKey, *winKeys), SelfStartText());
+    }
     reg.CloseKey();
 }
 

@@ -103,6 +103,7 @@ void THotKey::SetKey(std::uint16_t key) {
 
 void THotKey::UserPressed(std::uint16_t key) {
     SetKey(key);
+    Fire(OnChange);
 }
 
 } // namespace toolkit

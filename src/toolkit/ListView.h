@@ -117,6 +117,8 @@ class THotKey : public TControl {
 public:
     using TControl::TControl;
     TControlKind Kind() const override { return TControlKind::HotKey; }
+    // The user pressed a key.
+    std::function<void()> OnChange;
     // Virtual-key code 1-255, or 0 for none.
     std::uint16_t Key() const { return key_; }
     void SetKey(std::uint16_t key);

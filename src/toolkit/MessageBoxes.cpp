@@ -23,6 +23,15 @@ bool AskYesNoSilently(const std::string& text) {
     return platform::Boxes().Show(platform::BoxKind::YesNo, text, ApplicationTitle());
 }
 
+bool AskYesNoDefaultNo(const std::string& text) {
+    platform::Boxes().Beep(platform::SystemSound::Question);
+    return platform::Boxes().Show(platform::BoxKind::YesNoDefaultNo, text, ApplicationTitle());
+}
+
+void ShowPlain(const std::string& text) {
+    platform::Boxes().Show(platform::BoxKind::Plain, text, ApplicationTitle());
+}
+
 void ShowErrorText(const std::string& text) {
     platform::Boxes().Show(platform::BoxKind::Error, text, ApplicationTitle());
 }

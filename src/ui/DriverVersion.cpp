@@ -2,6 +2,7 @@
 
 #include "platform/Paths.h"
 #include "platform/Services.h"
+#include "platform/Utf16Text.h"
 #include "toolkit/MessageBoxes.h"
 
 #include <cstdio>
@@ -29,7 +30,7 @@ std::string GetVersionInfoString(const std::string& fileName, const std::string&
 
 void OpenDocumentation() {
     const std::string path = platform::ProgramDir() + "Tastor32.pdf";
-    if (!platform::FileSystem().Exists(path)) {
+    if (!platform::FileSystem().Exists(platform::Utf16FromCp1252(path))) {
         toolkit::ShowError("Datei " + path + " nicht gefunden");
         return;
     }

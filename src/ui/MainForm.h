@@ -79,7 +79,7 @@ public:
     void ExportBtnClick();
     void ImportBtnClick();
     // The last file name confirmed in the export dialog.
-    const std::string& LastExportFile() const { return macroTransfer_.LastExportFile(); }
+    const std::u16string& LastExportFile() const { return macroTransfer_.LastExportFile(); }
 
     void ControlTastorBtnClick();
     void UpdateDriverButton();

@@ -2,6 +2,7 @@
 #include "contract/FilesUnderTest.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -10,26 +11,32 @@ namespace {
 class Folder {
 public:
     Folder(platform::Files& files, const FilesUnderTest& side)
-        : files_(files), side_(side), parent_(side.newFolder()), path_(parent_ + "\\Sicher") {}
+        : files_(files), side_(side), parent_(side.newFolder()), path_(parent_ + u"\\Sicher") {}
     ~Folder() {
-        for (const std::string& name : files_.List(path_, "*")) {
-            files_.Delete(path_ + "\\" + name);
+        for (const std::u16string& name : files_.List(path_, u"*")) {
+            files_.Delete(path_ + u"\\" + name);
         }
         side_.removeFolder(path_);
         side_.removeFolder(parent_);
     }
-    const std::string& Path() const { return path_; }
-    std::vector<std::string> Names(const std::string& pattern = "*") const {
-        std::vector<std::string> names = files_.List(path_, pattern);
+    std::u16string Path(const std::u16string& name = {}) const {
+        return name.empty() ? path_ : path_ + u"\\" + name;
+    }
+    std::vector<std::u16string> Names(const std::u16string& pattern = u"*") const {
+        std::vector<std::u16string> names = files_.List(path_, pattern);
         std::sort(names.begin(), names.end());
         return names;
+    }
+    std::optional<std::string> Content(const std::u16string& name) const {
+        std::string bytes;
+        return files_.Read(Path(name), bytes) == 0 ? std::optional(bytes) : std::nullopt;
     }
 
 private:
     platform::Files& files_;
     const FilesUnderTest& side_;
-    std::string parent_;
-    std::string path_;
+    std::u16string parent_;
+    std::u16string path_;
 };
 
 } // namespace
@@ -40,52 +47,52 @@ TEST_P(FilesContract, AFolderIsMadeWithItsParentsAndFilesAreListedByPattern) {
     for (int round = 0; round < 2; ++round) {
         EXPECT_EQ(files->CreateFolder(folder.Path()), 0u) << "round " << round;
     }
-    for (const char* name : {"Makros 1.reg", "Makros 2.reg", "Makros.txt", "andere.reg"}) {
-        ASSERT_EQ(files->WriteReplacing(folder.Path() + "\\" + name, name), 0u) << name;
+    for (const char16_t* name : {u"Makros 1.reg", u"Makros 2.reg", u"Makros.txt", u"andere.reg"}) {
+        ASSERT_EQ(files->WriteReplacing(folder.Path(name), "x"), 0u);
     }
-    EXPECT_EQ(folder.Names("Makros *.reg"),
-              (std::vector<std::string>{"Makros 1.reg", "Makros 2.reg"}));
-    EXPECT_TRUE(files->Exists(folder.Path() + "\\andere.reg"));
+    EXPECT_EQ(folder.Names(u"Makros *.reg"),
+              (std::vector<std::u16string>{u"Makros 1.reg", u"Makros 2.reg"}));
+    EXPECT_TRUE(files->Exists(folder.Path(u"andere.reg")));
     EXPECT_FALSE(files->Exists(folder.Path()));
-    EXPECT_TRUE(files->Delete(folder.Path() + "\\andere.reg"));
-    EXPECT_FALSE(files->Delete(folder.Path() + "\\andere.reg"));
-    EXPECT_FALSE(files->Exists(folder.Path() + "\\andere.reg"));
+    EXPECT_TRUE(files->Delete(folder.Path(u"andere.reg")));
+    EXPECT_FALSE(files->Delete(folder.Path(u"andere.reg")));
+    EXPECT_FALSE(files->Exists(folder.Path(u"andere.reg")));
 }
 
 TEST_P(FilesContract, AWriteReplacesTheFileWholeAndLeavesNothingElseInItsFolder) {
     const auto files = GetParam().make();
     Folder folder(*files, GetParam());
     ASSERT_EQ(files->CreateFolder(folder.Path()), 0u);
-    const std::string path = folder.Path() + "\\Tastor32 Makros.reg";
+    const std::u16string name = u"Tastor32 Makros.reg";
     for (const std::string& bytes :
          {std::string("REGEDIT4\r\n\r\nalt"), std::string("neu\0\xFC", 5), std::string()}) {
-        EXPECT_EQ(files->WriteReplacing(path, bytes), 0u);
-        EXPECT_EQ(GetParam().read(*files, path), bytes);
-        EXPECT_EQ(folder.Names(), std::vector<std::string>{"Tastor32 Makros.reg"});
+        EXPECT_EQ(files->WriteReplacing(folder.Path(name), bytes), 0u);
+        EXPECT_EQ(folder.Content(name), bytes);
+        EXPECT_EQ(folder.Names(), std::vector<std::u16string>{name});
     }
 }
 
 TEST_P(FilesContract, AWriteThatFailsLeavesWhatWasThereAndSaysWhy) {
     const auto files = GetParam().make();
     Folder folder(*files, GetParam());
-    ASSERT_EQ(files->CreateFolder(folder.Path() + "\\Ordner"), 0u);
-    const std::string earlier = folder.Path() + "\\alt.reg";
-    ASSERT_EQ(files->WriteReplacing(earlier, "vorher"), 0u);
+    ASSERT_EQ(files->CreateFolder(folder.Path(u"Ordner")), 0u);
+    ASSERT_EQ(files->WriteReplacing(folder.Path(u"alt.reg"), "vorher"), 0u);
     struct Case {
         const char* what;
-        std::string path;
+        std::u16string path;
     } cases[] = {
-        {"a folder that is missing", folder.Path() + "\\fehlt\\neu.reg"},
-        {"a folder in the place of the file", folder.Path() + "\\Ordner"},
+        {"a folder that is missing", folder.Path(u"fehlt\\neu.reg")},
+        {"a folder in the place of the file", folder.Path(u"Ordner")},
     };
     for (const auto& c : cases) {
         const std::uint32_t error = files->WriteReplacing(c.path, "neu");
         EXPECT_NE(error, 0u) << c.what;
         EXPECT_FALSE(files->ErrorText(error).empty()) << c.what;
         EXPECT_FALSE(files->Exists(c.path)) << c.what;
-        EXPECT_EQ(folder.Names(), std::vector<std::string>{"alt.reg"}) << c.what;
-        EXPECT_EQ(GetParam().read(*files, earlier), "vorher") << c.what;
+        EXPECT_EQ(folder.Names(), std::vector<std::u16string>{u"alt.reg"}) << c.what;
+        EXPECT_EQ(folder.Content(u"alt.reg"), "vorher") << c.what;
     }
-    files->Delete(earlier);
-    GetParam().removeFolder(folder.Path() + "\\Ordner");
+    std::string bytes;
+    EXPECT_NE(files->Read(folder.Path(u"fehlt.reg"), bytes), 0u);
+    GetParam().removeFolder(folder.Path(u"Ordner"));
 }

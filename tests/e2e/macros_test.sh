@@ -51,3 +51,34 @@ test_a_new_macro_is_listed_asked_for_applied_and_sent_to_the_driver() {
     expect_eq "store after Cancel" "$(cat "$E2E_TMP/after.reg")" "$(cat "$E2E_TMP/cancelled.reg")"
     expect_eq "driver messages after Cancel" "1132 1131 1125" "$(driver_messages)"
 }
+
+# The line under the key field of the open macro editor.
+editor_hint() { wintool text "$EDITOR_TITLE" 1114 | tr -d '\r'; }
+editor_hint_is() { [ "$(editor_hint)" == "$1" ]; }
+# expect_hint WHAT TEXT: the line shows the text once the editor has taken the keys.
+expect_hint() {
+    wait_until 10 editor_hint_is "$2"
+    expect_eq "$1" "$2" "$(editor_hint)"
+}
+
+test_the_macro_editor_says_under_the_key_field_when_a_key_cannot_work() {
+    store_with_two_macros
+    tsetup_start
+    window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
+
+    keys_to "$MAIN_TITLE" alt+n
+    window_wait "$EDITOR_TITLE" || { fail "no macro editor"; return; }
+    expect_hint "hint of a new macro" "Keine Taste gewählt: so kann das Makro nie ausgelöst werden."
+    # AltGr, then G in the key field: the list has AltGr+G.
+    keys_to "$EDITOR_TITLE" space alt+t g
+    expect_hint "hint of a taken key" "Diese Tasten belegt schon ein anderes Makro der Liste."
+    keys_to "$EDITOR_TITLE" F1
+    expect_hint "hint of the driver's switch" \
+        "AltGr+F1 schaltet Tastor ein und aus: ein Makro auf diesen Tasten wird nie ausgelöst."
+    keys_to "$EDITOR_TITLE" w
+    expect_hint "hint of a free key" ""
+    keys_to "$EDITOR_TITLE" Escape
+    wait_until 10 window_gone "$EDITOR_TITLE" || fail "the editor did not close"
+    keys_to "$MAIN_TITLE" Escape
+    expect_exit "exit code after Cancel" "$TSETUP_PID" 0
+}

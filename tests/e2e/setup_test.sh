@@ -167,6 +167,9 @@ test_install_with_settings_answered_no_keeps_macros_and_leaves_the_driver_alone(
     reg_add "$root\\Settings" 'NUM Punkt' REG_BINARY 01
     reg_add "$root\\Settings\\Speaker" Ein REG_SZ 1,2,3,4
     reg_add "$root\\Macros\\AltGr" 00080047 REG_SZ bleibt
+    # The user's own macro on RWin+F2, the program start of an earlier installation on LWin+F2.
+    reg_add "$root\\Macros\\AltGr" 00800071 REG_SZ '^notepad.exe'
+    reg_add "$root\\Macros\\AltGr" 00400071 REG_SZ '^C:\Alt\tsetup.exe'
     reg_add "$root\\Macros\\Umlaut\\Ascii" 000000DE REG_SZ eigen
     reg_add "$SCHEME_KEY\\Ein\\.current" '' REG_SZ eigen.wav
     driver_start || return
@@ -180,8 +183,10 @@ test_install_with_settings_answered_no_keeps_macros_and_leaves_the_driver_alone(
 
     expect_eq "row 2 kept" "REG_SZ    bleibt" "$(reg_value "$root\\Macros\\AltGr" 00080047)"
     expect_eq "row 8 not written" "" "$(reg_value "$root\\Macros\\AltGr" 00800079)"
-    expect_eq "program start rewritten" \
+    expect_eq "program start rewritten where it stood" \
         "REG_SZ    ^$( (cd "$E2E_BIN" && winepath -w "$E2E_BIN") 2>/dev/null)\\TSetup.exe" \
+        "$(reg_value "$root\\Macros\\AltGr" 00400071)"
+    expect_eq "own macro on F2 kept" "REG_SZ    ^notepad.exe" \
         "$(reg_value "$root\\Macros\\AltGr" 00800071)"
     expect_eq "umlaut kept" "REG_SZ    eigen" "$(reg_value "$root\\Macros\\Umlaut\\Ascii" 000000DE)"
     expect_eq "no HTML table" "" "$(reg_value "$root\\Macros\\Umlaut\\HTML" 000000DE)"

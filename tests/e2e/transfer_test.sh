@@ -4,13 +4,10 @@
 TRANSFER_KEY='HKCU\Software\Velmark\Tastor32\Macros\AltGr'
 EXPORT_FILE_NAME="Tastor32 Makros.reg"
 
-# The export file's exact bytes, one line per argument (the value lines), as hex. With
-# BACKUP=1 the file first removes the key, as the backup before an import does.
+# The export file's exact bytes, one line per argument (the value lines), as hex.
 export_bytes() {
     {
         printf 'REGEDIT4\r\n\r\n'
-        [ "${BACKUP:-0}" == 1 ] &&
-            printf '[-HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\r\n\r\n'
         printf '[HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\r\n'
         local line
         for line in "$@"; do printf '%s\r\n' "$line"; done
@@ -86,15 +83,18 @@ test_export_shift_export_and_import_as_a_user_does() {
     window_wait "Open" || { fail "no open dialog"; return; }
     keys_to "Open" Return
     # The box without a title comes once the registry editor has ended.
-    wait_until 30 control_shows "" 65535 "Weiter.." || { fail "no Weiter.. box"; return; }
-    wintool click "" 1 >/dev/null
+    wait_until 30 control_shows "$(app_title)" 65535 "Weiter.." || { fail "no Weiter.. box"; return; }
+    wintool click "$(app_title)" 1 >/dev/null
     wait_until 10 list_row_count_is 2 || fail "the list was not reloaded"
     expect_eq "rows after the import" "*AltGr+ G	Grüße € 5\\Pfad
  AltGr+ H	neu" "$(list_items)"
     local saved=("$backups"/Makros\ vor\ Import\ *.reg)
     expect_eq "one backup" 1 "${#saved[@]}"
-    expect_eq "the backup holds the store before the import" \
-        "$(BACKUP=1 export_bytes '"00080048"="neu"')" "$(file_bytes "${saved[0]}")"
+    expect_eq "the backup holds the store before the import, in UTF-16" \
+        "$(printf '\xef\xbb\xbfWindows Registry Editor Version 5.00\n\n[-%s]\n\n[%s]\n"00080048"="neu"\n\n' \
+            'HKEY_CURRENT_USER\Software\Velmark\Tastor32\Macros\AltGr' \
+            'HKEY_CURRENT_USER\Software\Velmark\Tastor32\Macros\AltGr' | od -An -tx1 | tr -d ' \n')" \
+        "$(iconv -f UTF-16LE -t UTF-8 "${saved[0]}" | tr -d '\r' | od -An -tx1 | tr -d ' \n')"
 
     mouse_click "$MAIN_TITLE" 1 # OK
     expect_exit "exit code after OK" "$TSETUP_PID" 0

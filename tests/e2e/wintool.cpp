@@ -11,6 +11,7 @@
 //   wintool acp                         prints the ANSI code page
 //   wintool click <title> <controlId>   clicks the button with that ID inside the window
 //   wintool text <title> <controlId>    prints the text of the control with that ID
+//   wintool settext <title> <controlId> <text>  sets the text of the control with that ID
 //   wintool enabled <title> <controlId> 0 if the control with that ID is enabled, else 1
 //   wintool center <title> <controlId>  prints the screen position of the control's centre
 //                                       as "x y", for a mouse click
@@ -250,6 +251,16 @@ int Text(const wchar_t* title, int id) {
     return kTrue;
 }
 
+int SetText(const wchar_t* title, int id, const wchar_t* text) {
+    const HWND control = FindControlIn(title, id);
+    DWORD_PTR result = 0;
+    return control != nullptr &&
+                   SendMessageTimeoutW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text),
+                                       SMTO_ABORTIFHUNG, kTextTimeoutMilliseconds, &result) != 0
+               ? kTrue
+               : kFalse;
+}
+
 int Center(const wchar_t* title, int id) {
     const HWND control = FindControlIn(title, id);
     RECT area;
@@ -387,6 +398,10 @@ int wmain(int argc, wchar_t** argv) {
                 return Items(title, static_cast<int>(number));
             }
         }
+    }
+    if (operands == 3 && command == L"settext" && ParseNumber(argv[3], number) &&
+        number <= 0xFFFF) {
+        return SetText(argv[2], static_cast<int>(number), argv[4]);
     }
     return Usage();
 }

@@ -26,7 +26,9 @@
 namespace {
 
 using platform::win32::Narrow;
+using platform::win32::Utf16Of;
 using platform::win32::Wide;
+using platform::win32::WideOf;
 
 constexpr const char* kTestKey = "Software\\TSetupTest\\RegEditFile";
 
@@ -42,28 +44,28 @@ struct RealServices {
 
 // A fresh folder of its own under the temporary folder, removed with what it holds.
 struct TempFolder {
-    std::string path;
+    std::u16string path;
     TempFolder() {
         wchar_t temp[MAX_PATH];
         GetTempPathW(MAX_PATH, temp);
-        path = Narrow(std::wstring(temp)) + "tsetup-" + std::to_string(GetCurrentProcessId()) +
-               "-" + std::to_string(GetTickCount64());
-        CreateDirectoryW(Wide(path).c_str(), nullptr);
+        path = Utf16Of(std::wstring(temp) + L"tsetup-" + std::to_wstring(GetCurrentProcessId()) +
+                       L"-" + std::to_wstring(GetTickCount64()));
+        CreateDirectoryW(WideOf(path).c_str(), nullptr);
     }
     ~TempFolder() {
-        for (const std::string& name : Names()) {
-            DeleteFileW(Wide(path + "\\" + name).c_str());
+        for (const std::u16string& name : Names()) {
+            DeleteFileW(WideOf(path + u"\\" + name).c_str());
         }
-        RemoveDirectoryW(Wide(path).c_str());
+        RemoveDirectoryW(WideOf(path).c_str());
     }
-    std::vector<std::string> Names() const {
+    std::vector<std::u16string> Names() const {
         platform::win32::Win32Files files;
-        return files.List(path, "*");
+        return files.List(path, u"*");
     }
 };
 
-std::string ReadFileBytes(const std::string& path) {
-    platform::win32::FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_READ,
+std::string ReadFileBytes(const std::u16string& path) {
+    platform::win32::FileHandle file(CreateFileW(WideOf(path).c_str(), GENERIC_READ,
                                                  FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                                  OPEN_EXISTING, 0, nullptr));
     std::string bytes;
@@ -122,11 +124,11 @@ TEST(RegEditFileWin32,
     settings::TRegistry exporter;
     macros::ExportKeyToFile(file, exporter, kTestKey);
     file += "\r\n";
-    const std::string path = folder.path + "\\import.reg";
+    const std::u16string path = folder.path + u"\\import.reg";
     ASSERT_EQ(real.files.WriteReplacing(path, file), 0u);
 
     real.registry.DeleteKey(platform::Hive::CurrentUser, kTestKey);
-    ASSERT_EQ(real.shell.RunAndWait("REGEDIT.EXE", "\"" + path + "\""), 0u);
+    ASSERT_EQ(real.shell.RunAndWait("REGEDIT.EXE", u"\"" + path + u"\""), 0u);
 
     std::map<std::string, std::string> imported;
     settings::TRegistry reader;
@@ -146,7 +148,7 @@ TEST(RegEditFileWin32,
         key.WriteString(written.begin()->first, "changed");
     }
     ASSERT_EQ(real.files.WriteReplacing(path, backup), 0u);
-    ASSERT_EQ(real.shell.RunAndWait("REGEDIT.EXE", "\"" + path + "\""), 0u);
+    ASSERT_EQ(real.shell.RunAndWait("REGEDIT.EXE", u"\"" + path + u"\""), 0u);
     settings::TRegistry restored;
     ASSERT_TRUE(restored.OpenKey(kTestKey, false));
     EXPECT_FALSE(restored.ValueExists("zusatz"));
@@ -167,25 +169,25 @@ TEST(RegEditFileWin32,
 TEST(FilesWin32, AFailedWriteLeavesTheEarlierFileAndNoPartOfTheNewOne) {
     RealServices real;
     TempFolder folder;
-    const std::string target = folder.path + "\\Tastor32 Makros.reg";
+    const std::u16string target = folder.path + u"\\Tastor32 Makros.reg";
     struct Case {
         const char* what;
         bool lockTarget;
-        std::string path;
+        std::u16string path;
         bool succeeds;
         std::string content;
     } cases[] = {
         {"a free file is replaced", false, target, true, "neu"},
         {"a file another program holds stays", true, target, false, "alt"},
-        {"a folder that is gone", false, folder.path + "\\weg\\x.reg", false, "alt"},
+        {"a folder that is gone", false, folder.path + u"\\weg\\x.reg", false, "alt"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_EQ(real.files.WriteReplacing(target, "alt"), 0u);
         platform::win32::FileHandle holder;
         if (c.lockTarget) {
-            holder.Reset(CreateFileW(Wide(target).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                                     0, nullptr));
+            holder.Reset(CreateFileW(WideOf(target).c_str(), GENERIC_READ, 0, nullptr,
+                                     OPEN_EXISTING, 0, nullptr));
             ASSERT_TRUE(holder);
         }
         const std::uint32_t error = real.files.WriteReplacing(c.path, "neu");
@@ -195,7 +197,7 @@ TEST(FilesWin32, AFailedWriteLeavesTheEarlierFileAndNoPartOfTheNewOne) {
             EXPECT_FALSE(real.files.ErrorText(error).empty());
         }
         EXPECT_EQ(ReadFileBytes(target), c.content);
-        EXPECT_EQ(folder.Names(), std::vector<std::string>{"Tastor32 Makros.reg"});
+        EXPECT_EQ(folder.Names(), std::vector<std::u16string>{u"Tastor32 Makros.reg"});
     }
 }
 

@@ -3,11 +3,11 @@
 namespace platform::fake {
 namespace {
 
-std::optional<std::string> NextAnswer(std::deque<std::optional<std::string>>& answers) {
+template <class Path> std::optional<Path> NextAnswer(std::deque<std::optional<Path>>& answers) {
     if (answers.empty()) {
         return std::nullopt;
     }
-    std::optional<std::string> answer = answers.front();
+    std::optional<Path> answer = answers.front();
     answers.pop_front();
     return answer;
 }
@@ -19,7 +19,12 @@ std::optional<std::string> FakeFileDialogs::Open(const OpenFileRequest& request)
     return NextAnswer(openAnswers);
 }
 
-std::optional<std::string> FakeFileDialogs::Save(const SaveFileRequest& request) {
+std::optional<std::u16string> FakeFileDialogs::OpenFile(const OpenFileRequest& request) {
+    openRequests.push_back(request);
+    return NextAnswer(openFileAnswers);
+}
+
+std::optional<std::u16string> FakeFileDialogs::Save(const SaveFileRequest& request) {
     saveRequests.push_back(request);
     return NextAnswer(saveAnswers);
 }

@@ -8,11 +8,11 @@ namespace platform::fake {
 namespace {
 
 // "*" stands for any run of characters, as in the system's patterns.
-bool Matches(const std::string& name, const std::string& pattern) {
+bool Matches(const std::u16string& name, const std::u16string& pattern) {
     if (pattern.empty()) {
         return name.empty();
     }
-    if (pattern[0] == '*') {
+    if (pattern[0] == u'*') {
         for (std::size_t skip = 0; skip <= name.size(); ++skip) {
             if (Matches(name.substr(skip), pattern.substr(1))) {
                 return true;
@@ -25,15 +25,28 @@ bool Matches(const std::string& name, const std::string& pattern) {
 
 } // namespace
 
-bool FakeFiles::IsFolder(const std::string& folder) const {
+bool FakeFiles::IsFolder(const std::u16string& folder) const {
     // The current folder, or one made with or without a trailing backslash.
     return folder.empty() || std::any_of(folders.begin(), folders.end(), [&](const auto& made) {
                return platform::AddTrailingBackslash(made) == folder;
            });
 }
 
-std::uint32_t FakeFiles::WriteReplacing(const std::string& path, const std::string& bytes) {
-    log.push_back("write:" + path);
+std::uint32_t FakeFiles::Read(const std::u16string& path, std::string& bytes) {
+    log.push_back(u"read:" + path);
+    if (auto failure = failures.find(path); failure != failures.end()) {
+        return failure->second;
+    }
+    const auto file = files.find(path);
+    if (file == files.end()) {
+        return 2; // the file was not found
+    }
+    bytes = file->second;
+    return 0;
+}
+
+std::uint32_t FakeFiles::WriteReplacing(const std::u16string& path, const std::string& bytes) {
+    log.push_back(u"write:" + path);
     if (auto failure = failures.find(path); failure != failures.end()) {
         return failure->second;
     }
@@ -47,25 +60,26 @@ std::uint32_t FakeFiles::WriteReplacing(const std::string& path, const std::stri
     return 0;
 }
 
-std::uint32_t FakeFiles::CreateFolder(const std::string& path) {
-    log.push_back("mkdir:" + path);
+std::uint32_t FakeFiles::CreateFolder(const std::u16string& path) {
+    log.push_back(u"mkdir:" + path);
     if (auto failure = failures.find(path); failure != failures.end()) {
         return failure->second;
     }
     // With its parents, as the system makes them.
-    for (std::size_t end = path.find('\\'); end != std::string::npos;
-         end = path.find('\\', end + 1)) {
+    for (std::size_t end = path.find(u'\\'); end != std::u16string::npos;
+         end = path.find(u'\\', end + 1)) {
         folders.insert(path.substr(0, end));
     }
     folders.insert(path);
     return 0;
 }
 
-std::vector<std::string> FakeFiles::List(const std::string& folder, const std::string& pattern) {
-    std::vector<std::string> names;
+std::vector<std::u16string> FakeFiles::List(const std::u16string& folder,
+                                            const std::u16string& pattern) {
+    std::vector<std::u16string> names;
     for (const auto& [path, content] : files) {
         if (platform::FolderOf(path) == platform::AddTrailingBackslash(folder)) {
-            const std::string name = platform::FileNameOf(path);
+            const std::u16string name = platform::FileNameOf(path);
             if (Matches(name, pattern)) {
                 names.push_back(name);
             }
@@ -74,8 +88,8 @@ std::vector<std::string> FakeFiles::List(const std::string& folder, const std::s
     return names;
 }
 
-bool FakeFiles::Delete(const std::string& path) {
-    log.push_back("delete:" + path);
+bool FakeFiles::Delete(const std::u16string& path) {
+    log.push_back(u"delete:" + path);
     return files.erase(path) != 0;
 }
 

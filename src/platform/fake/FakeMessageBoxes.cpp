@@ -29,6 +29,9 @@ bool FakeMessageBoxes::Show(BoxKind kind, const std::string& text, const std::st
     case BoxKind::YesNo:
         log.push_back("yesno:" + text);
         break;
+    case BoxKind::YesNoDefaultNo:
+        log.push_back("yesno-default-no:" + text);
+        break;
     case BoxKind::Plain:
         log.push_back("plain:" + text);
         break;
@@ -36,7 +39,7 @@ bool FakeMessageBoxes::Show(BoxKind kind, const std::string& text, const std::st
     if (onShow) {
         onShow(box);
     }
-    if (kind != BoxKind::YesNo) {
+    if (kind != BoxKind::YesNo && kind != BoxKind::YesNoDefaultNo) {
         return true;
     }
     if (answers.empty()) {

@@ -7,7 +7,7 @@ std::intptr_t FakeShell::OpenDocument(const std::string& path) {
     return openResult;
 }
 
-std::uint32_t FakeShell::RunAndWait(const std::string& program, const std::string& parameters) {
+std::uint32_t FakeShell::RunAndWait(const std::string& program, const std::u16string& parameters) {
     runs.push_back({program, parameters});
     if (runError == 0 && whileRunning) {
         whileRunning(runs.back());

@@ -16,7 +16,7 @@ public:
     std::intptr_t openResult = 42;
     struct Run {
         std::string program;
-        std::string parameters;
+        std::u16string parameters;
     };
     std::vector<Run> runs;
     std::uint32_t runError = 0;
@@ -24,7 +24,7 @@ public:
     std::function<void(const Run&)> whileRunning;
 
     std::intptr_t OpenDocument(const std::string& path) override;
-    std::uint32_t RunAndWait(const std::string& program, const std::string& parameters) override;
+    std::uint32_t RunAndWait(const std::string& program, const std::u16string& parameters) override;
 };
 
 } // namespace platform::fake

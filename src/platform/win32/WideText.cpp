@@ -86,4 +86,12 @@ std::string Narrow(const std::wstring& wide, bool* lossy) {
     return Narrow(wide.data(), wide.size(), lossy);
 }
 
+std::wstring WideOf(std::u16string_view utf16) {
+    return std::wstring(utf16.begin(), utf16.end());
+}
+
+std::u16string Utf16Of(std::wstring_view wide) {
+    return std::u16string(wide.begin(), wide.end());
+}
+
 } // namespace platform::win32

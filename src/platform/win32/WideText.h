@@ -16,4 +16,8 @@ bool NarrowInto(const wchar_t* wide, std::size_t length, char* out);
 // The same for UTF-16 given as bytes (as the registry hands them over), aligned or not.
 bool NarrowInto(const unsigned char* utf16, std::size_t length, char* out);
 
+// The program's UTF-16 paths as the system's wide text, and back (the same 16-bit units).
+std::wstring WideOf(std::u16string_view utf16);
+std::u16string Utf16Of(std::wstring_view wide);
+
 } // namespace platform::win32

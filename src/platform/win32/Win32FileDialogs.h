@@ -8,7 +8,8 @@ namespace platform::win32 {
 class Win32FileDialogs : public FileDialogs {
 public:
     std::optional<std::string> Open(const OpenFileRequest& request) override;
-    std::optional<std::string> Save(const SaveFileRequest& request) override;
+    std::optional<std::u16string> OpenFile(const OpenFileRequest& request) override;
+    std::optional<std::u16string> Save(const SaveFileRequest& request) override;
 };
 
 } // namespace platform::win32

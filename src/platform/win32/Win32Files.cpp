@@ -38,17 +38,50 @@ DWORD WriteAll(const std::wstring& path, const std::string& bytes) {
 
 } // namespace
 
-bool Win32Files::Exists(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+bool Win32Files::Exists(const std::u16string& path) {
+    const DWORD attributes = ::GetFileAttributesW(WideOf(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::uint32_t Win32Files::WriteReplacing(const std::string& path, const std::string& bytes) {
-    const std::wstring target = Wide(path);
+std::uint32_t Win32Files::Read(const std::u16string& path, std::string& bytes) {
+    FileHandle file(::CreateFileW(WideOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        return ::GetLastError();
+    }
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.Get(), &size)) {
+        return ::GetLastError();
+    }
+    // A registry file of this program is small; a huge one is refused rather than read.
+    if (size.QuadPart > 0x40000000) {
+        return ERROR_FILE_TOO_LARGE;
+    }
+    std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 20));
+        DWORD read = 0;
+        if (!::ReadFile(file.Get(), content.data() + done, chunk, &read, nullptr)) {
+            return ::GetLastError();
+        }
+        if (read == 0) {
+            break; // shorter than it was a moment ago
+        }
+        done += read;
+    }
+    content.resize(done);
+    bytes = std::move(content);
+    return ERROR_SUCCESS;
+}
+
+std::uint32_t Win32Files::WriteReplacing(const std::u16string& path, const std::string& bytes) {
+    const std::wstring target = WideOf(path);
     // The new file lies in the target's folder, so that the move is a rename on one volume.
     wchar_t temporary[MAX_PATH];
-    const std::string folder = platform::FolderOf(path);
-    if (::GetTempFileNameW(folder.empty() ? L"." : Wide(folder).c_str(), L"tsx", 0, temporary) ==
+    const std::u16string folder = platform::FolderOf(path);
+    if (::GetTempFileNameW(folder.empty() ? L"." : WideOf(folder).c_str(), L"tsx", 0, temporary) ==
         0) {
         return ::GetLastError();
     }
@@ -64,15 +97,15 @@ std::uint32_t Win32Files::WriteReplacing(const std::string& path, const std::str
     return error;
 }
 
-std::uint32_t Win32Files::CreateFolder(const std::string& path) {
+std::uint32_t Win32Files::CreateFolder(const std::u16string& path) {
     const auto createDirectory =
         LateFunction<decltype(&::SHCreateDirectoryExW)>(L"shell32.dll", "SHCreateDirectoryExW");
     if (createDirectory == nullptr) {
         return ::GetLastError();
     }
-    const int result = createDirectory(nullptr, Wide(path).c_str(), nullptr);
+    const int result = createDirectory(nullptr, WideOf(path).c_str(), nullptr);
     if (result == ERROR_SUCCESS || result == ERROR_ALREADY_EXISTS || result == ERROR_FILE_EXISTS) {
-        const DWORD attributes = ::GetFileAttributesW(Wide(path).c_str());
+        const DWORD attributes = ::GetFileAttributesW(WideOf(path).c_str());
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
             return ERROR_SUCCESS;
         }
@@ -81,32 +114,29 @@ std::uint32_t Win32Files::CreateFolder(const std::string& path) {
     return static_cast<std::uint32_t>(result);
 }
 
-std::vector<std::string> Win32Files::List(const std::string& folder, const std::string& pattern) {
-    std::vector<std::string> names;
+std::vector<std::u16string> Win32Files::List(const std::u16string& folder,
+                                             const std::u16string& pattern) {
+    std::vector<std::u16string> names;
     WIN32_FIND_DATAW found{};
-    const std::wstring query = Wide(folder + "\\" + pattern);
+    const std::wstring query = WideOf(folder + u"\\" + pattern);
     const HANDLE search = ::FindFirstFileW(query.c_str(), &found);
     if (search == INVALID_HANDLE_VALUE) {
         return names;
     }
     do {
         if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-            bool lossy = false;
-            std::string name = Narrow(found.cFileName, wcslen(found.cFileName), &lossy);
-            if (!lossy) {
-                names.push_back(std::move(name));
-            }
+            names.push_back(Utf16Of(found.cFileName));
         }
     } while (::FindNextFileW(search, &found));
     ::FindClose(search);
     return names;
 }
 
-bool Win32Files::Delete(const std::string& path) {
-    return ::DeleteFileW(Wide(path).c_str()) != 0;
+bool Win32Files::Delete(const std::u16string& path) {
+    return ::DeleteFileW(WideOf(path).c_str()) != 0;
 }
 
-std::string Win32Files::AppDataFolder() {
+std::u16string Win32Files::AppDataFolder() {
     wchar_t folder[MAX_PATH];
     const auto folderPath =
         LateFunction<decltype(&::SHGetFolderPathW)>(L"shell32.dll", "SHGetFolderPathW");
@@ -114,18 +144,7 @@ std::string Win32Files::AppDataFolder() {
         folderPath(nullptr, CSIDL_APPDATA, nullptr, SHGFP_TYPE_CURRENT, folder) != S_OK) {
         return {};
     }
-    bool lossy = false;
-    std::string narrow = Narrow(folder, wcslen(folder), &lossy);
-    if (lossy) {
-        // Code page 1252 cannot name it: the short form can, in plain ASCII.
-        wchar_t shortFolder[MAX_PATH];
-        const DWORD length = ::GetShortPathNameW(folder, shortFolder, MAX_PATH);
-        if (length == 0 || length >= MAX_PATH) {
-            return {};
-        }
-        narrow = Narrow(shortFolder, length);
-    }
-    return narrow;
+    return Utf16Of(folder);
 }
 
 std::string Win32Files::ErrorText(std::uint32_t error) {

@@ -7,12 +7,14 @@ namespace platform::win32 {
 
 class Win32Files : public platform::Files {
 public:
-    bool Exists(const std::string& path) override;
-    std::uint32_t WriteReplacing(const std::string& path, const std::string& bytes) override;
-    std::uint32_t CreateFolder(const std::string& path) override;
-    std::vector<std::string> List(const std::string& folder, const std::string& pattern) override;
-    bool Delete(const std::string& path) override;
-    std::string AppDataFolder() override;
+    bool Exists(const std::u16string& path) override;
+    std::uint32_t Read(const std::u16string& path, std::string& bytes) override;
+    std::uint32_t WriteReplacing(const std::u16string& path, const std::string& bytes) override;
+    std::uint32_t CreateFolder(const std::u16string& path) override;
+    std::vector<std::u16string> List(const std::u16string& folder,
+                                     const std::u16string& pattern) override;
+    bool Delete(const std::u16string& path) override;
+    std::u16string AppDataFolder() override;
     std::string ErrorText(std::uint32_t error) override;
 };
 

@@ -32,6 +32,9 @@ bool Win32MessageBoxes::Show(BoxKind kind, const std::string& text, const std::s
     case BoxKind::YesNo:
         style = MB_YESNO | MB_ICONQUESTION;
         break;
+    case BoxKind::YesNoDefaultNo:
+        style = MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2;
+        break;
     case BoxKind::Plain:
         style = MB_OK;
         break;
@@ -44,7 +47,8 @@ bool Win32MessageBoxes::Show(BoxKind kind, const std::string& text, const std::s
         style |= MB_TASKMODAL;
     }
     const int answer = ::MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), style);
-    return kind == BoxKind::YesNo ? answer == IDYES : answer == IDOK;
+    return kind == BoxKind::YesNo || kind == BoxKind::YesNoDefaultNo ? answer == IDYES
+                                                                     : answer == IDOK;
 }
 
 } // namespace platform::win32

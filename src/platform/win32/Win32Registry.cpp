@@ -2,8 +2,10 @@
 
 #include "platform/Cp1252.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/UnderWine.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"
+#include "platform/win32/Win32RegistryTree.h"
 
 #include <windows.h>
 
@@ -30,14 +32,6 @@ std::wstring KeyPath(const std::string& path) {
 // one); on Windows the calls are cheap either way. Below this many values one thread is
 // as quick.
 constexpr std::size_t kValuesForHelpers = 1000;
-
-bool UnderWine() {
-    static const bool underWine = [] {
-        HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
-        return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
-    }();
-    return underWine;
-}
 
 // One part per processor, at most four. A thread more than the processors can run gains
 // nothing, and under Wine the first costs the process about 1.4 MiB, each further one
@@ -450,6 +444,11 @@ RegStatus Win32Registry::DeleteKey(Hive hive, const std::string& path) {
         return kRegOk;
     }
     return static_cast<RegStatus>(RegDeleteTreeW(RootOf(hive), wpath.c_str()));
+}
+
+RegStatus Win32Registry::ReadTree(Hive hive, const std::string& path,
+                                  std::vector<RegTreeKey>& keys) {
+    return ReadRegistryTree(RootOf(hive), KeyPath(path), keys);
 }
 
 bool Win32Registry::KeepsValuesInNameOrder() const {

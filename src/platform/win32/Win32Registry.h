@@ -12,6 +12,8 @@ public:
     std::unique_ptr<RegKey> OpenReadOnly(Hive hive, const std::string& path, bool createMissing,
                                          RegStatus* status = nullptr) override;
     RegStatus DeleteKey(Hive hive, const std::string& path) override;
+    // Names and texts as the registry keeps them in UTF-16.
+    RegStatus ReadTree(Hive hive, const std::string& path, std::vector<RegTreeKey>& keys) override;
     std::string ErrorText(RegStatus status) override;
     // True under Wine, whose registry keeps each key's values sorted by name.
     bool KeepsValuesInNameOrder() const override;

@@ -44,9 +44,9 @@ std::intptr_t Win32Shell::OpenDocument(const std::string& path) {
     return reinterpret_cast<std::intptr_t>(result);
 }
 
-std::uint32_t Win32Shell::RunAndWait(const std::string& program, const std::string& parameters) {
+std::uint32_t Win32Shell::RunAndWait(const std::string& program, const std::u16string& parameters) {
     const std::wstring file = Wide(program);
-    const std::wstring arguments = Wide(parameters);
+    const std::wstring arguments = WideOf(parameters);
     SHELLEXECUTEINFOW run{};
     run.cbSize = sizeof run;
     run.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;

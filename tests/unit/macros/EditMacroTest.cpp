@@ -170,6 +170,47 @@ TEST(EditMacro, OkReturnsWhatTheUserSetWithoutChecks) {
     EXPECT_EQ(text, "");
 }
 
+TEST(EditMacro, TheLineUnderTheKeyFieldFollowsTheBoxesAndTheKeyAndOkStillReturnsThem) {
+    Editor editor;
+    TKeyCombination combination{0x70, 0x08};
+    std::string text = "t";
+    std::vector<TKeyCombination> asked;
+    const macros::UsedByAnotherMacro used = [&](const TKeyCombination& c) {
+        asked.push_back(c);
+        return c == TKeyCombination{'G', 0x08};
+    };
+    // Each step, then a part of the line it shows ("" for an empty line).
+    const std::pair<std::function<void(TEditMacroForm&)>, std::string> steps[] = {
+        {[](TEditMacroForm&) {}, "AltGr+F1 schaltet Tastor"},
+        {[](TEditMacroForm& e) { e.HotKey1.UserPressed('G'); }, "anderes Makro"},
+        {[](TEditMacroForm& e) { e.cbShift.UserClick(); }, ""},
+        {[](TEditMacroForm& e) { e.HotKey1.UserPressed(0); }, "Keine Taste"},
+        {[](TEditMacroForm& e) { e.cbAltGr.UserClick(); }, "Keine Taste"},
+        {[](TEditMacroForm& e) {
+             e.cbShift.UserClick();
+             e.cbCtrl.UserClick();
+             e.cbAlt.UserClick();
+             e.HotKey1.UserPressed(0x2E);
+         },
+         "Strg+Alt+Entf"},
+        {[](TEditMacroForm& e) { e.cbLWin.UserClick(); }, ""},
+    };
+    editor.host.onModal = [&](toolkit::TForm& form) {
+        auto& e = dynamic_cast<TEditMacroForm&>(form);
+        for (const auto& [step, part] : steps) {
+            step(e);
+            const std::string& shown = e.HintLbl.Caption();
+            EXPECT_EQ(part.empty(), shown.empty()) << part << " / " << shown;
+            EXPECT_NE(shown.find(part), std::string::npos) << part << " / " << shown;
+        }
+        e.btnOK.Click();
+    };
+    EXPECT_TRUE(macros::EditMacro(combination, text, used));
+    // The combination the line was about, as the boxes and the key field hold it.
+    EXPECT_EQ(asked.back(), (TKeyCombination{0x2E, 0x46}));
+    EXPECT_EQ(combination, (TKeyCombination{0x2E, 0x46}));
+}
+
 TEST(EditMacro, CancelOrClosingLeavesTheArgumentsUnchanged) {
     const std::function<void(TEditMacroForm&)> endings[] = {
         [](TEditMacroForm& e) { e.btnCancel.Click(); },
@@ -306,7 +347,7 @@ TEST(EditMacro, ProgramStartReplacesTheTextByTheChosenFile) {
     for (const auto& request : editor.fake.fileDialogs.openRequests) {
         EXPECT_EQ(request.filter, "Ausf\xFChrbare Dateien|*.exe;*.lnk|alle Dateien|*.*");
         EXPECT_EQ(request.defaultExtension, "exe");
-        EXPECT_EQ(request.initialFolder, "C:\\Programme");
+        EXPECT_EQ(request.initialFolder, u"C:\\Programme");
     }
 }
 
@@ -322,7 +363,7 @@ TEST(EditMacro, ProgramStartCancelledLeavesTheText) {
     EXPECT_EQ(text, "abc");
     ASSERT_EQ(editor.fake.fileDialogs.openRequests.size(), 1u);
     // No key, no initial folder; and the key was not created by looking.
-    EXPECT_EQ(editor.fake.fileDialogs.openRequests[0].initialFolder, "");
+    EXPECT_EQ(editor.fake.fileDialogs.openRequests[0].initialFolder, u"");
     EXPECT_FALSE(
         editor.fake.registry.KeyExists(platform::Hive::LocalMachine, settings::kWindowsVersionKey));
 }

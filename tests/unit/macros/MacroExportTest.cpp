@@ -1,12 +1,16 @@
 #include "macros/MacroTransfer.h"
 #include "macros/RegEditFile.h"
 
+#include "RegFileTestText.h"
+#include "platform/Utf16Text.h"
+
 #include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -15,9 +19,13 @@ using platform::RegType;
 namespace {
 
 constexpr auto HKCU = platform::Hive::CurrentUser;
-constexpr const char* kProgramDir = "C:\\Programme\\Tastor32\\";
-constexpr const char* kChosen = "D:\\Sicher\\meine.reg";
-constexpr const char* kBackups = "C:\\Users\\Anna\\AppData\\Roaming\\Tastor32";
+constexpr const char16_t* kProgramDir = u"C:\\Programme\\Tastor32\\";
+constexpr const char16_t* kChosen = u"D:\\Sicher\\meine.reg";
+constexpr const char16_t* kBackups = u"C:\\Users\\Anna\\AppData\\Roaming\\Tastor32";
+constexpr const char16_t* kCopy =
+    u"C:\\Users\\Anna\\AppData\\Roaming\\Tastor32\\Makros Import läuft.reg";
+constexpr const char16_t* kBackup =
+    u"C:\\Users\\Anna\\AppData\\Roaming\\Tastor32\\Makros vor Import 2024-03-05 09-07-02.reg";
 constexpr const char* kSection =
     "[HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\r\n";
 
@@ -46,14 +54,25 @@ struct Transfer : testing::Test {
     int reloads = 0;
 
     Transfer() {
-        fake.files.folders.insert("D:\\Sicher");
-        fake.files.folders.insert("C:\\Programme\\Tastor32");
+        fake.files.folders.insert(u"D:\\Sicher");
+        fake.files.folders.insert(u"C:\\Programme\\Tastor32");
     }
     void Store(const char* name, const std::string& text) {
         fake.registry.SetString(HKCU, settings::kMacroKey, name, text);
     }
     void Import() {
         transfer.ImportBtnClick([this] { ++reloads; });
+    }
+    // The user chooses kChosen, which holds these bytes.
+    void ImportFile(const std::string& bytes) {
+        fake.files.files[kChosen] = bytes;
+        fake.fileDialogs.openFileAnswers = {kChosen};
+        Import();
+    }
+    bool WroteAnything() const {
+        return std::any_of(
+            fake.files.log.begin(), fake.files.log.end(),
+            [](const std::u16string& entry) { return entry.starts_with(u"write:"); });
     }
 };
 
@@ -171,59 +190,97 @@ TEST_F(Transfer, TheFileExportWritesTheStoreAndReplacesAFileOnlyAfterYes) {
     Store("00080047", "alt");
     shown.Assign({{0x00080047, "alt"}, {0x00080048, "not applied"}});
     const std::string stored = FileWith("\"00080047\"=\"alt\"\r\n");
+    const std::u16string longPath = u"D:\\Sicher\\" + std::u16string(250, u'x') + u".reg";
     struct Case {
         const char* what;
+        std::u16string path;
         std::optional<std::string> before;
         std::deque<bool> answers;
         std::uint32_t failure;
         std::optional<std::string> after;
         std::vector<std::string> boxes;
     } cases[] = {
-        {"a new file", std::nullopt, {}, 0, stored, {}},
+        {"a new file", kChosen, std::nullopt, {}, 0, stored, {}},
+        {"a new file named outside code page 1252",
+         u"D:\\Sicher\\Ωmega жук.reg",
+         std::nullopt,
+         {},
+         0,
+         stored,
+         {}},
         {"No keeps the file",
+         kChosen,
          "old",
          {false},
          0,
          "old",
          {"beep:question", "yesno:Datei existiert bereits. Überschreiben?"}},
         {"Yes replaces it",
+         kChosen,
          "old",
          {true},
          0,
          stored,
          {"beep:question", "yesno:Datei existiert bereits. Überschreiben?"}},
         {"a failed write keeps it and tells why",
+         kChosen,
          "old",
          {true},
          5,
          "old",
          {"beep:question", "yesno:Datei existiert bereits. Überschreiben?", "beep:hand",
           "error:Kann Datei D:\\Sicher\\meine.reg nicht schreiben\r(Systemfehler 5)"}},
+        {"a name outside code page 1252 that cannot be written is named with \"?\"",
+         u"D:\\Sicher\\Ω.reg",
+         std::nullopt,
+         {},
+         3,
+         std::nullopt,
+         {"beep:hand", "error:Kann Datei D:\\Sicher\\?.reg nicht schreiben\r(Systemfehler 3)"}},
+        {"a path longer than the system takes says so",
+         longPath,
+         std::nullopt,
+         {},
+         206,
+         std::nullopt,
+         {"beep:hand", "error:Kann Datei D:\\Sicher\\" + std::string(250, 'x') +
+                           ".reg nicht schreiben: Der Pfad ist länger als 259 Zeichen\r"
+                           "(Systemfehler 206)"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        fake.files.files.erase(kChosen);
+        fake.files.files.erase(c.path);
         if (c.before) {
-            fake.files.files[kChosen] = *c.before;
+            fake.files.files[c.path] = *c.before;
         }
         fake.files.failures.clear();
         if (c.failure != 0) {
-            fake.files.failures[kChosen] = c.failure;
+            fake.files.failures[c.path] = c.failure;
         }
         fake.boxes.answers = c.answers;
         fake.boxes.log.clear();
-        fake.fileDialogs.saveAnswers = {kChosen};
+        fake.fileDialogs.saveAnswers = {c.path};
         transfer.ExportBtnClick();
         EXPECT_EQ(fake.boxes.log, c.boxes);
-        ASSERT_EQ(fake.files.files.count(kChosen), c.after ? 1u : 0u);
-        EXPECT_EQ(fake.files.files[kChosen], *c.after);
-        EXPECT_EQ(transfer.LastExportFile(), kChosen);
+        ASSERT_EQ(fake.files.files.count(c.path), c.after ? 1u : 0u);
+        if (c.after) {
+            EXPECT_EQ(fake.files.files[c.path], *c.after);
+        }
+        EXPECT_EQ(transfer.LastExportFile(), c.path);
     }
     const auto& request = fake.fileDialogs.saveRequests.back();
     EXPECT_EQ(request.filter, "Tastor32 Einstellungen|*.reg|Alle Dateien|*.*");
     EXPECT_EQ(request.defaultExtension, "reg");
     EXPECT_EQ(request.initialFolder, kProgramDir);
-    EXPECT_EQ(request.fileName, "Tastor32 Makros.reg");
+    EXPECT_EQ(request.fileName, u"Tastor32 Makros.reg");
+
+    // A macro key that exists but cannot be read is an error, not an empty file.
+    fake.files.files[kChosen] = "old";
+    fake.boxes.answers = {true};
+    fake.fileDialogs.saveAnswers = {kChosen};
+    fake.registry.DenyOpenUnder(HKCU, settings::kMacroKey);
+    EXPECT_THROW(transfer.ExportBtnClick(), std::exception);
+    EXPECT_EQ(fake.files.files[kChosen], "old");
 }
 
 TEST_F(Transfer, ImportOffersTheLastExportNameAndCancelChangesNothing) {
@@ -231,7 +288,7 @@ TEST_F(Transfer, ImportOffersTheLastExportNameAndCancelChangesNothing) {
     fake.fileDialogs.saveAnswers = {std::nullopt, kChosen};
     transfer.ExportToFile(); // cancelled: no name remembered
     Import();
-    EXPECT_EQ(fake.fileDialogs.openRequests.back().fileName, "");
+    EXPECT_EQ(fake.fileDialogs.openRequests.back().fileName, u"");
     transfer.ExportToFile(); // the user declines to overwrite
     Import();
     const auto& request = fake.fileDialogs.openRequests.back();
@@ -243,51 +300,153 @@ TEST_F(Transfer, ImportOffersTheLastExportNameAndCancelChangesNothing) {
     EXPECT_EQ(reloads, 0);
 }
 
-TEST_F(Transfer, ImportBacksUpRunsTheEditorToItsEndThenReloads) {
+TEST_F(Transfer, AnImportThatCannotBeCheckedOrChangesMoreThanMacrosStartsNothing) {
+    const std::string refused = "error:Die Datei D:\\Sicher\\meine.reg wird nicht importiert: ";
+    std::string sevenKeys;
+    for (char key = 'A'; key < 'H'; ++key) {
+        sevenKeys += std::string("[HKEY_CURRENT_USER\\") + key + "]\r\n";
+    }
+    struct Case {
+        const char* what;
+        std::optional<std::string> file; // nothing: it cannot be read
+        bool storeUnreadable;
+        std::vector<std::string> boxes;
+    } cases[] = {
+        {"an unreadable file",
+         std::nullopt,
+         false,
+         {"beep:hand", "error:Kann Datei D:\\Sicher\\meine.reg nicht lesen\r(Systemfehler 5)"}},
+        {"random bytes",
+         "\x89PNG\r\n",
+         false,
+         {"beep:hand", refused + "Zeile 1: Die erste Zeile ist nicht „REGEDIT4“."}},
+        {"a file that breaks off",
+         FileWith("\"00080041\"=\"abc").substr(0, 80),
+         false,
+         {"beep:hand", refused + "Zeile 4: Schließendes Anführungszeichen fehlt."}},
+        {"a macro and an autostart entry",
+         FileWith("\"00080041\"=\"x\"\r\n") +
+             "[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run]\r\n"
+             "\"Evil\"=\"c:\\\\evil.exe\"\r\n",
+         false,
+         {"beep:hand", refused +
+                           "Sie ändert andere Schlüssel als die Makros:\r\n"
+                           "HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Run"}},
+        {"seven other keys: five named",
+         "REGEDIT4\r\n" + sevenKeys,
+         false,
+         {"beep:hand", refused + "Sie ändert andere Schlüssel als die Makros:\r\n"
+                                 "HKEY_CURRENT_USER\\A\r\nHKEY_CURRENT_USER\\B\r\n"
+                                 "HKEY_CURRENT_USER\\C\r\nHKEY_CURRENT_USER\\D\r\n"
+                                 "HKEY_CURRENT_USER\\E\r\nund 2 weitere"}},
+        {"a file without macros",
+         "REGEDIT4\r\n\r\n",
+         false,
+         {"info:Die Datei D:\\Sicher\\meine.reg wird nicht importiert: Sie enthält keine "
+          "Makros."}},
+        {"stored macros that cannot be read",
+         FileWith("\"00080041\"=\"x\"\r\n"),
+         true,
+         {"beep:hand", "error:Kann die gespeicherten Makros nicht lesen und keine Sicherung "
+                       "anlegen. Der Import wird nicht ausgeführt.\r(Zugriff verweigert)"}},
+        {"a replaced macro, answered No",
+         std::string(
+             "REGEDIT4\r\n[-HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\r\n") +
+             kSection + "\"00080047\"=\"neu\"\r\n\"00080041\"=\"x\"\r\n",
+         false,
+         {"beep:question", "yesno-default-no:Der Import ändert gespeicherte Makros:\r\nneu: 1\r\n"
+                           "ersetzt: 1\r\ngelöscht: 1\r\nDie Datei löscht zuerst alle "
+                           "gespeicherten Makros mit den Unterschlüsseln.\r\n\r\n"
+                           "Trotzdem importieren?"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake.registry.DeleteKey(HKCU, settings::kMacroKey);
+        Store("00080047", "alt");
+        Store("00080048", "bleibt");
+        fake.registry.DenyOpenUnder(HKCU, c.storeUnreadable ? settings::kMacroKey : "");
+        fake.files.failures.clear();
+        if (!c.file) {
+            fake.files.failures[kChosen] = 5;
+        }
+        fake.files.log.clear();
+        fake.boxes.log.clear();
+        fake.boxes.answers = {false};
+        ImportFile(c.file.value_or(""));
+        EXPECT_EQ(fake.boxes.log, c.boxes);
+        EXPECT_TRUE(fake.shell.runs.empty());
+        EXPECT_FALSE(WroteAnything());
+        EXPECT_EQ(reloads, 0);
+    }
+}
+
+TEST_F(Transfer, ImportBacksUpRunsTheEditorOnTheCheckedBytesThenReloads) {
+    fake.registry.SetRaw(HKCU, settings::kMacroKey, "00080041",
+                         {1, Text("?mega"), platform::Utf16LeBytes(u"Ωmega жук ✓\0")});
     Store("00080047", "vorher");
-    const std::string backup =
-        std::string(kBackups) + "\\Makros vor Import 2024-03-05 09-07-02.reg";
+    fake.registry.SetValue(HKCU, std::string(settings::kMacroKey) + "\\Sub", "v", RegType::DWord,
+                           {7, 0, 0, 0});
+    const std::string file = FileWith("\"00080047\"=\"neu\"\r\n\"00080042\"=\"dazu\"\r\n");
     std::vector<std::string> order;
     fake.shell.whileRunning = [&](const platform::fake::FakeShell::Run& run) {
-        order.push_back("run " + run.program + " " + run.parameters);
-        // Imported, the backup first removes the key: it restores the macros exactly.
-        EXPECT_EQ(fake.files.files[backup], std::string("REGEDIT4\r\n\r\n[-") + (kSection + 1) +
-                                                "\r\n" + kSection +
-                                                "\"00080047\"=\"vorher\"\r\n\r\n\r\n");
+        order.push_back("run " + run.program + " " + platform::Cp1252FromUtf16(run.parameters));
+        EXPECT_EQ(run.parameters, u"\"" + std::u16string(kCopy) + u"\"");
+        EXPECT_EQ(fake.files.files[kCopy], file);
+        // Imported, the backup first removes the key, then writes it and its subkey again.
+        const auto backup = macros::ReadRegFile(fake.files.files[kBackup]);
+        ASSERT_TRUE(std::holds_alternative<macros::RegFile>(backup));
+        const std::u16string expected =
+            u"L3 [-HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\n"
+            u"L5 [HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\n"
+            u"L6 \"00080041\"=1:\"Ωmega жук ✓\\0\"\nL7 \"00080047\"=1:\"vorher\\0\"\n"
+            u"L9 [HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr\\Sub]\n"
+            u"L10 \"v\"=4:07 00 00 00\n";
+        EXPECT_EQ(regfiletest::Rendered(std::get<macros::RegFile>(backup)), expected);
         EXPECT_EQ(reloads, 0);
-        EXPECT_TRUE(fake.boxes.log.empty());
     };
     fake.boxes.onShow = [&](const auto& box) {
-        order.push_back(box.text + "|" + box.title);
-        EXPECT_EQ(box.kind, platform::BoxKind::Plain);
+        order.push_back(box.text);
+        EXPECT_FALSE(box.title.empty());
     };
-    fake.fileDialogs.openAnswers = {"D:\\Sicher\\a b.reg"};
-    transfer.ImportBtnClick([&] { order.push_back("reload"); });
-    EXPECT_EQ(order, (std::vector<std::string>{"run REGEDIT.EXE \"D:\\Sicher\\a b.reg\"",
-                                               "Weiter..|", "reload"}));
+    fake.boxes.answers = {true};
+    ImportFile(file);
+    EXPECT_EQ(order,
+              (std::vector<std::string>{
+                  "Der Import ändert gespeicherte Makros:\r\nneu: 1\r\nersetzt: 1\r\ngelöscht: "
+                  "0\r\n\r\nTrotzdem importieren?",
+                  "run REGEDIT.EXE \"C:\\Users\\Anna\\AppData\\Roaming\\Tastor32\\Makros Import "
+                  "läuft.reg\"",
+                  "Weiter.."}));
+    EXPECT_EQ(fake.boxes.shown.back().kind, platform::BoxKind::Plain);
+    EXPECT_EQ(fake.files.files.count(kCopy), 0u);
+    EXPECT_EQ(reloads, 1);
 }
 
 TEST_F(Transfer, ImportStopsBeforeTheEditorOrTheReloadWhenAStepFails) {
     Store("00080047", "vorher");
     struct Case {
         const char* what;
-        std::string appData;
-        std::string failingPath;
+        std::u16string appData;
+        std::u16string failingPath;
         std::uint32_t runError;
         std::size_t runs;
         std::string error;
     } cases[] = {
-        {"no application-data folder", "", "", 0, 0,
+        {"no application-data folder", u"", u"", 0, 0,
          "Kann keine Sicherung der Makros anlegen: kein Ordner für Anwendungsdaten. Der Import "
          "wird nicht ausgeführt."},
-        {"the backup folder cannot be made", "E:\\AD", "E:\\AD\\Tastor32", 0, 0,
+        {"the backup folder cannot be made", u"E:\\AD", u"E:\\AD\\Tastor32", 0, 0,
          "Kann Ordner E:\\AD\\Tastor32 nicht anlegen. Der Import wird nicht ausgeführt.\r"
          "(Systemfehler 5)"},
-        {"the backup cannot be written", "E:\\AD",
-         "E:\\AD\\Tastor32\\Makros vor Import 2024-03-05 09-07-02.reg", 0, 0,
+        {"the backup cannot be written", u"E:\\AD",
+         u"E:\\AD\\Tastor32\\Makros vor Import 2024-03-05 09-07-02.reg", 0, 0,
          "Kann Sicherung E:\\AD\\Tastor32\\Makros vor Import 2024-03-05 09-07-02.reg nicht "
          "schreiben. Der Import wird nicht ausgeführt.\r(Systemfehler 5)"},
-        {"the registry editor does not start", "E:\\AD", "", 2, 1,
+        {"the copy for the editor cannot be written", u"E:\\AD",
+         u"E:\\AD\\Tastor32\\Makros Import läuft.reg", 0, 0,
+         "Kann Datei E:\\AD\\Tastor32\\Makros Import läuft.reg nicht schreiben. Der Import wird "
+         "nicht ausgeführt.\r(Systemfehler 5)"},
+        {"the registry editor does not start", u"E:\\ÄD", u"", 2, 1,
          "Kann Daten nicht einlesen\r(Systemfehler 2)"},
     };
     for (const auto& c : cases) {
@@ -301,36 +460,42 @@ TEST_F(Transfer, ImportStopsBeforeTheEditorOrTheReloadWhenAStepFails) {
         fake.shell.runs.clear();
         fake.shell.runError = c.runError;
         fake.boxes.log.clear();
-        fake.fileDialogs.openAnswers = {kChosen};
         // The editor's failure reaches the application's error display as an error.
         try {
-            Import();
+            ImportFile(FileWith("\"00080041\"=\"x\"\r\n"));
             EXPECT_EQ(fake.boxes.log.back(), "error:" + c.error);
         } catch (const std::exception& e) {
             EXPECT_EQ(e.what(), c.error);
         }
         EXPECT_EQ(fake.shell.runs.size(), c.runs);
+        EXPECT_EQ(fake.files.files.count(c.appData + u"\\Tastor32\\Makros Import läuft.reg"), 0u);
         EXPECT_EQ(reloads, 0);
     }
 }
 
-TEST_F(Transfer, ImportKeepsTheTenNewestBackupsAndNeverOverwritesOne) {
-    const std::string folder = kBackups;
-    const std::string older = folder + "\\Makros vor Import 2023-01-01 00-00-0";
-    for (int n = 0; n < 10; ++n) {
-        fake.files.files[older + std::to_string(n) + ".reg"] = "alt";
+TEST_F(Transfer, ImportKeepsTheTenNewestBackupsAndNeverAUsersFile) {
+    const std::u16string folder = kBackups;
+    const std::u16string older = folder + u"\\Makros vor Import 2023-01-01 00-00-0";
+    for (char16_t n = u'0'; n <= u'9'; ++n) {
+        fake.files.files[older + n + u".reg"] = "alt";
     }
-    fake.files.files[folder + "\\eigene.reg"] = "of the user";
-    const std::string now = folder + "\\Makros vor Import 2024-03-05 09-07-02";
-    fake.files.files[now + ".reg"] = "same second";
-    fake.fileDialogs.openAnswers = {kChosen};
-    Import();
-    EXPECT_EQ(fake.files.files[now + ".reg"], "same second");
-    EXPECT_EQ(fake.files.files.count(now + "_2.reg"), 1u);
+    const std::u16string own[] = {u"\\eigene.reg", u"\\Makros vor Import 2000 behalten.reg",
+                                  u"\\Makros vor Import (Kopie).reg",
+                                  u"\\Makros vor Import 2000-01-01 00-00-00_1.reg",
+                                  u"\\Makros vor Import 2000-01-01 00-00-00 x.reg"};
+    for (const std::u16string& name : own) {
+        fake.files.files[folder + name] = "of the user";
+    }
+    const std::u16string now = folder + u"\\Makros vor Import 2024-03-05 09-07-02";
+    fake.files.files[now + u".reg"] = "same second";
+    ImportFile(FileWith("\"00080041\"=\"x\"\r\n"));
+    EXPECT_EQ(fake.files.files[now + u".reg"], "same second");
+    EXPECT_EQ(fake.files.files.count(now + u"_2.reg"), 1u);
     // Twelve: the two oldest go.
-    EXPECT_EQ(fake.files.files.count(older + "1.reg"), 0u);
-    EXPECT_EQ(fake.files.files.count(older + "2.reg"), 1u);
-    EXPECT_EQ(fake.files.files.count(folder + "\\eigene.reg"), 1u);
-    EXPECT_EQ(fake.files.List(folder, "Makros vor Import *.reg").size(), 10u);
+    EXPECT_EQ(fake.files.files.count(older + u"1.reg"), 0u);
+    EXPECT_EQ(fake.files.files.count(older + u"2.reg"), 1u);
+    for (const std::u16string& name : own) {
+        EXPECT_EQ(fake.files.files.count(folder + name), 1u);
+    }
     EXPECT_EQ(reloads, 1);
 }

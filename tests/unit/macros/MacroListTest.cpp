@@ -288,6 +288,40 @@ TEST(MacroList, EditToATakenKeyAsksWithThatKeysText) {
     }
 }
 
+TEST(MacroList, TheEditorSaysAKeyIsTakenExactlyWhenTheListWouldAsk) {
+    struct Case {
+        const char* what;
+        int edited; // the row edited, or -1 for New
+        TKeyCode key;
+        bool said;
+    } cases[] = {
+        {"new on a taken key", -1, 0x00080047, true},
+        {"new on a free key", -1, 0x00080057, false},
+        {"edit keeping its own key", 1, 0x00080047, false},
+        {"edit to another row's key", 0, 0x00080047, true},
+        {"edit to a free key", 0, 0x00080057, false},
+    };
+    for (const Case& c : cases) {
+        MacroPage page;
+        page.Add(0x00000070, "F1");
+        page.Add(0x00080047, "alt");
+        std::string shown;
+        page.User([&](TEditMacroForm& e) {
+            Enter(SplitKeyCode(c.key).Modifiers, SplitKeyCode(c.key).VirtualKey, "x")(e);
+            shown = e.HintLbl.Caption();
+        });
+        page.fake.boxes.answers = {false};
+        if (c.edited < 0) {
+            page.commands.NewBtnClick();
+        } else {
+            page.list.selected = c.edited;
+            page.commands.EditBtnClick();
+        }
+        EXPECT_EQ(shown.find("anderes Makro") != std::string::npos, c.said) << c.what;
+        EXPECT_EQ(page.fake.boxes.log.empty(), !c.said) << c.what;
+    }
+}
+
 TEST(MacroList, EditWithoutSelectionOnlyGivesTheFocusBack) {
     MacroPage page;
     page.Add(0x00080047, "g");

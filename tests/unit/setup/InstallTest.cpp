@@ -6,6 +6,7 @@
 #include "toolkit/ErrorDisplay.h"
 
 #include <algorithm>
+#include <array>
 
 using platform::Hive;
 
@@ -221,35 +222,59 @@ TEST_F(Install, DecliningKeepsMacrosUmlautsAndWavesAndResetsOptionsAndSpeaker) {
               (std::vector<std::string>{"Tastor32=D:\\alt\\Tastor32.exe"}));
 }
 
-TEST_F(Install, ADeclinedRunRewritesTheProgramStartUnderTheWindowsKeysItHad) {
+TEST_F(Install, ADeclinedRunRewritesTheProgramStartWhereItStandsAndNeverAUsersOwnMacro) {
+    // The three names of F2: right Windows key, left, Shift+AltGr; "" is a missing value,
+    // "#" one that is not text.
+    using Names = std::array<std::string, 3>;
+    const Names names = {"00800071", "00400071", "00090071"};
     struct Case {
-        std::vector<std::string> existing;
-        std::string written;
+        Names before;
+        int written; // the name rewritten, -1 for none
     } cases[] = {
-        {{}, "00800071"},
-        {{"00090071"}, "00090071"},
-        {{"00090071", "00400071"}, "00400071"},
-        {{"00090071", "00800071", "00400071"}, "00800071"},
+        {{"", "", ""}, 0},
+        {{"^C:\\alt\\TSetup.exe", "", ""}, 0},
+        {{"^notepad.exe", "^D:\\x\\tsetup.EXE", ""}, 1},
+        {{"Hallo", "Welt", "^C:\\Programme\\Tastor32\\TSetup.exe"}, 2},
+        {{"Hallo", "^C:\\a\\TSetup.exe", "^C:\\b\\TSetup.exe"}, 1},
+        {{"^\"C:\\Program Files\\TSetup.exe\"", "", ""}, 0},
+        {{"Hallo", "", ""}, 1},
+        {{"Hallo", "Welt", ""}, 2},
+        {{"", "Welt", ""}, 0},
+        {{"Hallo", "Welt", "!"}, -1},
+        // Not a program start of this program: with arguments, another file, a driver
+        // function, a value that is not text.
+        {{"^C:\\TSetup.exe /U", "^C:\\TSetup.exe.alt", "^*9"}, -1},
+        {{"#", "", ""}, 1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.written);
+        SCOPED_TRACE(testing::Message()
+                     << c.before[0] << " | " << c.before[1] << " | " << c.before[2]);
         fake.registry.DeleteKey(Hive::CurrentUser, settings::kMacroKey);
         UsedStore(1);
-        for (const std::string& name : c.existing) {
-            SetString(settings::kMacroKey, name, "old");
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            if (c.before[i] == "#") {
+                fake.registry.SetBinary(Hive::CurrentUser, settings::kMacroKey, names[i], {1});
+            } else if (!c.before[i].empty()) {
+                SetString(settings::kMacroKey, names[i], c.before[i]);
+            }
+        }
+        // Every other value stays as it was, where it was.
+        auto expected = Values(settings::kMacroKey);
+        if (c.written >= 0) {
+            const std::string name = names[c.written] + "=";
+            const auto at = std::find_if(expected.begin(), expected.end(),
+                                         [&](const std::string& v) { return v.starts_with(name); });
+            if (at == expected.end()) {
+                expected.push_back(name + kSelf);
+            } else {
+                *at = name + kSelf;
+            }
         }
         fake.boxes.answers = {false, false};
 
         Run(false);
 
-        for (const char* name : {"00800071", "00400071", "00090071"}) {
-            const bool before =
-                std::find(c.existing.begin(), c.existing.end(), name) != c.existing.end();
-            const std::optional<std::string> expected =
-                name == c.written ? std::optional<std::string>(kSelf)
-                                  : (before ? std::optional<std::string>("old") : std::nullopt);
-            EXPECT_EQ(MacroText(name), expected) << name;
-        }
+        EXPECT_EQ(Values(settings::kMacroKey), expected);
     }
 }
 

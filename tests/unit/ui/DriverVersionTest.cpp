@@ -1,5 +1,6 @@
 #include "ui/DriverVersion.h"
 
+#include "platform/Utf16Text.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/SettingsStore.h"
@@ -108,7 +109,7 @@ TEST_F(DriverVersionForm, TheDocumentationIsTakenFromTheProgramsOwnFolder) {
         SCOPED_TRACE(c.what);
         fake.files.files.clear();
         if (c.exists) {
-            fake.files.files[pdf] = "%PDF";
+            fake.files.files[platform::Utf16FromCp1252(pdf)] = "%PDF";
         }
         fake.shell.openResult = c.shellResult;
         fake.shell.opened.clear();
@@ -123,7 +124,10 @@ TEST_F(DriverVersionForm, AnImportShowsTheImportedMacrosAndOkKeepsThem) {
     fake.registry.SetString(platform::Hive::CurrentUser, settings::kMacroKey, "00080047", "alt");
     ui::TMainForm form{settings::TStartupState{}, store};
     form.LoadSettings();
-    fake.fileDialogs.openAnswers = {"C:\\x.reg"};
+    fake.fileDialogs.openFileAnswers = {u"C:\\x.reg"};
+    fake.files.files[u"C:\\x.reg"] =
+        "REGEDIT4\r\n[HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\r\n"
+        "\"00080048\"=\"neu\"\r\n";
     fake.shell.whileRunning = [&](const auto&) {
         fake.registry.SetString(platform::Hive::CurrentUser, settings::kMacroKey, "00080048",
                                 "neu");

@@ -98,7 +98,8 @@ TEST_F(LoadAccess, EveryLoadOpensForReadingOnlyAndMakesAMissingKeyOnce) {
         {"the macro export and the backup before an import",
          [](LoadAccess&) {
              macros::MacroExportFile();
-             macros::MacroBackupFile();
+             std::vector<platform::RegTreeKey> keys;
+             platform::Reg().ReadTree(Hive::CurrentUser, settings::kMacroKey, keys);
          },
          {}},
     };
