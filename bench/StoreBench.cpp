@@ -4,7 +4,7 @@
 // Usage: bench.exe [COUNT...]   (default 1000 10000); TSetup.exe lies beside bench.exe.
 #include "macros/KeyCode.h"
 #include "platform/Services.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/Win32Registry.h"
 #include "platform/win32/Win32System.h"
@@ -23,6 +23,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -190,6 +191,9 @@ std::wstring RegistryEditor() {
 
 struct Figures {
     double startEmpty, startFull, load, save, exportSeconds, importSeconds;
+    // The registry's own round trips alone: every value of the macro key read in one pass,
+    // and the same values written into the key.
+    double registryRead, registryWrite;
     // Each round measures both sides under the same conditions of the machine; the ratios
     // are the medians of the rounds' ratios.
     double startRatio, saveRatio;
@@ -198,16 +202,16 @@ struct Figures {
 constexpr int kRounds = 9;
 
 Figures Measure(int count) {
-    platform::win32::Win32Registry registry;
     // LoadSettings and SaveSettings run in this process, on the real registry.
     platform::fake::FakePlatform fakes;
-    platform::win32::Win32Windows windows;
-    platform::win32::Win32System system;
-    platform::Services services = platform::Installed();
-    services.registry = &registry;
-    services.windows = &windows;
-    services.system = &system;
-    const auto earlier = platform::Install(services);
+    struct {
+        platform::win32::Win32Registry registry;
+        platform::win32::Win32Windows windows;
+        platform::win32::Win32System system;
+    } real;
+    platform::win32::Win32Registry& registry = real.registry;
+    std::optional<platform::InstalledServices> installed(
+        std::in_place, platform::ServicesOf(real, platform::Installed()));
 
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
@@ -216,6 +220,7 @@ Figures Measure(int count) {
     const std::wstring editor = L"\"" + RegistryEditor() + L"\"";
 
     std::vector<double> startEmpty, startFull, load, save, exports, imports, startRatio, saveRatio;
+    std::vector<double> registryRead, registryWrite;
     for (int round = 0; round < kRounds; ++round) {
         FillStore(registry, 0);
         startEmpty.push_back(StartToIdleWindow());
@@ -237,6 +242,16 @@ Figures Measure(int count) {
             form.SaveSettings();
             save.push_back(Seconds(start));
         }
+        {
+            auto macros = registry.Open(platform::Hive::CurrentUser, settings::kMacroKey, true);
+            start = Clock::now();
+            const auto values = macros->Values();
+            registryRead.push_back(Seconds(start));
+            std::size_t failed = 0;
+            start = Clock::now();
+            macros->WriteValues(values, &failed);
+            registryWrite.push_back(Seconds(start));
+        }
 
         registry.DeleteKey(platform::Hive::CurrentUser, settings::kMacroKey);
         start = Clock::now();
@@ -253,9 +268,11 @@ Figures Measure(int count) {
     }
     DeleteFileW(file.c_str());
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
-    platform::Install(earlier);
-    return {MedianOf(startEmpty), MedianOf(startFull), MedianOf(load),       MedianOf(save),
-            MedianOf(exports),    MedianOf(imports),   MedianOf(startRatio), MedianOf(saveRatio)};
+    installed.reset();
+    return {MedianOf(startEmpty),   MedianOf(startFull),     MedianOf(load),
+            MedianOf(save),         MedianOf(exports),       MedianOf(imports),
+            MedianOf(registryRead), MedianOf(registryWrite), MedianOf(startRatio),
+            MedianOf(saveRatio)};
 }
 
 } // namespace
@@ -276,14 +293,16 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf("%zu-bit TSetup against %ls\n", sizeof(void*) * 8, RegistryEditor().c_str());
     if (!counts.empty()) {
-        std::printf("%8s %12s %12s %10s %10s %10s %10s %14s %14s\n", "macros", "start empty",
-                    "start full", "load", "save", "export", "import", "extra/export",
-                    "save/import");
+        std::printf("%8s %12s %12s %10s %10s %10s %10s %10s %10s %14s %14s\n", "macros",
+                    "start empty", "start full", "load", "save", "export", "import", "reg read",
+                    "reg write", "extra/export", "save/import");
         for (int count : counts) {
             const Figures f = Measure(count);
-            std::printf("%8d %11.3fs %11.3fs %9.3fs %9.3fs %9.3fs %9.3fs %14.2f %14.2f\n", count,
-                        f.startEmpty, f.startFull, f.load, f.save, f.exportSeconds, f.importSeconds,
-                        f.startRatio, f.saveRatio);
+            std::printf("%8d %11.3fs %11.3fs %9.3fs %9.3fs %9.3fs %9.3fs %9.3fs %9.3fs %14.2f "
+                        "%14.2f\n",
+                        count, f.startEmpty, f.startFull, f.load, f.save, f.exportSeconds,
+                        f.importSeconds, f.registryRead, f.registryWrite, f.startRatio,
+                        f.saveRatio);
             std::fflush(stdout);
         }
     }

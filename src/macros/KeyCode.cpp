@@ -64,6 +64,11 @@ std::optional<TKeyCode> ValueNameToKeyCode(const std::string& name) {
 }
 
 std::string KeyCodeToText(TKeyCode code) {
+    TKeyNames names;
+    return KeyCodeToText(code, names);
+}
+
+std::string KeyCodeToText(TKeyCode code, TKeyNames& names) {
     const TKeyCombination combination = SplitKeyCode(code);
     static const struct {
         std::uint8_t bit;
@@ -80,8 +85,16 @@ std::string KeyCodeToText(TKeyCode code) {
         }
     }
     text += ' ';
-    text += KeyName(combination.VirtualKey);
+    text += names.Of(combination.VirtualKey);
     return text;
+}
+
+const std::string& TKeyNames::Of(std::uint16_t virtualKey) {
+    auto found = names_.find(virtualKey);
+    if (found == names_.end()) {
+        found = names_.emplace(virtualKey, KeyName(virtualKey)).first;
+    }
+    return found->second;
 }
 
 std::string KeyName(std::uint16_t virtualKey) {

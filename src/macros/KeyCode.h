@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -46,7 +47,19 @@ std::string KeyCodeToValueName(TKeyCode code);
 // signs included) or a number that does not fit in 32 bits.
 std::optional<TKeyCode> ValueNameToKeyCode(const std::string& name);
 
-// The modifier names in display order, a blank, then the key's name: "AltGr+ G", " F1".
-std::string KeyCodeToText(TKeyCode code);
 // The keyboard layout's name of a key; empty for a key without a scan code.
 std::string KeyName(std::uint16_t virtualKey);
+
+// Key names asked of the keyboard layout once per key: a load of many macros has far
+// fewer distinct keys than macros.
+class TKeyNames {
+public:
+    const std::string& Of(std::uint16_t virtualKey);
+
+private:
+    std::map<std::uint16_t, std::string> names_;
+};
+
+// The modifier names in display order, a blank, then the key's name: "AltGr+ G", " F1".
+std::string KeyCodeToText(TKeyCode code, TKeyNames& names);
+std::string KeyCodeToText(TKeyCode code);

@@ -19,29 +19,8 @@ constexpr std::uint16_t kDeleteKey = 0x2E;
 
 } // namespace
 
-TListKeyRec ItemToKeyRec(const TMacroTable& table, int index) {
-    return table.At(index).Macro;
-}
-
-int SetMacroItem(TMacroTable& table, int index, TKeyCode code, std::string text) {
-    return table.Replace(index, code, std::move(text));
-}
-
-int AddMacroItem(TMacroTable& table, TKeyCode code, std::string text) {
-    return table.Insert(code, std::move(text));
-}
-
-int FindMacroItem(const TMacroTable& table, const TKeyCombination& combination) {
-    return table.Find(KeyCodeOf(combination));
-}
-
-void SelectMacroItem(toolkit::TListSelection& list, int index) {
-    list.Select(index);
-}
-
 bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
-    std::vector<TListKeyRec> records;
-    std::vector<std::vector<std::uint8_t>> storedTexts;
+    std::vector<TMacroTable::Entry> entries;
     {
         settings::TRegistry registry;
         std::string unreadable;
@@ -61,24 +40,23 @@ bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
         if (!std::is_sorted(values.begin(), values.end(), byName)) {
             std::sort(values.begin(), values.end(), byName);
         }
-        records.reserve(values.size());
-        storedTexts.reserve(values.size());
+        entries.reserve(values.size());
         for (auto& [name, value] : values) {
             const std::optional<TKeyCode> code = ValueNameToKeyCode(name);
             if (!code || !settings::TRegistry::IsText(value)) {
                 continue;
             }
-            records.push_back({*code, settings::TRegistry::TextOf(value)});
-            storedTexts.push_back(std::move(value.original));
+            entries.push_back(
+                {{*code, settings::TRegistry::TextOf(value)}, {}, std::move(value.original)});
             // Its room goes to the next text: a large store is never held twice over.
             std::vector<std::uint8_t>().swap(value.data);
         }
     }
 
     // Everything is read: only now does the table change.
-    table.Assign(std::move(records), std::move(storedTexts));
+    table.Assign(std::move(entries));
     list.RowsChanged();
-    SelectMacroItem(list, table.Count() > 0 ? 0 : -1);
+    list.Select(table.Count() > 0 ? 0 : -1);
     return true;
 }
 
@@ -125,19 +103,19 @@ void TMacroListCommands::NewBtnClick() {
     std::string text;
     // The editor's hint names a key that the question after OK will be about.
     const UsedByAnotherMacro used = [this](const TKeyCombination& edited) {
-        return FindMacroItem(table_, edited) >= 0;
+        return table_.Find(KeyCodeOf(edited)) >= 0;
     };
     if (editor_(combination, text, used)) {
         const TKeyCode code = KeyCodeOf(combination);
-        int row = FindMacroItem(table_, combination);
+        int row = table_.Find(code);
         if (row < 0) {
-            row = AddMacroItem(table_, code, text);
+            row = table_.Insert(code, text);
             list_.RowsChanged();
         } else if (toolkit::AskYesNo("Vorhandenen Eintrag ändern?")) {
-            row = SetMacroItem(table_, row, code, text);
+            row = table_.Replace(row, code, text);
             list_.RowsChanged();
         }
-        SelectMacroItem(list_, row);
+        list_.Select(row);
         list_.MakeVisible(row);
     }
     list_.FocusList();
@@ -146,18 +124,18 @@ void TMacroListCommands::NewBtnClick() {
 void TMacroListCommands::EditBtnClick() {
     const int selected = list_.Selected();
     if (selected >= 0 && selected < table_.Count()) {
-        const TListKeyRec rec = ItemToKeyRec(table_, selected);
+        const TMacro rec = table_.At(selected).Macro;
         TKeyCombination combination = SplitKeyCode(rec.KeyCode);
         std::string text = rec.MacroText;
         const UsedByAnotherMacro used = [this, &rec](const TKeyCombination& edited) {
-            return KeyCodeOf(edited) != rec.KeyCode && FindMacroItem(table_, edited) >= 0;
+            return KeyCodeOf(edited) != rec.KeyCode && table_.Find(KeyCodeOf(edited)) >= 0;
         };
         if (editor_(combination, text, used)) {
             int target = selected;
             bool change = true;
             const TKeyCode code = KeyCodeOf(combination);
             if (code != rec.KeyCode) {
-                const int other = FindMacroItem(table_, combination);
+                const int other = table_.Find(code);
                 if (other >= 0) {
                     if (toolkit::AskYesNo("Vorhandenen Eintrag für Taste [" + KeyCodeToText(code) +
                                           "] ändern?")) {
@@ -169,10 +147,10 @@ void TMacroListCommands::EditBtnClick() {
                 }
             }
             if (change) {
-                target = SetMacroItem(table_, target, code, text);
+                target = table_.Replace(target, code, text);
                 list_.RowsChanged();
                 // The selection stays with the changed row, which a new key may have moved.
-                SelectMacroItem(list_, target);
+                list_.Select(target);
                 list_.MakeVisible(target);
             }
         }
@@ -191,7 +169,7 @@ void TMacroListCommands::DeleteBtnClick() {
         list_.RowsChanged();
         // The row that followed the deleted one, or the new last row.
         const int next = std::min(selected, table_.Count() - 1);
-        SelectMacroItem(list_, next);
+        list_.Select(next);
         if (next >= 0) {
             list_.MakeVisible(next);
         }

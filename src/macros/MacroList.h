@@ -13,17 +13,6 @@
 
 namespace macros {
 
-// The entry's key code and macro text.
-TListKeyRec ItemToKeyRec(const TMacroTable& table, int index);
-// Gives the entry the code and the text; it moves to its place. Returns its new index.
-int SetMacroItem(TMacroTable& table, int index, TKeyCode code, std::string text);
-// Adds an entry in its place; returns its index.
-int AddMacroItem(TMacroTable& table, TKeyCode code, std::string text);
-// The last entry in list order whose key code equals the combination's key code, or -1.
-int FindMacroItem(const TMacroTable& table, const TKeyCombination& combination);
-// Selects the row and gives it the focus mark.
-void SelectMacroItem(toolkit::TListSelection& list, int index);
-
 // Refills the table from the macro key (created when missing) and selects the first row.
 // Values with names that are not hexadecimal numbers and values that are not text are
 // skipped. The table changes only when everything was read: when the key is missing and

@@ -52,15 +52,10 @@ void TMacroTable::Remove(int index) {
     entries_.erase(entries_.begin() + index);
 }
 
-void TMacroTable::Assign(std::vector<TListKeyRec> macros,
-                         std::vector<std::vector<std::uint8_t>> storedTexts) {
-    std::vector<Entry> entries;
-    entries.reserve(macros.size());
-    for (std::size_t i = 0; i < macros.size(); ++i) {
-        std::string keyText = KeyCodeToText(macros[i].KeyCode);
-        entries.push_back(
-            {std::move(macros[i]), std::move(keyText),
-             i < storedTexts.size() ? std::move(storedTexts[i]) : std::vector<std::uint8_t>{}});
+void TMacroTable::Assign(std::vector<Entry> entries) {
+    TKeyNames names;
+    for (Entry& entry : entries) {
+        entry.KeyText = KeyCodeToText(entry.Macro.KeyCode, names);
     }
     std::stable_sort(entries.begin(), entries.end(), [](const Entry& x, const Entry& y) {
         return CompareKeyTexts(x.KeyText, y.KeyText) < 0;

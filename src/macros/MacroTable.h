@@ -11,19 +11,19 @@
 
 namespace macros {
 
-// One macro as it is saved and exported.
-struct TListKeyRec {
+// One macro as it is saved and exported: its key and its text.
+struct TMacro {
     TKeyCode KeyCode = 0;
     std::string MacroText;
-    bool operator==(const TListKeyRec&) const = default;
+    bool operator==(const TMacro&) const = default;
 };
 
 class TMacroTable {
 public:
     struct Entry {
-        TListKeyRec Macro;
+        TMacro Macro;
         // The key code's display text, by which the entries stand in order.
-        std::string KeyText;
+        std::string KeyText = {};
         // The store's own bytes of a text as read, when the program's code page cannot
         // hold its characters (empty otherwise); a replaced entry has none.
         std::vector<std::uint8_t> StoredText = {};
@@ -45,10 +45,9 @@ public:
     // Replaces the last entry with the code, or inserts one; returns its index.
     int InsertOrReplace(TKeyCode code, std::string text);
     void Remove(int index);
-    // Replaces every entry; equal key texts keep the order given. storedTexts, when given,
-    // holds each macro's StoredText.
-    void Assign(std::vector<TListKeyRec> macros,
-                std::vector<std::vector<std::uint8_t>> storedTexts = {});
+    // Replaces every entry with the macros and their stored texts given (a key text given
+    // is ignored); equal key texts keep the order given. Each distinct key is named once.
+    void Assign(std::vector<Entry> entries);
 
     // How key texts compare: case-insensitive in code page 1252, then by byte.
     static int CompareKeyTexts(const std::string& a, const std::string& b);

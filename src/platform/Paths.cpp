@@ -5,25 +5,43 @@
 namespace platform {
 namespace {
 
-constexpr const char* kSeparators = "\\/:";
+// One rule for narrow (code page 1252) and UTF-16 paths alike.
+template <class Text> Text FileNameIn(const Text& path) {
+    const auto separator = path.find_last_of(Text{'\\', '/', ':'});
+    return separator == Text::npos ? path : path.substr(separator + 1);
+}
+
+template <class Text> Text FolderIn(const Text& path) {
+    const auto separator = path.find_last_of(Text{'\\', '/', ':'});
+    return separator == Text::npos ? Text() : path.substr(0, separator + 1);
+}
+
+template <class Text> Text WithTrailingBackslash(const Text& path) {
+    if (path.empty() || path.back() == '\\') {
+        return path;
+    }
+    return path + typename Text::value_type('\\');
+}
 
 } // namespace
 
 std::string FileNameOf(const std::string& path) {
-    const auto separator = path.find_last_of(kSeparators);
-    return separator == std::string::npos ? path : path.substr(separator + 1);
+    return FileNameIn(path);
 }
-
+std::u16string FileNameOf(const std::u16string& path) {
+    return FileNameIn(path);
+}
 std::string FolderOf(const std::string& path) {
-    const auto separator = path.find_last_of(kSeparators);
-    return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
+    return FolderIn(path);
 }
-
+std::u16string FolderOf(const std::u16string& path) {
+    return FolderIn(path);
+}
 std::string AddTrailingBackslash(const std::string& path) {
-    if (path.empty() || path.back() == '\\') {
-        return path;
-    }
-    return path + "\\";
+    return WithTrailingBackslash(path);
+}
+std::u16string AddTrailingBackslash(const std::u16string& path) {
+    return WithTrailingBackslash(path);
 }
 
 std::string ProgramDir() {

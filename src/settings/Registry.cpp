@@ -18,11 +18,6 @@ TRegistry::TRegistry(platform::Hive root) : root_(root) {}
 
 TRegistry::~TRegistry() = default;
 
-void TRegistry::SetRootKey(platform::Hive root) {
-    CloseKey();
-    root_ = root;
-}
-
 std::string TRegistry::Resolve(const std::string& path) const {
     const bool absolute = !path.empty() && path.front() == '\\';
     std::string relative = platform::TrimBackslashes(path);
@@ -134,10 +129,6 @@ bool TRegistry::HasSubKeys() {
 
 std::vector<std::string> TRegistry::GetValueNames() {
     return current_ != nullptr ? current_->ValueNames() : std::vector<std::string>{};
-}
-
-std::vector<std::string> TRegistry::GetKeyNames() {
-    return current_ != nullptr ? current_->SubKeyNames() : std::vector<std::string>{};
 }
 
 std::vector<std::pair<std::string, platform::RegValue>> TRegistry::GetValues() {

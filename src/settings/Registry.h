@@ -22,7 +22,6 @@ public:
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
-    void SetRootKey(platform::Hive root);
     platform::Hive RootKey() const { return root_; }
     const std::string& CurrentPath() const { return currentPath_; }
     bool HasCurrentKey() const { return current_ != nullptr; }
@@ -49,7 +48,6 @@ public:
     bool KeyExists(const std::string& path);
     bool HasSubKeys();
     std::vector<std::string> GetValueNames();
-    std::vector<std::string> GetKeyNames();
     // Every value of the current key with its type and data, read in one pass. A key that
     // cannot be read to its end raises a store error naming the key and the reason.
     std::vector<std::pair<std::string, platform::RegValue>> GetValues();

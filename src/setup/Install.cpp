@@ -145,10 +145,8 @@ void StartDriverIfStopped(settings::TSettingsStore& store) {
 
 // This question comes without the question sound.
 bool AskAutostart() {
-    return platform::Boxes().Show(
-        platform::BoxKind::YesNo,
-        "Möchten Sie, dass Tastor32 beim Windows-Start automatisch geladen wird?",
-        toolkit::ApplicationTitle());
+    return toolkit::AskYesNoSilently(
+        "Möchten Sie, dass Tastor32 beim Windows-Start automatisch geladen wird?");
 }
 
 } // namespace

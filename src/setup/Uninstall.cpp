@@ -30,7 +30,7 @@ constexpr TRemoveItems SettingsAndMacros() {
 constexpr TRemoval kRemovals[] = {
     {settings::kSettingsKey, Needs(riSettings)}, {settings::kSchemeKey, Needs(riSounds)},
     {settings::kMacroKey, Needs(riMacros)},      {settings::kUmlautAsciiKey, Needs(riMacros)},
-    {settings::kUmlautHtmlKey, Needs(riMacros)}, {settings::kMacrosKey, Needs(riMacros)},
+    {settings::kUmlautHtmlKey, Needs(riMacros)}, {settings::kMacroTablesKey, Needs(riMacros)},
     {settings::kTastorKey, SettingsAndMacros()},
 };
 

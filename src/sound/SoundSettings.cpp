@@ -5,7 +5,6 @@
 #include "settings/Names.h"
 #include "settings/Registry.h"
 #include "settings/StoreError.h"
-#include "toolkit/ErrorDisplay.h"
 
 void CreateEmptySchemeKeys() {
     settings::TRegistry reg(platform::Hive::CurrentUser);
@@ -16,8 +15,9 @@ void CreateEmptySchemeKeys() {
     }
 }
 
-void LoadSpeakerTable(TSpeakerTable& table) {
+std::vector<std::string> LoadSpeakerTable(TSpeakerTable& table) {
     ClearSpeakerTable(table);
+    std::vector<std::string> errors;
     settings::TRegistry reg(platform::Hive::CurrentUser);
     std::string unreadable;
     if (!reg.OpenKeyForLoading(settings::kSpeakerKey, &unreadable)) {
@@ -25,13 +25,16 @@ void LoadSpeakerTable(TSpeakerTable& table) {
         if (!unreadable.empty()) {
             settings::RaiseKeyReadError(reg.FullKeyName(settings::kSpeakerKey), unreadable);
         }
-        return;
+        return errors;
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        toolkit::Guarded([&] {
+        try {
             ParseSpeakerRec(reg.ReadString(settings::SoundEventNames[event]), table[event]);
-        });
+        } catch (const settings::StoreError& e) {
+            errors.push_back(e.what());
+        }
     }
+    return errors;
 }
 
 void SaveSpeakerTable(const TSpeakerTable& table) {

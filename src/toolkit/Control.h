@@ -64,7 +64,6 @@ public:
     bool Focused() const;
 
     void AttachPeer(ControlPeer* peer);
-    ControlPeer* Peer() const { return peer_; }
     // Whether the state changed since the window last showed it.
     bool NeedsDrawing() const { return needsDrawing_; }
     void MarkDrawn() { needsDrawing_ = false; }

@@ -45,7 +45,6 @@ public:
     virtual void FormCreate() {}
     virtual void FormPaint() {}
     virtual void FormClose() {}
-    virtual void FormDestroy() {}
 
     // Used by the controls and the host.
     void Register(TControl* control);

@@ -16,6 +16,10 @@ void ShowError(const std::string& text) {
 
 bool AskYesNo(const std::string& text) {
     platform::Boxes().Beep(platform::SystemSound::Question);
+    return AskYesNoSilently(text);
+}
+
+bool AskYesNoSilently(const std::string& text) {
     return platform::Boxes().Show(platform::BoxKind::YesNo, text, ApplicationTitle());
 }
 

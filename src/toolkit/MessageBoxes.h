@@ -12,6 +12,8 @@ void ShowInfo(const std::string& text);
 void ShowError(const std::string& text);
 // The system's question sound, then a box with Yes and No; true only for Yes.
 bool AskYesNo(const std::string& text);
+// The same box without the sound.
+bool AskYesNoSilently(const std::string& text);
 // The same with No preselected, for a question whose Yes is hard to undo.
 bool AskYesNoDefaultNo(const std::string& text);
 // A box with OK only, no icon and no sound.

@@ -70,7 +70,13 @@ void TMainForm::LoadSettings() {
     LoadStep([this] { macros::LoadMacroList(Macros, MacroListView); }, &macrosReadError_);
     toolkit::Guarded([] { CreateEmptySchemeKeys(); });
     speakerReadError_.clear();
-    LoadStep([this] { LoadSpeakerTable(SpeakerTable); }, &speakerReadError_);
+    LoadStep(
+        [this] {
+            for (const std::string& error : LoadSpeakerTable(SpeakerTable)) {
+                toolkit::ShowErrorText(error);
+            }
+        },
+        &speakerReadError_);
 }
 
 void TMainForm::SaveSettings() {

@@ -2,10 +2,11 @@
 #pragma once
 
 #include "platform/Registry.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -32,14 +33,15 @@ class RegistryFixture : public testing::TestWithParam<RegistryUnderTest> {
 protected:
     void SetUp() override {
         registry_ = GetParam().make();
-        platform::Services services = platform::Installed();
-        services.registry = registry_.get();
-        earlier_ = platform::Install(services);
+        struct {
+            platform::Registry& registry;
+        } underTest{*registry_};
+        installed_.emplace(platform::ServicesOf(underTest, platform::Installed()));
         registry_->DeleteKey(platform::Hive::CurrentUser, kTestRoot);
     }
     void TearDown() override {
         registry_->DeleteKey(platform::Hive::CurrentUser, kTestRoot);
-        platform::Install(earlier_);
+        installed_.reset();
     }
     platform::Registry& Reg() { return *registry_; }
 
@@ -48,7 +50,7 @@ protected:
 
 private:
     std::unique_ptr<platform::Registry> registry_;
-    platform::Services earlier_;
+    std::optional<platform::InstalledServices> installed_;
 };
 
 // The suites; each test program instantiates them with its registries.

@@ -272,10 +272,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         keyPath += "\\";
     }
 
-    platform::fake::FakeRegistry store;
-    platform::Services services;
-    services.registry = &store;
-    const platform::Services earlier = platform::Install(services);
+    struct {
+        platform::fake::FakeRegistry registry;
+    } fakes;
+    platform::fake::FakeRegistry& store = fakes.registry;
+    std::optional<platform::InstalledServices> installed(std::in_place,
+                                                         platform::ServicesOf(fakes));
     const bool keyExists = (shape & 0x80) == 0;
     std::size_t inputBytes = 0;
     if (keyExists) {
@@ -298,7 +300,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (keyExists) {
         values = store.Open(platform::Hive::CurrentUser, keyPath, false)->Values();
     }
-    platform::Install(earlier);
+    installed.reset();
 
     // Each byte of a name or data takes at most three characters of the file.
     if (file.size() > 200 + 4 * keyPath.size() + 3 * inputBytes + 40 * values.size()) {

@@ -1,5 +1,5 @@
 #include "platform/Paths.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -45,10 +46,12 @@ bool RunAndWait(std::wstring commandLine) {
 
 TEST(Cp1252Store, TextsWrittenThroughTheStoreReadBackFromTheRegistryEditor) {
     ASSERT_EQ(GetACP(), 1252u);
-    platform::win32::Win32Registry registry;
-    platform::Services services = platform::Installed();
-    services.registry = &registry;
-    const auto earlier = platform::Install(services);
+    struct {
+        platform::win32::Win32Registry registry;
+    } real;
+    platform::win32::Win32Registry& registry = real.registry;
+    std::optional<platform::InstalledServices> installed(
+        std::in_place, platform::ServicesOf(real, platform::Installed()));
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
     settings::TSettingsStore().ForWriting().WriteOptionString(settings::optDecimalDot, "ß ü € Ä");
 
@@ -61,7 +64,7 @@ TEST(Cp1252Store, TextsWrittenThroughTheStoreReadBackFromTheRegistryEditor) {
     const std::wstring exported = ReadUtf16File(file);
     DeleteFileW(file.c_str());
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
-    platform::Install(earlier);
+    installed.reset();
 
     EXPECT_NE(exported.find(L"\"DecimalDot\"=\"\u00DF \u00FC \u20AC \u00C4\""), std::wstring::npos);
 }

@@ -1,7 +1,7 @@
 // The settings window on real controls: what the store holds shows in the windows, what
 // the user does reaches the control objects, and what the program sets reaches the windows.
 #include "macros/EditMacroUnit.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "resource.h"
 #include "settings/Layout.h"
 #include "settings/SettingsStore.h"
@@ -174,7 +174,7 @@ TEST_F(FormPeers, WhatTheProgramSetsReachesTheWindowsOnceDrawn) {
     form.HideCB.SetChecked(true);
     form.ControlTastorBtn.SetCaption("&Tastor schließen");
     form.ControlTastorBtn.SetDown(true);
-    macros::AddMacroItem(form.Macros, 0x00000041, "A");
+    form.Macros.Insert(0x00000041, "A");
     form.MacroListView.RowsChanged();
     form.UseSpeakerRB.SetEnabled(true);
     // Outside a message of its own window nothing is drawn until the form is told to.
@@ -213,7 +213,7 @@ TEST_F(FormPeers, DeletingADistantRowShowsTheNextRowAndTheListDoesNotJumpBack) {
         e.btnOK.Click();
     };
     SendMessageW(Control(IDC_NEWBTN), BM_CLICK, 0, 0);
-    const int added = macros::FindMacroItem(form.Macros, {'A', 0x08});
+    const int added = form.Macros.Find(KeyCodeOf({'A', 0x08}));
     ASSERT_EQ(Cell(added, 0), L"AltGr+ A");
     EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), added);
 

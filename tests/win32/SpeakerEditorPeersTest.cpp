@@ -2,7 +2,7 @@
 // and keys reach the field object, a held arrow steps on the timer and shows it, and the
 // scroll bar moves the frequency label.
 #include "EditSpeakerIds.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "sound/EditSpeaker.h"
 #include "toolkit/win32/FormWindow.h"
 

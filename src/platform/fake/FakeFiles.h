@@ -1,10 +1,7 @@
-// In-memory files, clipboard, shell and version resources for tests.
+// Files and folders in memory; every read, write, folder creation and deletion is recorded.
 #pragma once
 
-#include "platform/Clipboard.h"
 #include "platform/Files.h"
-#include "platform/Shell.h"
-#include "platform/VersionInfo.h"
 
 #include <functional>
 #include <map>
@@ -38,47 +35,10 @@ public:
     std::string ErrorText(std::uint32_t error) override {
         return "Systemfehler " + std::to_string(error);
     }
-};
-
-class FakeClipboard : public Clipboard {
-public:
-    std::optional<std::string> text;
-    bool works = true;
-    bool SetText(const std::string& newText) override;
-};
-
-class FakeShell : public Shell {
-public:
-    std::vector<std::string> opened;
-    std::intptr_t openResult = 42;
-    struct Run {
-        std::string program;
-        std::u16string parameters;
-    };
-    std::vector<Run> runs;
-    std::uint32_t runError = 0;
-    // Called while the program runs, e.g. to apply an imported file to the store.
-    std::function<void(const Run&)> whileRunning;
-
-    std::intptr_t OpenDocument(const std::string& path) override;
-    std::uint32_t RunAndWait(const std::string& program, const std::u16string& parameters) override;
-};
-
-class FakeVersionInfo : public VersionInfo {
-public:
-    struct Resource {
-        std::vector<std::uint32_t> translations;
-        std::map<std::string, std::string> texts; // query path to text
-    };
-    std::map<std::string, Resource> resources; // by file name
-    std::vector<std::string> queries;
-
-    std::optional<VersionBlock> Read(const std::string& file) override;
-    std::vector<std::uint32_t> Translations(const VersionBlock& block) override;
-    std::optional<std::string> Text(const VersionBlock& block, const std::string& path) override;
 
 private:
-    const Resource* Find(const VersionBlock& block) const;
+    // Whether the folder part of a path (ending with its separator) was made.
+    bool IsFolder(const std::u16string& folder) const;
 };
 
 } // namespace platform::fake

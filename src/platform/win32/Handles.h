@@ -52,10 +52,6 @@ struct WindowTraits {
     static HWND Invalid() { return nullptr; }
     static void Close(HWND h) { DestroyWindow(h); }
 };
-struct GdiObjectTraits {
-    static HGDIOBJ Invalid() { return nullptr; }
-    static void Close(HGDIOBJ h) { DeleteObject(h); }
-};
 
 struct LocalMemoryTraits {
     static HLOCAL Invalid() { return nullptr; }
@@ -67,6 +63,5 @@ using LocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 using KeyHandle = UniqueHandle<HKEY, RegKeyTraits>;
 using WindowHandle = UniqueHandle<HWND, WindowTraits>;
-using GdiObject = UniqueHandle<HGDIOBJ, GdiObjectTraits>;
 
 } // namespace platform::win32

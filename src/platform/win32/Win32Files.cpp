@@ -1,5 +1,6 @@
 #include "platform/win32/Win32Files.h"
 
+#include "platform/Paths.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/LateLibrary.h"
 #include "platform/win32/WideText.h"
@@ -12,11 +13,6 @@
 
 namespace platform::win32 {
 namespace {
-
-std::wstring FolderOf(const std::wstring& path) {
-    const auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring(L".") : path.substr(0, slash + 1);
-}
 
 // Writes and flushes the bytes into the (new, empty) file.
 DWORD WriteAll(const std::wstring& path, const std::string& bytes) {
@@ -84,7 +80,9 @@ std::uint32_t Win32Files::WriteReplacing(const std::u16string& path, const std::
     const std::wstring target = WideOf(path);
     // The new file lies in the target's folder, so that the move is a rename on one volume.
     wchar_t temporary[MAX_PATH];
-    if (::GetTempFileNameW(FolderOf(target).c_str(), L"tsx", 0, temporary) == 0) {
+    const std::u16string folder = platform::FolderOf(path);
+    if (::GetTempFileNameW(folder.empty() ? L"." : WideOf(folder).c_str(), L"tsx", 0, temporary) ==
+        0) {
         return ::GetLastError();
     }
     DWORD error = WriteAll(temporary, bytes);

@@ -16,7 +16,6 @@ void FakeApplicationHost::RunMainForm(TForm& form) {
     if (onMainForm) {
         onMainForm(form);
     }
-    form.FormDestroy();
     form.AttachHost(nullptr);
 }
 
@@ -28,7 +27,6 @@ ModalResult FakeApplicationHost::ShowModal(TForm& form) {
     if (onModal) {
         onModal(form);
     }
-    form.FormDestroy();
     form.AttachHost(nullptr);
     const ModalResult result = form.GetModalResult();
     return result == ModalResult::mrNone ? ModalResult::mrCancel : result;

@@ -24,7 +24,6 @@ public:
     void RunMainForm(TForm& form) override;
     ModalResult ShowModal(TForm& form) override;
     void SetBusy(bool busy) override;
-    HWND MainWindow() const { return mainWindow_; }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

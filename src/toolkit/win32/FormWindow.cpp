@@ -317,11 +317,6 @@ INT_PTR FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             form_.Close();
         }
         return TRUE;
-    case WM_DESTROY:
-        if (window == window_ || window_ == nullptr) {
-            form_.FormDestroy();
-        }
-        return FALSE;
     default:
         return FALSE;
     }

@@ -1,7 +1,7 @@
 #include "app/Startup.h"
 #include "app/PrevInst.h"
 #include "app/RunMode.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 #include "ui/MainForm.h"
@@ -164,17 +164,19 @@ TEST_F(Startup, ActivationRestoresTheNextWindowOfTheSameClassBelowTheOwnOne) {
          {"restore:T", "restore:T", "foreground:T"}},
     };
     for (const auto& c : cases) {
-        platform::fake::FakeWindows windows;
+        struct {
+            platform::fake::FakeWindows windows;
+        } own;
+        platform::fake::FakeWindows& windows = own.windows;
         const auto first = windows.Add("TSetupApplication", "TSetup - Einstellungsprogramm");
         windows.Add("Other", "TSetup.exe");
         windows.Add("TSetupApplication", "TSetup.exe"); // this instance's own, on top
         windows.Get(first)->iconic = c.firstMinimised;
         windows.Get(first)->staysIconic = c.staysMinimised;
-        auto services = platform::Installed();
-        services.windows = &windows;
-        const auto earlier = platform::Install(services);
-        app::ActivatePreviousInstance();
-        platform::Install(earlier);
+        {
+            platform::InstalledServices installed(platform::ServicesOf(own, platform::Installed()));
+            app::ActivatePreviousInstance();
+        }
         std::vector<std::string> expected;
         for (std::string action : c.actions) {
             expected.push_back(action.replace(action.find('T'), 1, std::to_string(first)));

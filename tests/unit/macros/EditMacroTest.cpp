@@ -1,6 +1,6 @@
 #include "macros/EditMacroUnit.h"
 
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 

@@ -1,6 +1,6 @@
 #include "macros/KeyCode.h"
 
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "RegFileTestText.h"
 #include "platform/Utf16Text.h"
 
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 
@@ -152,7 +152,7 @@ TEST(RegEditFile, TheSectionNamesTheAccessorsRoot) {
 TEST_F(Transfer, ShiftCopiesTheShownListWithoutAnyDialog) {
     struct Case {
         const char* what;
-        std::vector<macros::TListKeyRec> shown;
+        std::vector<macros::TMacroTable::Entry> shown;
         bool clipboardWorks;
         std::optional<std::string> clipboard;
         std::string message;

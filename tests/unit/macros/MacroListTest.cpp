@@ -1,7 +1,7 @@
 #include "macros/MacroList.h"
 
 #include "macros/EditMacroUnit.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/StoreError.h"
 #include "toolkit/ErrorDisplay.h"
@@ -17,7 +17,7 @@
 #include <vector>
 
 using macros::TEditMacroForm;
-using macros::TListKeyRec;
+using macros::TMacro;
 
 namespace {
 
@@ -48,9 +48,7 @@ struct MacroPage {
         host.onModal = [script](toolkit::TForm& f) { script(dynamic_cast<TEditMacroForm&>(f)); };
     }
 
-    int Add(TKeyCode code, const std::string& text) {
-        return macros::AddMacroItem(table, code, text);
-    }
+    int Add(TKeyCode code, const std::string& text) { return table.Insert(code, text); }
 
     std::vector<std::string> Captions() const {
         std::vector<std::string> captions;
@@ -60,10 +58,10 @@ struct MacroPage {
         return captions;
     }
 
-    std::vector<TListKeyRec> Records() const {
-        std::vector<TListKeyRec> records;
+    std::vector<TMacro> Records() const {
+        std::vector<TMacro> records;
         for (int i = 0; i < table.Count(); ++i) {
-            records.push_back(macros::ItemToKeyRec(table, i));
+            records.push_back(table.At(i).Macro);
         }
         return records;
     }
@@ -102,27 +100,26 @@ TEST(MacroList, EntriesAndTheRowsTheListViewShows) {
     EXPECT_EQ(rows.CellText(item, 1), "x");
     EXPECT_EQ(rows.CellText(item, 2), "");
     EXPECT_EQ(rows.CellText(1, 0), "");
-    EXPECT_EQ(macros::ItemToKeyRec(page.table, item), (TListKeyRec{0x00080047, "x"}));
+    EXPECT_EQ(page.table.At(item).Macro, (TMacro{0x00080047, "x"}));
 
-    item = macros::SetMacroItem(page.table, item, 0x00800079, "neu");
+    item = page.table.Replace(item, 0x00800079, "neu");
     EXPECT_EQ(rows.CellText(item, 0), "RWin+ F10");
-    EXPECT_EQ(macros::ItemToKeyRec(page.table, item), (TListKeyRec{0x00800079, "neu"}));
+    EXPECT_EQ(page.table.At(item).Macro, (TMacro{0x00800079, "neu"}));
 
     // A code keeps the bits outside the macro-key mask it was given.
-    item = macros::SetMacroItem(page.table, item, 0x00180047, "caps");
-    EXPECT_EQ(macros::ItemToKeyRec(page.table, item), (TListKeyRec{0x00180047, "caps"}));
+    item = page.table.Replace(item, 0x00180047, "caps");
+    EXPECT_EQ(page.table.At(item).Macro, (TMacro{0x00180047, "caps"}));
     EXPECT_EQ(rows.CellText(item, 0), "AltGr+ G");
 
     // Insert-or-replace changes the last entry with the code, or adds one; remove takes it.
     page.Add(0x00180047, "zweite");
     EXPECT_EQ(page.table.InsertOrReplace(0x00180047, "ersetzt"), 1);
     EXPECT_EQ(page.table.InsertOrReplace(0x00000070, "neu"), 0);
-    EXPECT_EQ(page.Records(),
-              (std::vector<TListKeyRec>{
-                  {0x00000070, "neu"}, {0x00180047, "caps"}, {0x00180047, "ersetzt"}}));
+    EXPECT_EQ(
+        page.Records(),
+        (std::vector<TMacro>{{0x00000070, "neu"}, {0x00180047, "caps"}, {0x00180047, "ersetzt"}}));
     page.table.Remove(1);
-    EXPECT_EQ(page.Records(),
-              (std::vector<TListKeyRec>{{0x00000070, "neu"}, {0x00180047, "ersetzt"}}));
+    EXPECT_EQ(page.Records(), (std::vector<TMacro>{{0x00000070, "neu"}, {0x00180047, "ersetzt"}}));
     EXPECT_THROW(page.table.Remove(2), std::out_of_range);
 }
 
@@ -140,7 +137,7 @@ TEST(MacroList, RowsStandInOrderOfTheirKeyTextWithoutModifiersFirst) {
                                         "Umsch+Alt+Strg+ X"}));
 }
 
-TEST(MacroList, FindMacroItemComparesKeyCodesAndReturnsTheLastMatch) {
+TEST(MacroList, FindComparesKeyCodesAndReturnsTheLastMatch) {
     MacroPage page;
     page.Add(0x00080047, "g");
     page.Add(0x0008005A, "z1");
@@ -148,14 +145,14 @@ TEST(MacroList, FindMacroItemComparesKeyCodesAndReturnsTheLastMatch) {
     page.Add(0x00180048, "caps H");
     ASSERT_EQ(
         page.Records(),
-        (std::vector<TListKeyRec>{
+        (std::vector<TMacro>{
             {0x00080047, "g"}, {0x00180048, "caps H"}, {0x0008005A, "z1"}, {0x0008005A, "z2"}}));
-    EXPECT_EQ(macros::FindMacroItem(page.table, {0x47, 0x08}), 0);
-    EXPECT_EQ(macros::FindMacroItem(page.table, {0x5A, 0x08}), 3);
+    EXPECT_EQ(page.table.Find(KeyCodeOf({0x47, 0x08})), 0);
+    EXPECT_EQ(page.table.Find(KeyCodeOf({0x5A, 0x08})), 3);
     // The combination is packed first: bit 4 is dropped, so the stored 0x00180048 differs.
-    EXPECT_EQ(macros::FindMacroItem(page.table, {0x48, 0x18}), -1);
-    EXPECT_EQ(macros::FindMacroItem(page.table, {0x47, 0x0A}), -1);
-    EXPECT_EQ(macros::FindMacroItem(page.table, {0x47, 0x18}), 0);
+    EXPECT_EQ(page.table.Find(KeyCodeOf({0x48, 0x18})), -1);
+    EXPECT_EQ(page.table.Find(KeyCodeOf({0x47, 0x0A})), -1);
+    EXPECT_EQ(page.table.Find(KeyCodeOf({0x47, 0x18})), 0);
 }
 
 TEST(MacroList, NewWithAFreeKeyAddsASelectedVisibleRowInSortedPlace) {
@@ -176,7 +173,7 @@ TEST(MacroList, NewWithAFreeKeyAddsASelectedVisibleRowInSortedPlace) {
     page.commands.NewBtnClick();
     EXPECT_EQ(page.Captions(), (std::vector<std::string>{" F1", "AltGr+ G", "RWin+ F10"}));
     const int added = 1;
-    EXPECT_EQ(macros::ItemToKeyRec(page.table, added), (TListKeyRec{0x00080047, "x"}));
+    EXPECT_EQ(page.table.At(added).Macro, (TMacro{0x00080047, "x"}));
     EXPECT_EQ(page.list.selected, added);
     EXPECT_EQ(page.list.focusMark, added);
     EXPECT_EQ(page.list.madeVisible, std::vector<int>{added});
@@ -201,7 +198,7 @@ TEST(MacroList, NewWithATakenKeyAsksAndSelectsTheExistingRow) {
             page.fake.boxes.log,
             (std::vector<std::string>{"beep:question", "yesno:Vorhandenen Eintrag \xE4ndern?"}));
         EXPECT_EQ(page.Records(),
-                  (std::vector<TListKeyRec>{
+                  (std::vector<TMacro>{
                       {0x00000070, "F1"}, {0x00080047, c.text}, {0x00800079, "RWin F10"}}))
             << c.yes;
         EXPECT_EQ(page.list.selected, existing);
@@ -219,7 +216,7 @@ TEST(MacroList, NewCancelledChangesNothingButGivesTheFocusBack) {
         e.btnCancel.Click();
     });
     page.commands.NewBtnClick();
-    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00080047, "g"}}));
+    EXPECT_EQ(page.Records(), (std::vector<TMacro>{{0x00080047, "g"}}));
     EXPECT_EQ(page.list.selected, g);
     EXPECT_TRUE(page.list.focused);
     EXPECT_EQ(page.host.modalFormsShown, 1);
@@ -238,7 +235,7 @@ TEST(MacroList, EditWithoutKeyChangeReplacesTheTextWithoutAQuestion) {
         e.btnOK.Click();
     });
     page.commands.EditBtnClick();
-    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00000070, "F1"}, {0x00080047, "neu"}}));
+    EXPECT_EQ(page.Records(), (std::vector<TMacro>{{0x00000070, "F1"}, {0x00080047, "neu"}}));
     EXPECT_TRUE(page.fake.boxes.log.empty());
     EXPECT_EQ(page.list.selected, g);
     EXPECT_TRUE(page.list.focused);
@@ -253,7 +250,7 @@ TEST(MacroList, EditToAFreeKeyMovesTheRow) {
     page.User(Enter(0x01, 0x58, "g jetzt X"));
     page.commands.EditBtnClick();
     EXPECT_EQ(page.Records(),
-              (std::vector<TListKeyRec>{
+              (std::vector<TMacro>{
                   {0x00000070, "F1"}, {0x00800079, "RWin F10"}, {0x00010058, "g jetzt X"}}));
     // The selection moved with the row.
     EXPECT_EQ(page.list.selected, 2);
@@ -264,7 +261,7 @@ TEST(MacroList, EditToAFreeKeyMovesTheRow) {
 TEST(MacroList, EditToATakenKeyAsksWithThatKeysText) {
     struct Case {
         bool yes;
-        std::vector<TListKeyRec> records;
+        std::vector<TMacro> records;
         int selected;
     } cases[] = {
         // Yes: both rows stay; the other row holds the edited text and is selected.
@@ -331,7 +328,7 @@ TEST(MacroList, EditWithoutSelectionOnlyGivesTheFocusBack) {
     page.User(Enter(0x08, 0x48, "h"));
     page.commands.EditBtnClick();
     EXPECT_EQ(page.host.modalFormsShown, 0);
-    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00080047, "g"}}));
+    EXPECT_EQ(page.Records(), (std::vector<TMacro>{{0x00080047, "g"}}));
     EXPECT_TRUE(page.list.focused);
 }
 
@@ -345,7 +342,7 @@ TEST(MacroList, EditCancelledLeavesTheRow) {
         e.btnCancel.Click();
     });
     page.commands.EditBtnClick();
-    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00080047, "g"}}));
+    EXPECT_EQ(page.Records(), (std::vector<TMacro>{{0x00080047, "g"}}));
     EXPECT_TRUE(page.list.focused);
 }
 
@@ -363,7 +360,7 @@ TEST(MacroList, EditOpensTheEditorWithTheStoredCodeSplit) {
     });
     page.commands.MacroListViewDblClick();
     EXPECT_EQ(page.host.modalFormsShown, 1);
-    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00090000, "caps"}}));
+    EXPECT_EQ(page.Records(), (std::vector<TMacro>{{0x00090000, "caps"}}));
 }
 
 TEST(MacroList, DeleteAsksAndSelectsTheFollowingOrNewLastRow) {
@@ -449,11 +446,22 @@ TEST(MacroList, LoadSkipsNamesThatAreNoKeyCodes) {
     page.fake.registry.SetString(HKCU, settings::kMacroKey, "", "Standardwert");
     page.Add(0x00000070, "vorher");
     EXPECT_TRUE(macros::LoadMacroList(page.table, page.list));
-    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00080047, "g"}, {0x0008005A, "z"}}));
+    EXPECT_EQ(page.Records(), (std::vector<TMacro>{{0x00080047, "g"}, {0x0008005A, "z"}}));
     EXPECT_EQ(page.Captions(), (std::vector<std::string>{"AltGr+ G", "AltGr+ Z"}));
     EXPECT_EQ(page.list.selected, 0);
     EXPECT_EQ(page.list.focusMark, 0);
     EXPECT_EQ(page.fake.registry.OpenKeys(), 0);
+}
+
+TEST(MacroList, ALoadAsksTheLayoutForTheNameOfEachKeyOnce) {
+    MacroPage page;
+    for (const char* name : {"00080047", "00010047", "00000047", "00080048", "00090048"}) {
+        page.fake.registry.SetString(HKCU, settings::kMacroKey, name, "x");
+    }
+    EXPECT_TRUE(macros::LoadMacroList(page.table, page.list));
+    EXPECT_EQ(page.fake.keyboard.nameRequests.size(), 2u);
+    EXPECT_EQ(page.Captions(), (std::vector<std::string>{" G", "AltGr+ G", "AltGr+ H",
+                                                         "AltGr+Umsch+ H", "Umsch+ G"}));
 }
 
 TEST(MacroList, LoadCreatesAMissingKeyAndLeavesAnEmptyList) {
@@ -473,7 +481,7 @@ TEST(MacroList, LoadKeepsTheListWhenTheKeyCannotBeOpened) {
     page.fake.registry.SetString(HKCU, settings::kSettingsKey, "HomeDir", "C:\\Tastor");
     page.fake.registry.FailWritesUnder(HKCU, settings::kTastorKey);
     EXPECT_FALSE(macros::LoadMacroList(page.table, page.list));
-    EXPECT_EQ(page.Records(), (std::vector<TListKeyRec>{{0x00000070, "vorher"}}));
+    EXPECT_EQ(page.Records(), (std::vector<TMacro>{{0x00000070, "vorher"}}));
     EXPECT_EQ(page.list.selected, kept);
     EXPECT_TRUE(page.fake.boxes.log.empty());
 }
@@ -498,7 +506,7 @@ TEST(MacroList, LoadTakesTextValuesOnlyAndSkipsOthers) {
         page.fake.registry.SetValue(HKCU, settings::kMacroKey, "00080047", c.type, c.data);
         page.fake.registry.SetString(HKCU, settings::kMacroKey, "00800079", "F10");
         EXPECT_TRUE(macros::LoadMacroList(page.table, page.list));
-        std::vector<TListKeyRec> expected{{0x00000070, "F1"}};
+        std::vector<TMacro> expected{{0x00000070, "F1"}};
         if (c.loaded) {
             expected.push_back({0x00080047, c.text});
         }
@@ -597,16 +605,18 @@ TEST(MacroList, ALoadThatFailsToReadAValueKeepsTheListAndReportsTheError) {
     page.fake.registry.SetString(HKCU, settings::kMacroKey, "00800079", "F10");
 
     ChangingRegistry changing(page.fake.registry, "00080048");
-    platform::Services services = platform::Installed();
-    services.registry = &changing;
-    const platform::Services earlier = platform::Install(services);
+    struct {
+        ChangingRegistry& registry;
+    } changed{changing};
+    std::optional<platform::InstalledServices> installed;
+    installed.emplace(platform::ServicesOf(changed, platform::Installed()));
     EXPECT_THROW(macros::LoadMacroList(page.table, page.list), settings::StoreError);
     // Through the window's error display the error reaches the user.
     EXPECT_FALSE(toolkit::Guarded([&] { macros::LoadMacroList(page.table, page.list); }));
-    platform::Install(earlier);
+    installed.reset();
 
     EXPECT_EQ(page.Records(),
-              (std::vector<TListKeyRec>{{0x00000070, "F1 vorher"}, {0x00080047, "g vorher"}}));
+              (std::vector<TMacro>{{0x00000070, "F1 vorher"}, {0x00080047, "g vorher"}}));
     EXPECT_EQ(page.list.selected, a);
     ASSERT_EQ(page.fake.boxes.shown.size(), 1u);
     EXPECT_EQ(page.fake.boxes.shown[0].kind, platform::BoxKind::Error);
@@ -628,11 +638,11 @@ TEST(MacroList, TwoNamesOfOneCodeGiveTwoRowsAndSaveAsOneValue) {
         page.fake.registry.SetString(HKCU, settings::kMacroKey, "0008005A", "lang");
         page.fake.registry.SetString(HKCU, settings::kMacroKey, "00000030", "null");
         EXPECT_TRUE(macros::LoadMacroList(page.table, page.list));
-        EXPECT_EQ(page.Records(),
-                  (std::vector<TListKeyRec>{
-                      {0x00000030, "null"}, {0x0008005A, "lang"}, {0x0008005A, "kurz"}}))
+        EXPECT_EQ(
+            page.Records(),
+            (std::vector<TMacro>{{0x00000030, "null"}, {0x0008005A, "lang"}, {0x0008005A, "kurz"}}))
             << nameOrder;
-        EXPECT_EQ(macros::FindMacroItem(page.table, {0x5A, 0x08}), 2);
+        EXPECT_EQ(page.table.Find(KeyCodeOf({0x5A, 0x08})), 2);
 
         macros::SaveMacroList(page.table);
         // The key is rewritten in place: a value kept keeps its place among the others.
@@ -702,7 +712,7 @@ TEST(MacroList, SaveWritesOneTextValuePerRowByteForByte) {
     EXPECT_EQ(page.fake.registry.OpenKeys(), 0);
 
     // What was saved loads back unchanged.
-    const std::vector<TListKeyRec> saved = page.Records();
+    const std::vector<TMacro> saved = page.Records();
     EXPECT_TRUE(macros::LoadMacroList(page.table, page.list));
     EXPECT_EQ(page.Records(), saved);
 }

@@ -1,5 +1,5 @@
 #include "settings/Registry.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/StoreError.h"
 
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 // What a key rewritten in place keeps when the store fails or another program deletes the
 // key at any point of the rewrite, and which reason a failure names.
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
 #include "settings/Registry.h"

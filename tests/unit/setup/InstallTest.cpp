@@ -363,7 +363,7 @@ TEST_F(Install, AFailingKeyIsSkippedAndAFailingWriteEndsTheInstallation) {
          {settings::kUmlautHtmlKey, settings::kSpeakerKey, settings::kSchemeKey, settings::kRunKey},
          1,
          0},
-        {settings::kMacrosKey,
+        {settings::kMacroTablesKey,
          {},
          {settings::kSpeakerKey, settings::kSchemeKey, settings::kRunKey},
          {settings::kMacroKey, settings::kUmlautAsciiKey, settings::kUmlautHtmlKey},

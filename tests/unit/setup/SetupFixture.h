@@ -2,7 +2,7 @@
 // store, and the registry read back as text.
 #pragma once
 
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/SettingsStore.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 

@@ -50,7 +50,7 @@ TEST_F(Uninstall, EachChoiceRemovesExactlyItsKeysAndTellsTheDriver) {
                                               settings::kMacroKey,
                                               settings::kUmlautAsciiKey,
                                               settings::kUmlautHtmlKey,
-                                              settings::kMacrosKey,
+                                              settings::kMacroTablesKey,
                                               settings::kTastorKey,
                                               "Software\\Velmark",
                                               kVendorSibling,
@@ -58,7 +58,7 @@ TEST_F(Uninstall, EachChoiceRemovesExactlyItsKeysAndTellsTheDriver) {
                                               "AppEvents\\Schemes\\Apps"};
     const std::set<std::string> settingsKeys = {settings::kSettingsKey, settings::kSpeakerKey};
     const std::set<std::string> macroKeys = {settings::kMacroKey, settings::kUmlautAsciiKey,
-                                             settings::kUmlautHtmlKey, settings::kMacrosKey};
+                                             settings::kUmlautHtmlKey, settings::kMacroTablesKey};
     std::set<std::string> everything = settingsKeys;
     everything.insert(macroKeys.begin(), macroKeys.end());
     everything.insert({kScheme, settings::kTastorKey});
@@ -166,7 +166,7 @@ TEST_F(Uninstall, EveryKeyThatCannotBeDeletedHasItsOwnMessageEvenQuietly) {
          {"beep:hand", NotDeleted("AppEvents\\Schemes\\Apps\\Tastor32\\"), "beep:hand",
           NotDeleted(settings::kMacroKey), "beep:hand", NotDeleted(settings::kUmlautAsciiKey),
           "beep:hand", NotDeleted(settings::kUmlautHtmlKey), "beep:hand",
-          NotDeleted(settings::kMacrosKey)}},
+          NotDeleted(settings::kMacroTablesKey)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

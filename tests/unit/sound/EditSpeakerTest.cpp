@@ -1,6 +1,6 @@
 #include "sound/EditSpeaker.h"
 
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 
 #include <gtest/gtest.h>

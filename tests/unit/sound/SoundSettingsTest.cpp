@@ -1,5 +1,5 @@
 #include "sound/SoundSettings.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
 #include "sound/SchemeSound.h"
@@ -31,9 +31,9 @@ TEST(SoundSettings, AnUnreadableRecordIsReportedAndTheOthersComeBackByteForByte)
 
     TSpeakerTable table;
     table.fill({5, 5, 5, 5});
-    LoadSpeakerTable(table);
-    ASSERT_EQ(fake.boxes.shown.size(), 1u);
-    EXPECT_EQ(fake.boxes.shown[0].text, "Ungültiger Datentyp für 'Rollen'");
+    EXPECT_EQ(LoadSpeakerTable(table),
+              std::vector<std::string>{"Ungültiger Datentyp für 'Rollen'"});
+    EXPECT_TRUE(fake.boxes.shown.empty());
     EXPECT_EQ(table[0], TSpeakerRec{});
     EXPECT_EQ(table[unreadable], TSpeakerRec{});
     EXPECT_EQ(table[8], (TSpeakerRec{19, 1, 1, 1}));

@@ -1,4 +1,4 @@
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/StoreError.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"

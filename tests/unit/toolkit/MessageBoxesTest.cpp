@@ -1,5 +1,5 @@
 #include "toolkit/MessageBoxes.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "toolkit/Application.h"
 
 #include <gtest/gtest.h>

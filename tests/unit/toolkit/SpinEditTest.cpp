@@ -1,6 +1,6 @@
 #include "toolkit/SpinEdit.h"
 
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "toolkit/Form.h"
 #include "toolkit/ScrollBar.h"
 

@@ -1,7 +1,7 @@
 #include "ui/DriverVersion.h"
 
 #include "platform/Utf16Text.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupState.h"

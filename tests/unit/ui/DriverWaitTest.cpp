@@ -1,5 +1,5 @@
 // The settings window waits for the driver's answer when it opens: busy, and not for long.
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/SettingsStore.h"
 #include "toolkit/fake/FakeApplicationHost.h"
 #include "ui/MainForm.h"

@@ -7,7 +7,7 @@
 #include "macros/EditMacroUnit.h"
 #include "macros/RegEditFile.h"
 #include "platform/Cp1252.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
 #include "settings/SettingsStore.h"

@@ -1,6 +1,6 @@
 #include "ui/MainForm.h"
 #include "driver/DriverControl.h"
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/Names.h"
 #include "settings/SettingsStore.h"

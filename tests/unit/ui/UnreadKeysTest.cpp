@@ -1,6 +1,6 @@
 // Keys the window could not read: reported at load with their name and reason, left as
 // they are by every save until a load reads them; and texts kept as they were read.
-#include "platform/fake/FakeServices.h"
+#include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
 #include "settings/SettingsStore.h"
 #include "toolkit/fake/FakeApplicationHost.h"
@@ -137,9 +137,8 @@ TEST_F(UnreadKeys, AnUntouchedTextGoesBackAsItWasReadAnEditedOneAsShown) {
     } subjects[] = {
         {settings::kSettingsKey, "DecimalDot", [](auto& f) { return f.EdtDecimalDot.Text(); },
          [](auto& f) { f.EdtDecimalDot.SetText(","); }},
-        {settings::kMacroKey, "00080047",
-         [](auto& f) { return macros::ItemToKeyRec(f.Macros, 0).MacroText; },
-         [](auto& f) { macros::SetMacroItem(f.Macros, 0, 0x00080047, ","); }},
+        {settings::kMacroKey, "00080047", [](auto& f) { return f.Macros.At(0).Macro.MacroText; },
+         [](auto& f) { f.Macros.Replace(0, 0x00080047, ","); }},
     };
     for (const auto& subject : subjects) {
         for (const bool edit : {false, true}) {
