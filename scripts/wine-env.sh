@@ -73,15 +73,19 @@ xvfb_start() {
         fi
         Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
         XVFB_PID=$!
-        local i
-        for i in $(seq 1 50); do
-            if [ -e "/tmp/.X11-unix/X$n" ]; then
+        local i owner
+        for i in $(seq 1 100); do
+            # Runs started together may pick the same number: the display is ours only when
+            # its lock names our server (the other one ends, and the socket is the winner's).
+            owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")
+            if [ -e "/tmp/.X11-unix/X$n" ] && [ "$owner" == "$XVFB_PID" ]; then
                 export DISPLAY=":$n"
                 return 0
             fi
             kill -0 "$XVFB_PID" 2>/dev/null || break
             sleep 0.1
         done
+        kill "$XVFB_PID" 2>/dev/null
     done
     echo "no display could be started" >&2
     return 1
