@@ -57,7 +57,7 @@ check_imports() {
 # display of its own and with its own copy of the programs (tests write files beside them).
 e2e_shard() { # e2e_shard K N
     local dir="$root/build/e2e-shard-$1"
-    rm -rf "$dir"
+    rm -rf "$dir" "$dir.display"
     mkdir -p "$dir/i686" "$dir/x86_64"
     cp "$root"/build/i686/*.exe "$dir/i686/"
     cp "$root"/build/x86_64/*.exe "$dir/x86_64/"
@@ -65,6 +65,7 @@ e2e_shard() { # e2e_shard K N
     cp -a "$root/build/wine-prefix-template" "$WINEPREFIX"
     unset DISPLAY
     xvfb_start || return 1
+    echo "$DISPLAY" >"$dir.display"
     trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
     wineserver -p
     wine_warm_up "$dir/$TSETUP_RUN_ARCH"
@@ -81,6 +82,14 @@ e2e_tests() {
         echo "-- shard $k of $n"
         cat "$root/build/e2e-shard-$k.log"
     done
+    # Shards that shared a display typed into each other's windows.
+    local shared
+    shared=$(for ((k = 1; k <= n; k++)); do cat "$root/build/e2e-shard-$k.display"; done 2>/dev/null |
+        sort | uniq -d)
+    if [ -n "$shared" ]; then
+        echo "FAIL: end-to-end shards shared the display $shared"
+        status=1
+    fi
     return $status
 }
 

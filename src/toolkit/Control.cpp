@@ -27,13 +27,6 @@ void TControl::SetEnabled(bool enabled) {
     }
 }
 
-void TControl::SetVisible(bool visible) {
-    if (visible_ != visible) {
-        visible_ = visible;
-        Changed();
-    }
-}
-
 void TControl::SetHint(const std::string& hint, bool shown) {
     hint_ = hint;
     showHint_ = shown;

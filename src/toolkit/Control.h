@@ -54,8 +54,6 @@ public:
     void SetCaption(const std::string& caption);
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled);
-    bool Visible() const { return visible_; }
-    void SetVisible(bool visible);
     const std::string& Hint() const { return hint_; }
     bool ShowHint() const { return showHint_; }
     void SetHint(const std::string& hint, bool shown);
@@ -79,7 +77,6 @@ private:
     int id_;
     std::string caption_;
     bool enabled_ = true;
-    bool visible_ = true;
     std::string hint_;
     bool showHint_ = false;
     ControlPeer* peer_ = nullptr;

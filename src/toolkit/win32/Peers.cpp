@@ -168,10 +168,6 @@ void Win32Peer::RefreshCommon(bool withText) {
     if ((IsWindowEnabled(window_) != FALSE) != control_.Enabled()) {
         EnableWindow(window_, control_.Enabled() ? TRUE : FALSE);
     }
-    const bool visible = (GetWindowLongW(window_, GWL_STYLE) & WS_VISIBLE) != 0;
-    if (visible != control_.Visible()) {
-        ShowWindow(window_, control_.Visible() ? SW_SHOWNA : SW_HIDE);
-    }
 }
 
 void Win32Peer::Refresh() {
