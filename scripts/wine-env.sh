@@ -77,7 +77,7 @@ xvfb_start() {
         for i in $(seq 1 100); do
             # Runs started together may pick the same number: the display is ours only when
             # its lock names our server (the other one ends, and the socket is the winner's).
-            owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock")
+            owner=$(tr -d ' \n' 2>/dev/null <"/tmp/.X$n-lock") || owner=
             if [ -e "/tmp/.X11-unix/X$n" ] && [ "$owner" == "$XVFB_PID" ]; then
                 export DISPLAY=":$n"
                 return 0
