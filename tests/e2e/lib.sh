@@ -91,17 +91,18 @@ type_text() {
         [ -z "$run" ] || { xdotool type --delay 40 "$run"; shown+=$run; run=""; }
         for try in 1 2 3 4 5 6; do
             xdotool type --delay 200 "$char"
-            wait_until 5 type_text_shows "$title" "$control" "$shown$char" && break
+            wait_until 5 control_shows "$title" "$control" "$shown$char" && break
             now=$(wintool text "$title" "$control" | tr -d '\r')
             [ "$now" == "$shown" ] || xdotool key BackSpace
         done
         shown+=$char
     done
     [ -z "$run" ] || { xdotool type --delay 40 "$run"; shown+=$run; }
-    wait_until 20 type_text_shows "$title" "$control" "$shown" ||
+    wait_until 20 control_shows "$title" "$control" "$shown" ||
         fail "typed [$shown], the field shows [$(wintool text "$title" "$control" | tr -d '\r')]"
 }
-type_text_shows() { [ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3" ]; }
+# control_shows TITLE CONTROL TEXT: the window's control shows exactly the text.
+control_shows() { [ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3" ]; }
 
 # reg_* wrap Wine's reg.exe. Keys are written as reg.exe wants them: HKCU\...
 reg_has_key() { timeout 30 wine reg query "$1" >/dev/null 2>&1; }

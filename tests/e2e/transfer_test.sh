@@ -17,7 +17,6 @@ export_bytes() {
 file_bytes() { od -An -tx1 "$1" 2>/dev/null | tr -d ' \n'; }
 # The checks wait_until repeats: each looks anew.
 file_has_bytes() { [ "$(file_bytes "$1")" == "$2" ]; }
-control_shows() { [ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3" ]; }
 control_shows_prefix() { [[ "$(wintool text "$1" "$2" | tr -d '\r')" == "$3"* ]]; }
 list_row_count_is() { [ "$(list_items | wc -l)" -eq "$1" ]; }
 
