@@ -238,20 +238,35 @@ public:
         }
         if (count < kValuesForHelpers || !UnderWine() || Parts() == 1) {
             values.reserve(count);
-            result = ReadRange(0, kToTheEnd, longestName, longestData, values);
+            result = ReadRange(0, kToTheEnd, longestName, longestData,
+                               [&](std::size_t, std::string name, RegValue value) {
+                                   values.emplace_back(std::move(name), std::move(value));
+                               });
             return values;
         }
-        // The last part reads on to the end, in case values were added meanwhile.
+        // Each part fills its own slots of one list, so the values are never held twice
+        // over. The last part reads on to the end, in case values were added meanwhile.
         const unsigned partCount = Parts();
-        std::vector<std::vector<std::pair<std::string, RegValue>>> parts(partCount);
+        values.resize(count);
+        std::vector<std::pair<std::string, RegValue>> added;
         std::vector<RegStatus> statuses(partCount, kRegOk);
+        std::vector<std::size_t> filled(partCount, 0);
+        const auto firstOf = [&](unsigned part) {
+            return static_cast<DWORD>(std::uint64_t{count} * part / partCount);
+        };
         RunInParallel(partCount, [&](unsigned part) {
-            const DWORD from = static_cast<DWORD>(std::uint64_t{count} * part / partCount);
-            const DWORD to =
-                part + 1 == partCount
-                    ? kToTheEnd
-                    : static_cast<DWORD>(std::uint64_t{count} * (part + 1) / partCount);
-            statuses[part] = ReadRange(from, to, longestName, longestData, parts[part]);
+            const DWORD from = firstOf(part);
+            const DWORD to = part + 1 == partCount ? kToTheEnd : firstOf(part + 1);
+            statuses[part] =
+                ReadRange(from, to, longestName, longestData,
+                          [&](std::size_t index, std::string name, RegValue value) {
+                              if (index < count) {
+                                  values[index] = {std::move(name), std::move(value)};
+                                  ++filled[part];
+                              } else {
+                                  added.emplace_back(std::move(name), std::move(value));
+                              }
+                          });
         });
         // Every part's failure counts: a part that stopped early leaves a gap.
         for (RegStatus partStatus : statuses) {
@@ -259,12 +274,19 @@ public:
                 result = partStatus;
             }
         }
-        values.reserve(count);
-        for (auto& part : parts) {
-            std::move(part.begin(), part.end(), std::back_inserter(values));
-            // Gone at once, so that the values are never held twice over.
-            std::vector<std::pair<std::string, RegValue>>().swap(part);
+        // Slots a part did not reach (values removed meanwhile) are dropped.
+        std::size_t kept = 0;
+        for (unsigned part = 0; part < partCount; ++part) {
+            const std::size_t from = firstOf(part);
+            for (std::size_t i = from; i < from + filled[part]; ++i) {
+                if (kept != i) {
+                    values[kept] = std::move(values[i]);
+                }
+                ++kept;
+            }
         }
+        values.resize(kept);
+        std::move(added.begin(), added.end(), std::back_inserter(values));
         return values;
     }
 
@@ -350,13 +372,12 @@ private:
 
     // Reads the values from index from up to (not including) index to, or to the end.
     // Returns why it stopped early, kRegOk when it read them all.
-    RegStatus ReadRange(DWORD from, DWORD to, DWORD longestName, DWORD longestData,
-                        std::vector<std::pair<std::string, RegValue>>& out) {
+    // Reads the values from index from up to index to, or on to the end, and hands each
+    // to take with its index.
+    template <typename Take>
+    RegStatus ReadRange(DWORD from, DWORD to, DWORD longestName, DWORD longestData, Take take) {
         std::wstring name(longestName + 1, L'\0');
         std::vector<BYTE> data(longestData + sizeof(wchar_t));
-        if (to != kToTheEnd) {
-            out.reserve(to - from);
-        }
         for (DWORD index = from; index < to;) {
             DWORD nameLength = static_cast<DWORD>(name.size());
             DWORD dataSize = static_cast<DWORD>(data.size());
@@ -376,8 +397,7 @@ private:
             if (result != ERROR_SUCCESS) {
                 return static_cast<RegStatus>(result);
             }
-            out.emplace_back(Narrow(name.data(), nameLength),
-                             ToProgram(type, data.data(), dataSize));
+            take(index, Narrow(name.data(), nameLength), ToProgram(type, data.data(), dataSize));
             ++index;
         }
         return kRegOk;
