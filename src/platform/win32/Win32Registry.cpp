@@ -10,6 +10,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <bit>
 #include <exception>
 #include <functional>
 #include <system_error>
@@ -33,14 +34,20 @@ std::wstring KeyPath(const std::string& path) {
 // as quick.
 constexpr std::size_t kValuesForHelpers = 1000;
 
-// One part per processor, at most four. A thread more than the processors can run gains
-// nothing, and under Wine the first costs the process about 1.4 MiB, each further one
-// about 0.4 MiB.
+// Two parts per processor this process may run on, at most four. Most of a call's time is
+// the wine server waking to answer: with two calls under way per processor it finds the
+// next one waiting (10,000 values on two processors: written in 0.20 s by four parts, in
+// 0.30 s by two). Confined to one processor, two parts are quicker than four. Each thread
+// costs the process memory under Wine: eight parts took 2 MiB more than four.
 unsigned Parts() {
     static const unsigned parts = [] {
-        SYSTEM_INFO system{};
-        GetSystemInfo(&system);
-        return std::clamp<unsigned>(system.dwNumberOfProcessors, 1, 4);
+        DWORD_PTR allowed = 0;
+        DWORD_PTR system = 0;
+        const int processors =
+            GetProcessAffinityMask(GetCurrentProcess(), &allowed, &system) != FALSE
+                ? std::popcount(static_cast<std::uint64_t>(allowed))
+                : 1;
+        return static_cast<unsigned>(std::clamp(2 * processors, 1, 4));
     }();
     return parts;
 }
