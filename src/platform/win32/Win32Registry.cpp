@@ -377,10 +377,9 @@ private:
         return kRegOk;
     }
 
-    // Reads the values from index from up to (not including) index to, or to the end.
-    // Returns why it stopped early, kRegOk when it read them all.
-    // Reads the values from index from up to index to, or on to the end, and hands each
-    // to take with its index.
+    // Reads the values from index from up to (not including) index to, or to the end, and
+    // hands each to take with its index. Returns why it stopped early, kRegOk when it read
+    // them all.
     template <typename Take>
     RegStatus ReadRange(DWORD from, DWORD to, DWORD longestName, DWORD longestData, Take take) {
         std::wstring name(longestName + 1, L'\0');
