@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the fuzz targets (the parsers of stored values, the REGEDIT4 writer, the registry-file
-# reader with the UTF-16 writer) with clang's libFuzzer (with AddressSanitizer and
+# reader with the UTF-16 writer and the import's plan) with clang's libFuzzer (with AddressSanitizer and
 # UndefinedBehaviorSanitizer) into build/fuzz and runs each for a bounded number of inputs, starting from its corpus in tests/fuzz/corpus.
 # Usage: scripts/fuzz.sh [RUNS [TARGET...]]   (default 100000 inputs for every target;
 # targets: KeyCode SpeakerRec RegEditFile RegFile)
@@ -22,10 +22,14 @@ flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recov
 declare -A sources=(
     [KeyCode]="src/macros/KeyCode.cpp src/platform/Services.cpp"
     [SpeakerRec]="src/sound/SpeakerRec.cpp"
-    [RegEditFile]="src/macros/RegEditFile.cpp src/settings/Registry.cpp src/settings/RegistryReplace.cpp
+    [RegEditFile]="src/macros/MacroExportFile.cpp src/regfile/Regedit4Writer.cpp src/regfile/Hex.cpp
+                   src/settings/Registry.cpp src/settings/RegistryReplace.cpp
                    src/settings/StoreError.cpp src/platform/Services.cpp src/platform/Registry.cpp
                    src/platform/Cp1252.cpp src/platform/Utf16Text.cpp src/platform/fake/FakeRegistry.cpp"
-    [RegFile]="src/macros/RegFileReader.cpp src/macros/RegFileUtf16Writer.cpp src/platform/Utf16Text.cpp"
+    [RegFile]="src/regfile/Reader.cpp src/regfile/Utf16Writer.cpp src/regfile/RegFile.cpp
+               src/regfile/Hex.cpp src/macros/ImportPlan.cpp src/macros/MacroValue.cpp
+               src/macros/KeyCode.cpp src/platform/Services.cpp src/platform/Utf16Text.cpp
+               src/platform/Cp1252.cpp"
 )
 # The longest input each target is given: a value name, or a key with its values.
 declare -A maxLength=([KeyCode]=64 [SpeakerRec]=64 [RegEditFile]=4096 [RegFile]=4096)

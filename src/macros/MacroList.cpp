@@ -1,6 +1,7 @@
 #include "macros/MacroList.h"
 
 #include "macros/EditMacroUnit.h"
+#include "macros/MacroValue.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
 #include "settings/Layout.h"
@@ -42,8 +43,8 @@ bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
         }
         entries.reserve(values.size());
         for (auto& [name, value] : values) {
-            const std::optional<TKeyCode> code = ValueNameToKeyCode(name);
-            if (!code || !settings::TRegistry::IsText(value)) {
+            const std::optional<TKeyCode> code = MacroKeyCode(name, value.type);
+            if (!code) {
                 continue;
             }
             entries.push_back(

@@ -3,11 +3,17 @@
 // are UTF-16, so that a file or folder of any name is reached.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
 
 namespace platform {
+
+// The longest path the system takes where long paths are not enabled.
+inline constexpr std::size_t kMaxPathWithoutLongPaths = 259;
+// The length of the name of the file a replacing write makes first, with its backslash.
+inline constexpr std::size_t kReplacingTemporaryName = 13;
 
 class Files {
 public:
@@ -16,7 +22,8 @@ public:
     virtual bool Exists(const std::u16string& path) = 0;
     // The whole file into bytes. 0, or the system's error number.
     virtual std::uint32_t Read(const std::u16string& path, std::string& bytes) = 0;
-    // Writes the bytes to a new file in the folder of path, then puts it in the place of
+    // Writes the bytes to a new file in the folder of path (its name, with the backslash
+    // before it, kReplacingTemporaryName characters long), then puts it in the place of
     // path in one step, replacing a file there. On failure a file that was at path is left
     // as it was and the new file is removed. 0, or the system's error number.
     virtual std::uint32_t WriteReplacing(const std::u16string& path, const std::string& bytes) = 0;

@@ -48,4 +48,46 @@ RegStatus Registry::ReadTree(Hive hive, const std::string& path, std::vector<Reg
     return kRegOk;
 }
 
+RegStatus Registry::WriteTree(Hive hive, const std::string& path,
+                              const std::vector<RegTreeKey>& keys) {
+    if (const RegStatus status = DeleteKey(hive, path);
+        status != kRegOk && status != kRegFileNotFound) {
+        return status;
+    }
+    for (const RegTreeKey& key : keys) {
+        RegStatus status = kRegOk;
+        const std::unique_ptr<RegKey> opened = Open(hive, Cp1252FromUtf16(key.path), true, &status);
+        if (opened == nullptr) {
+            return status;
+        }
+        std::vector<std::pair<std::string, RegValue>> values;
+        for (const RegTreeValue& value : key.values) {
+            RegValue written(value.type, value.data);
+            if (IsTextType(value.type)) {
+                const std::string text = Cp1252FromUtf16(Utf16FromLeBytes(value.data));
+                written.data.assign(text.begin(), text.end());
+                const bool terminated = value.type != TypeNumber(RegType::MultiSz) &&
+                                        !written.data.empty() && written.data.back() == 0;
+                if (terminated) {
+                    // The store adds the terminating zero of a plain or expandable text.
+                    written.data.pop_back();
+                    std::vector<std::uint8_t> asRead = written.data;
+                    asRead.push_back(0);
+                    if (Utf16LeBytes(Utf16FromCp1252({reinterpret_cast<const char*>(asRead.data()),
+                                                      asRead.size()})) != value.data) {
+                        written.original = value.data;
+                    }
+                } else if (value.type != TypeNumber(RegType::MultiSz)) {
+                    written.original = value.data;
+                }
+            }
+            values.emplace_back(Cp1252FromUtf16(value.name), std::move(written));
+        }
+        if (const RegStatus written = opened->WriteValues(values, nullptr); written != kRegOk) {
+            return written;
+        }
+    }
+    return kRegOk;
+}
+
 } // namespace platform

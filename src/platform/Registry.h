@@ -25,6 +25,15 @@ enum class RegType : std::uint32_t {
     MultiSz = 7,
 };
 
+constexpr std::uint32_t TypeNumber(RegType type) {
+    return static_cast<std::uint32_t>(type);
+}
+// Types whose data is text: plain, expandable and multi-line.
+constexpr bool IsTextType(std::uint32_t type) {
+    return type == TypeNumber(RegType::Sz) || type == TypeNumber(RegType::ExpandSz) ||
+           type == TypeNumber(RegType::MultiSz);
+}
+
 struct RegValue {
     RegValue() = default;
     RegValue(std::uint32_t type, std::vector<std::uint8_t> data,
@@ -116,6 +125,14 @@ public:
     // through the keys and converts from code page 1252; a store with names of its own in
     // UTF-16 reads them as they are.
     virtual RegStatus ReadTree(Hive hive, const std::string& path, std::vector<RegTreeKey>& keys);
+    // Makes the key at path hold exactly the keys given as ReadTree reads them: deletes it
+    // with everything below it, then makes each key and writes its values (no keys: the key
+    // stays deleted). kRegOk, or the reason of the first step that failed; the keys are then
+    // written in part. This one writes through the keys in code page 1252, keeping a text's
+    // UTF-16 bytes where the code page cannot hold it; a store with names of its own in
+    // UTF-16 writes them as they are.
+    virtual RegStatus WriteTree(Hive hive, const std::string& path,
+                                const std::vector<RegTreeKey>& keys);
     // The system's text for an error number, in code page 1252.
     virtual std::string ErrorText(RegStatus status) = 0;
     // Whether every key lists its values ordered by name (ignoring case) whatever order they

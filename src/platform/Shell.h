@@ -16,10 +16,10 @@ public:
     // Starts the program through the shell (verb "open", no owner window, no working
     // folder, shown) and waits until it has ended. Meanwhile this program's windows are
     // drawn but take no input, so nothing can be changed under the running program.
-    // 0 when it was started, or the system's error number. The parameters are UTF-16, so
-    // that they may name a file of any name.
-    virtual std::uint32_t RunAndWait(const std::string& program,
-                                     const std::u16string& parameters) = 0;
+    // 0 when it was started, or the system's error number; exitCode then holds the program's
+    // exit code. The parameters are UTF-16, so that they may name a file of any name.
+    virtual std::uint32_t RunAndWait(const std::string& program, const std::u16string& parameters,
+                                     std::uint32_t& exitCode) = 0;
 };
 
 } // namespace platform

@@ -67,4 +67,18 @@ std::u16string Utf16FromLeBytes(const std::vector<std::uint8_t>& bytes) {
     return text;
 }
 
+std::u16string AsciiUpper(std::u16string_view text) {
+    std::u16string upper(text);
+    for (char16_t& c : upper) {
+        if (c >= u'a' && c <= u'z') {
+            c = static_cast<char16_t>(c - 0x20);
+        }
+    }
+    return upper;
+}
+
+bool SameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b) {
+    return a.size() == b.size() && AsciiUpper(a) == AsciiUpper(b);
+}
+
 } // namespace platform

@@ -19,4 +19,9 @@ std::string Cp1252FromUtf16(std::u16string_view text, bool* lossy = nullptr);
 std::vector<std::uint8_t> Utf16LeBytes(std::u16string_view text);
 std::u16string Utf16FromLeBytes(const std::vector<std::uint8_t>& bytes);
 
+// Only the letters a to z made upper-case: how registry names are compared where a name that
+// the registry might take for the same in another way must never count as the same.
+std::u16string AsciiUpper(std::u16string_view text);
+bool SameIgnoringAsciiCase(std::u16string_view a, std::u16string_view b);
+
 } // namespace platform

@@ -2,6 +2,7 @@
 #include "contract/RegistryUnderTest.h"
 
 #include "platform/Cp1252.h"
+#include "platform/Utf16Text.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -20,6 +21,15 @@ std::vector<std::uint8_t> Bytes(const std::string& text) {
 std::vector<std::string> Sorted(std::vector<std::string> names) {
     std::sort(names.begin(), names.end());
     return names;
+}
+
+// Each key's values by name: some stores list them so.
+std::vector<platform::RegTreeKey> ValuesSorted(std::vector<platform::RegTreeKey> keys) {
+    for (auto& key : keys) {
+        std::sort(key.values.begin(), key.values.end(),
+                  [](const auto& a, const auto& b) { return a.name < b.name; });
+    }
+    return keys;
 }
 
 constexpr auto kSz = static_cast<std::uint32_t>(RegType::Sz);
@@ -268,4 +278,40 @@ TEST_P(RegistryContract, OpeningForReadingCreatesAMissingKeyOnlyWhenAsked) {
     auto writer = Reg().Open(Hive::CurrentUser, path, false);
     ASSERT_NE(writer, nullptr);
     EXPECT_TRUE(writer->ValueNames().empty());
+}
+
+// What an import puts back when the registry editor did not finish: the key exactly as read.
+TEST_P(RegistryContract, AKeyWrittenAsATreeReadsBackAsWritten) {
+    const std::string path = std::string(kTestRoot) + "\\Tree";
+    const std::u16string root = u"Software\\TSetupTests\\Tree";
+    const auto utf16 = [](std::u16string_view text) { return platform::Utf16LeBytes(text); };
+    const std::vector<platform::RegTreeKey> keys = {
+        {root,
+         {{u"00080041", kSz, utf16(std::u16string(u"Ωmega жук ✓\0", 12))},
+          {u"", kSz, utf16(std::u16string(u"a\0b\0", 4))},
+          {u"Zahl", kDWord, {7, 0, 0, 0}},
+          {u"Leer", kBinary, {}},
+          {u"Viele", 7, utf16(std::u16string(u"x\0y\0\0", 5))}}},
+        {root + u"\\Sub", {}},
+        {root + u"\\Sub\\Tiefer", {{u"Grüße", 11, {1, 2, 3}}}},
+    };
+    struct Case {
+        const char* what;
+        std::vector<platform::RegTreeKey> before;
+    } cases[] = {
+        {"over a key with other values and subkeys",
+         {{root, {{u"alt", kSz, utf16(std::u16string(u"weg\0", 4))}}}, {root + u"\\Alt", {}}}},
+        {"where there was no key", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_EQ(Reg().WriteTree(Hive::CurrentUser, path, c.before), platform::kRegOk);
+        ASSERT_EQ(Reg().WriteTree(Hive::CurrentUser, path, keys), platform::kRegOk);
+        std::vector<platform::RegTreeKey> read;
+        ASSERT_EQ(Reg().ReadTree(Hive::CurrentUser, path, read), platform::kRegOk);
+        EXPECT_EQ(ValuesSorted(read), ValuesSorted(keys));
+    }
+    ASSERT_EQ(Reg().WriteTree(Hive::CurrentUser, path, {}), platform::kRegOk);
+    std::vector<platform::RegTreeKey> none;
+    EXPECT_EQ(Reg().ReadTree(Hive::CurrentUser, path, none), platform::kRegFileNotFound);
 }

@@ -4,7 +4,7 @@
 // CR LF ends every line and stands nowhere else, each value is one line, its name reads back
 // as the name, a text without line breaks reads back as the text up to its first zero, a
 // four-byte number as the number, everything else as its type number and its bytes.
-#include "macros/RegEditFile.h"
+#include "macros/MacroExportFile.h"
 #include "platform/Services.h"
 #include "platform/fake/FakeRegistry.h"
 

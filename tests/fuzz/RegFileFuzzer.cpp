@@ -1,11 +1,14 @@
-// Fuzz target: the registry-file reader and the UTF-16 writer. The input is first read as a
-// registry file (any bytes: no crash, a file or an error with a line); then it makes keys
-// below the macro key with values of any name, type number and data, which are written as a
+// Fuzz target: the registry-file reader, the UTF-16 writer and the import's plan. The input is
+// first read as a registry file (any bytes: no crash, a file or an error with a line) and
+// planned as an import over a stored macro key: the file the plan writes for the registry
+// editor, planned in its turn over the same key, must give the same key. Then the input makes
+// keys below the macro key with values of any name, type number and data, which are written as a
 // UTF-16 file and read back: the file must delete the macro key and give back every key in
 // order with its values, names and types as written and every byte of data, except that a
 // text of an odd size gets a zero byte and a text not ended by a zero character gets one.
-#include "macros/RegFileReader.h"
-#include "macros/RegFileUtf16Writer.h"
+#include "macros/ImportPlan.h"
+#include "regfile/Reader.h"
+#include "regfile/Utf16Writer.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -83,7 +86,7 @@ std::vector<std::uint8_t> Data(Input& in) {
     return bytes;
 }
 
-std::vector<std::uint8_t> ReadBack(const macros::RegFileValue& value) {
+std::vector<std::uint8_t> ReadBack(const regfile::RegFileValue& value) {
     std::vector<std::uint8_t> data = value.data;
     const bool text = value.type == 1 || value.type == 2 || value.type == 7;
     if (!text || data.empty()) {
@@ -101,17 +104,35 @@ std::vector<std::uint8_t> ReadBack(const macros::RegFileValue& value) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto any = macros::ReadRegFile({reinterpret_cast<const char*>(data), size});
-    if (const auto* error = std::get_if<macros::RegFileError>(&any);
+    const auto any = regfile::ReadRegFile({reinterpret_cast<const char*>(data), size});
+    if (const auto* error = std::get_if<regfile::RegFileError>(&any);
         error != nullptr && (error->line == 0 || error->reason.empty())) {
         Fail();
     }
 
+    const std::u16string macroKey(kMacroKey);
+    const std::vector<platform::RegTreeKey> stored = {
+        {macroKey,
+         {{u"0008004A", 1, {0x48, 0, 0x69, 0, 0, 0}},
+          {u"8004a", 1, {0x78, 0, 0, 0}},
+          {u"Note", 4, {1, 0, 0, 0}}}},
+        {macroKey + u"\\Sub", {{u"v", 3, {7}}}},
+    };
+    const auto planned =
+        macros::PlanMacroImport({reinterpret_cast<const char*>(data), size}, stored);
+    if (const auto* plan = std::get_if<macros::ImportPlan>(&planned)) {
+        const auto again = macros::PlanMacroImport(plan->editorFile, stored);
+        const auto* replanned = std::get_if<macros::ImportPlan>(&again);
+        if (replanned == nullptr || !macros::SameMacroKey(replanned->expected, plan->expected)) {
+            Fail();
+        }
+    }
+
     Input in(data, size);
-    std::vector<macros::RegFileKey> keys;
+    std::vector<regfile::RegFileKey> keys;
     const int keyCount = in.Byte() % 4;
     for (int k = 0; k < keyCount; ++k) {
-        macros::RegFileKey key{std::u16string(kMacroKey), {}};
+        regfile::RegFileKey key{std::u16string(kMacroKey), {}};
         for (int depth = k == 0 ? 0 : 1 + in.Byte() % 2; depth > 0; --depth) {
             key.path += u"\\" + KeyName(in);
         }
@@ -125,29 +146,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         keys.push_back(std::move(key));
     }
-    const auto file = macros::RegFileUtf16(std::u16string(kMacroKey), keys);
+    const auto file = regfile::RegFileUtf16(std::u16string(kMacroKey), keys);
     if (!file) {
         Fail();
     }
-    const auto read = macros::ReadRegFile(*file);
-    const auto* regFile = std::get_if<macros::RegFile>(&read);
+    const auto read = regfile::ReadRegFile(*file);
+    const auto* regFile = std::get_if<regfile::RegFile>(&read);
     if (regFile == nullptr || !regFile->utf16 || regFile->sections.size() != keys.size() + 1) {
         Fail();
     }
-    const macros::RegFileSection& removal = regFile->sections[0];
-    if (!removal.remove || removal.root != macros::RegRoot::CurrentUser ||
+    const regfile::RegFileSection& removal = regFile->sections[0];
+    if (!removal.remove || removal.root != regfile::RegRoot::CurrentUser ||
         removal.path != kMacroKey || !removal.changes.empty()) {
         Fail();
     }
     for (std::size_t k = 0; k < keys.size(); ++k) {
-        const macros::RegFileSection& section = regFile->sections[k + 1];
-        if (section.remove || section.root != macros::RegRoot::CurrentUser ||
+        const regfile::RegFileSection& section = regFile->sections[k + 1];
+        if (section.remove || section.root != regfile::RegRoot::CurrentUser ||
             section.path != keys[k].path || section.changes.size() != keys[k].values.size()) {
             Fail();
         }
         for (std::size_t v = 0; v < keys[k].values.size(); ++v) {
-            const macros::RegFileChange& change = section.changes[v];
-            const macros::RegFileValue& written = keys[k].values[v];
+            const regfile::RegFileChange& change = section.changes[v];
+            const regfile::RegFileValue& written = keys[k].values[v];
             if (change.remove || change.value.name != written.name ||
                 change.value.type != written.type || change.value.data != ReadBack(written)) {
                 Fail();

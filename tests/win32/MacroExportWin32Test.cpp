@@ -1,6 +1,6 @@
 // The export file, the replacing write, the clipboard and version resources on the real
 // system: what the registry editor makes of an exported key, what survives a failed write.
-#include "macros/RegEditFile.h"
+#include "macros/MacroExportFile.h"
 #include "platform/Services.h"
 #include "platform/win32/Handles.h"
 #include "platform/win32/WideText.h"

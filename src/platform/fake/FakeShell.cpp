@@ -7,8 +7,10 @@ std::intptr_t FakeShell::OpenDocument(const std::string& path) {
     return openResult;
 }
 
-std::uint32_t FakeShell::RunAndWait(const std::string& program, const std::u16string& parameters) {
+std::uint32_t FakeShell::RunAndWait(const std::string& program, const std::u16string& parameters,
+                                    std::uint32_t& exitCode) {
     runs.push_back({program, parameters});
+    exitCode = runExitCode;
     if (runError == 0 && whileRunning) {
         whileRunning(runs.back());
     }

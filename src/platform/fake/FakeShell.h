@@ -20,11 +20,13 @@ public:
     };
     std::vector<Run> runs;
     std::uint32_t runError = 0;
+    std::uint32_t runExitCode = 0;
     // Called while the program runs, e.g. to apply an imported file to the store.
     std::function<void(const Run&)> whileRunning;
 
     std::intptr_t OpenDocument(const std::string& path) override;
-    std::uint32_t RunAndWait(const std::string& program, const std::u16string& parameters) override;
+    std::uint32_t RunAndWait(const std::string& program, const std::u16string& parameters,
+                             std::uint32_t& exitCode) override;
 };
 
 } // namespace platform::fake

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <cwchar>
+
 #include <shlobj.h>
 
 #include <algorithm>
@@ -78,21 +80,34 @@ std::uint32_t Win32Files::Read(const std::u16string& path, std::string& bytes) {
 
 std::uint32_t Win32Files::WriteReplacing(const std::u16string& path, const std::string& bytes) {
     const std::wstring target = WideOf(path);
-    // The new file lies in the target's folder, so that the move is a rename on one volume.
-    wchar_t temporary[MAX_PATH];
+    // The new file lies in the target's folder, so that the move is a rename on one volume,
+    // under a short name ("\~tsxNNNN.tmp"), so that it fits wherever the target's name does.
     const std::u16string folder = platform::FolderOf(path);
-    if (::GetTempFileNameW(folder.empty() ? L"." : WideOf(folder).c_str(), L"tsx", 0, temporary) ==
-        0) {
-        return ::GetLastError();
+    const std::wstring prefix = (folder.empty() ? std::wstring(L".") : WideOf(folder)) + L"\\~tsx";
+    std::wstring temporary;
+    for (DWORD attempt = 0;; ++attempt) {
+        wchar_t number[8];
+        std::swprintf(number, 8, L"%04X",
+                      static_cast<unsigned>((::GetTickCount() + attempt * 7919u) & 0xFFFF));
+        temporary = prefix + number + L".tmp";
+        FileHandle made(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (made) {
+            break;
+        }
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_EXISTS || attempt == 0xFFFF) {
+            return error;
+        }
     }
     DWORD error = WriteAll(temporary, bytes);
     if (error == ERROR_SUCCESS &&
-        !::MoveFileExW(temporary, target.c_str(),
+        !::MoveFileExW(temporary.c_str(), target.c_str(),
                        MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         error = ::GetLastError();
     }
     if (error != ERROR_SUCCESS) {
-        ::DeleteFileW(temporary);
+        ::DeleteFileW(temporary.c_str());
     }
     return error;
 }

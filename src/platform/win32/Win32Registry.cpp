@@ -477,6 +477,11 @@ RegStatus Win32Registry::ReadTree(Hive hive, const std::string& path,
     return ReadRegistryTree(RootOf(hive), KeyPath(path), keys);
 }
 
+RegStatus Win32Registry::WriteTree(Hive hive, const std::string& path,
+                                   const std::vector<RegTreeKey>& keys) {
+    return WriteRegistryTree(RootOf(hive), KeyPath(path), keys);
+}
+
 bool Win32Registry::KeepsValuesInNameOrder() const {
     return UnderWine();
 }

@@ -14,6 +14,8 @@ public:
     RegStatus DeleteKey(Hive hive, const std::string& path) override;
     // Names and texts as the registry keeps them in UTF-16.
     RegStatus ReadTree(Hive hive, const std::string& path, std::vector<RegTreeKey>& keys) override;
+    RegStatus WriteTree(Hive hive, const std::string& path,
+                        const std::vector<RegTreeKey>& keys) override;
     std::string ErrorText(RegStatus status) override;
     // True under Wine, whose registry keeps each key's values sorted by name.
     bool KeepsValuesInNameOrder() const override;

@@ -94,4 +94,31 @@ RegStatus ReadRegistryTree(HKEY root, const std::wstring& path, std::vector<RegT
     return kRegOk;
 }
 
+RegStatus WriteRegistryTree(HKEY root, const std::wstring& path,
+                            const std::vector<RegTreeKey>& keys) {
+    if (const LONG result = RegDeleteTreeW(root, path.c_str());
+        result != ERROR_SUCCESS && result != ERROR_FILE_NOT_FOUND) {
+        return static_cast<RegStatus>(result);
+    }
+    for (const RegTreeKey& key : keys) {
+        const std::wstring keyPath(key.path.begin(), key.path.end());
+        HKEY made = nullptr;
+        LONG result = RegCreateKeyExW(root, keyPath.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
+                                      &made, nullptr);
+        if (result != ERROR_SUCCESS) {
+            return static_cast<RegStatus>(result);
+        }
+        const KeyHandle opened(made);
+        for (const RegTreeValue& value : key.values) {
+            const std::wstring name(value.name.begin(), value.name.end());
+            result = RegSetValueExW(opened.Get(), name.c_str(), 0, value.type, value.data.data(),
+                                    static_cast<DWORD>(value.data.size()));
+            if (result != ERROR_SUCCESS) {
+                return static_cast<RegStatus>(result);
+            }
+        }
+    }
+    return kRegOk;
+}
+
 } // namespace platform::win32

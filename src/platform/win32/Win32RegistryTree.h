@@ -16,5 +16,9 @@ namespace platform::win32 {
 // lists them. kRegOk, or the reason a key could not be opened or listed; keys then holds only
 // a part.
 RegStatus ReadRegistryTree(HKEY root, const std::wstring& path, std::vector<RegTreeKey>& keys);
+// Deletes the key at path with everything below it, then makes each key (paths below root) and
+// writes its values as they are. kRegOk, or the reason of the first step that failed.
+RegStatus WriteRegistryTree(HKEY root, const std::wstring& path,
+                            const std::vector<RegTreeKey>& keys);
 
 } // namespace platform::win32

@@ -44,7 +44,9 @@ std::intptr_t Win32Shell::OpenDocument(const std::string& path) {
     return reinterpret_cast<std::intptr_t>(result);
 }
 
-std::uint32_t Win32Shell::RunAndWait(const std::string& program, const std::u16string& parameters) {
+std::uint32_t Win32Shell::RunAndWait(const std::string& program, const std::u16string& parameters,
+                                     std::uint32_t& exitCode) {
+    exitCode = 0;
     const std::wstring file = Wide(program);
     const std::wstring arguments = WideOf(parameters);
     SHELLEXECUTEINFOW run{};
@@ -77,6 +79,8 @@ std::uint32_t Win32Shell::RunAndWait(const std::string& program, const std::u16s
         ::EnableWindow(owner, TRUE);
         ::SetActiveWindow(owner);
     }
+    DWORD code = 0;
+    exitCode = ::GetExitCodeProcess(process.Get(), &code) ? code : ::GetLastError();
     return ERROR_SUCCESS;
 }
 

@@ -1,8 +1,9 @@
+#include "macros/MacroExportFile.h"
 #include "macros/MacroTransfer.h"
-#include "macros/RegEditFile.h"
+#include "regfile/Reader.h"
 
-#include "RegFileTestText.h"
 #include "platform/Utf16Text.h"
+#include "unit/regfile/RegFileTestText.h"
 
 #include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"
@@ -11,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,6 +70,15 @@ struct Transfer : testing::Test {
         fake.files.files[kChosen] = bytes;
         fake.fileDialogs.openFileAnswers = {kChosen};
         Import();
+    }
+    // A registry editor that applies the file to the macro key as planned.
+    void EditorApplies(const std::string& file) {
+        std::vector<platform::RegTreeKey> stored;
+        fake.registry.ReadTree(HKCU, settings::kMacroKey, stored);
+        const auto plan = macros::PlanMacroImport(file, stored);
+        ASSERT_TRUE(std::holds_alternative<macros::ImportPlan>(plan));
+        fake.registry.WriteTree(HKCU, settings::kMacroKey,
+                                std::get<macros::ImportPlan>(plan).expected);
     }
     bool WroteAnything() const {
         return std::any_of(
@@ -380,28 +391,33 @@ TEST_F(Transfer, AnImportThatCannotBeCheckedOrChangesMoreThanMacrosStartsNothing
     }
 }
 
-TEST_F(Transfer, ImportBacksUpRunsTheEditorOnTheCheckedBytesThenReloads) {
+TEST_F(Transfer, ImportBacksUpRunsTheEditorOnItsOwnFileThenReloads) {
     fake.registry.SetRaw(HKCU, settings::kMacroKey, "00080041",
                          {1, Text("?mega"), platform::Utf16LeBytes(u"Ωmega жук ✓\0")});
     Store("00080047", "vorher");
     fake.registry.SetValue(HKCU, std::string(settings::kMacroKey) + "\\Sub", "v", RegType::DWord,
                            {7, 0, 0, 0});
-    const std::string file = FileWith("\"00080047\"=\"neu\"\r\n\"00080042\"=\"dazu\"\r\n");
     std::vector<std::string> order;
     fake.shell.whileRunning = [&](const platform::fake::FakeShell::Run& run) {
         order.push_back("run " + run.program + " " + platform::Cp1252FromUtf16(run.parameters));
         EXPECT_EQ(run.parameters, u"\"" + std::u16string(kCopy) + u"\"");
-        EXPECT_EQ(fake.files.files[kCopy], file);
+        // The editor gets the change alone, in the program's own UTF-16 lines.
+        const auto copy = regfile::ReadRegFile(fake.files.files[kCopy]);
+        ASSERT_TRUE(std::holds_alternative<regfile::RegFile>(copy));
+        EXPECT_EQ(regfiletest::Rendered(std::get<regfile::RegFile>(copy)),
+                  u"L3 [HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\n"
+                  u"L4 \"00080042\"=1:\"dazu\\0\"\nL5 \"00080047\"=1:\"neu\\0\"\n");
         // Imported, the backup first removes the key, then writes it and its subkey again.
-        const auto backup = macros::ReadRegFile(fake.files.files[kBackup]);
-        ASSERT_TRUE(std::holds_alternative<macros::RegFile>(backup));
+        const auto backup = regfile::ReadRegFile(fake.files.files[kBackup]);
+        ASSERT_TRUE(std::holds_alternative<regfile::RegFile>(backup));
         const std::u16string expected =
             u"L3 [-HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\n"
             u"L5 [HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr]\n"
             u"L6 \"00080041\"=1:\"Ωmega жук ✓\\0\"\nL7 \"00080047\"=1:\"vorher\\0\"\n"
             u"L9 [HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\\AltGr\\Sub]\n"
             u"L10 \"v\"=4:07 00 00 00\n";
-        EXPECT_EQ(regfiletest::Rendered(std::get<macros::RegFile>(backup)), expected);
+        EXPECT_EQ(regfiletest::Rendered(std::get<regfile::RegFile>(backup)), expected);
+        EditorApplies(fake.files.files[kCopy]);
         EXPECT_EQ(reloads, 0);
     };
     fake.boxes.onShow = [&](const auto& box) {
@@ -409,7 +425,7 @@ TEST_F(Transfer, ImportBacksUpRunsTheEditorOnTheCheckedBytesThenReloads) {
         EXPECT_FALSE(box.title.empty());
     };
     fake.boxes.answers = {true};
-    ImportFile(file);
+    ImportFile(FileWith("\"80047\"=\"neu\"\r\n\"00080042\"=\"dazu\"\r\n"));
     EXPECT_EQ(order,
               (std::vector<std::string>{
                   "Der Import ändert gespeicherte Makros:\r\nneu: 1\r\nersetzt: 1\r\ngelöscht: "
@@ -419,7 +435,61 @@ TEST_F(Transfer, ImportBacksUpRunsTheEditorOnTheCheckedBytesThenReloads) {
                   "Weiter.."}));
     EXPECT_EQ(fake.boxes.shown.back().kind, platform::BoxKind::Plain);
     EXPECT_EQ(fake.files.files.count(kCopy), 0u);
+    EXPECT_EQ(fake.registry.ValueNamesOf(HKCU, settings::kMacroKey),
+              (std::vector<std::string>{"00080041", "00080042", "00080047"}));
     EXPECT_EQ(reloads, 1);
+}
+
+TEST_F(Transfer, AnImportThatDoesNotArriveWholeIsPutBackAndSaysSo) {
+    const std::string macroParent = "Software\\Velmark\\Tastor32\\Macros";
+    const std::string notApplied = "error:Der Import wurde nicht ausgeführt. ";
+    const std::string asBefore = "\r\nDie Makros sind wie vor dem Import.";
+    struct Case {
+        const char* what;
+        std::uint32_t exitCode;
+        std::function<void()> editor;
+        std::string error;
+    } cases[] = {
+        {"the editor crashes after deleting the key", 0xC0000005,
+         [&] { fake.registry.DeleteKey(HKCU, settings::kMacroKey); },
+         notApplied + "Der Registrierungs-Editor endete mit dem Code 0xC0000005." + asBefore},
+        {"the editor cannot write", 0, [] {},
+         notApplied + "Der Registrierungs-Editor hat die Makros nicht wie geplant geschrieben." +
+             asBefore},
+        {"the editor writes in part, and then nothing can be written", 0,
+         [&] {
+             EditorApplies(fake.files.files[kCopy]);
+             fake.registry.DeleteKey(HKCU, std::string(settings::kMacroKey) + "\\Sub");
+             fake.registry.FailWritesUnder(HKCU, macroParent);
+         },
+         notApplied + "Der Registrierungs-Editor hat die Makros nicht wie geplant geschrieben." +
+             "\r\nDie Makros konnten nicht wiederhergestellt werden. Die Sicherung " +
+             platform::Cp1252FromUtf16(kBackup) + " stellt sie wieder her."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        fake.registry.FailWritesUnder(HKCU, "");
+        fake.registry.DeleteKey(HKCU, settings::kMacroKey);
+        fake.registry.SetRaw(HKCU, settings::kMacroKey, "00080041",
+                             {1, Text("?mega"), platform::Utf16LeBytes(u"Ωmega\0")});
+        fake.registry.SetValue(HKCU, std::string(settings::kMacroKey) + "\\Sub", "v",
+                               RegType::DWord, {7, 0, 0, 0});
+        std::vector<platform::RegTreeKey> before;
+        fake.registry.ReadTree(HKCU, settings::kMacroKey, before);
+        fake.files.files.clear();
+        fake.boxes.log.clear();
+        fake.shell.runExitCode = c.exitCode;
+        fake.shell.whileRunning = [&](const auto&) { c.editor(); };
+        reloads = 0;
+        ImportFile(FileWith("\"00080042\"=\"neu\"\r\n"));
+        EXPECT_EQ(fake.boxes.log, (std::vector<std::string>{"beep:hand", c.error}));
+        std::vector<platform::RegTreeKey> after;
+        fake.registry.ReadTree(HKCU, settings::kMacroKey, after);
+        if (c.error.ends_with(asBefore)) {
+            EXPECT_EQ(after, before);
+        }
+        EXPECT_EQ(reloads, 1);
+    }
 }
 
 TEST_F(Transfer, ImportStopsBeforeTheEditorOrTheReloadWhenAStepFails) {

@@ -5,7 +5,7 @@
 #include "app/Startup.h"
 #include "driver/DriverControl.h"
 #include "macros/EditMacroUnit.h"
-#include "macros/RegEditFile.h"
+#include "macros/MacroExportFile.h"
 #include "platform/Cp1252.h"
 #include "platform/fake/FakePlatform.h"
 #include "settings/Layout.h"

@@ -1,19 +1,17 @@
-// Reads a registry file as the registry editor imports it: "REGEDIT4" in code page 1252, or
-// "Windows Registry Editor Version 5.00" in UTF-16 (low byte first, with byte-order mark).
-// The reader is stricter than the editor: a line the editor would skip or read only in part
-// is an error here, so that what the file does is known in full before it is applied.
+// A registry file as the registry editor reads it: sections naming keys, each with the values
+// it sets or deletes. Names are UTF-16 whatever the file's encoding; texts are the UTF-16
+// bytes the registry keeps.
 #pragma once
 
 #include "platform/RegistryTree.h"
 
 #include <cstddef>
-#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 #include <vector>
 
-namespace macros {
+namespace regfile {
 
 // A value as the registry keeps it: the name in UTF-16 (empty for the key's default value),
 // texts as UTF-16 bytes, low byte first.
@@ -24,9 +22,15 @@ struct RegFileChange {
     std::size_t line = 0;
     bool remove = false;
     RegFileValue value;
+    bool operator==(const RegFileChange&) const = default;
 };
 
 enum class RegRoot { ClassesRoot, CurrentUser, LocalMachine, Users, CurrentConfig, DynData };
+
+// The root's name as the files write it ("HKEY_CURRENT_USER").
+std::u16string_view RootName(RegRoot root);
+// The root of that name, in any case of its letters.
+std::optional<RegRoot> RootNamed(std::u16string_view name);
 
 // A section line and the value lines below it. A section creates its key; with remove
 // ("[-...]") it deletes the key with everything below it and has no values.
@@ -37,6 +41,7 @@ struct RegFileSection {
     std::u16string path;    // below the root, as written; empty for the root itself
     std::u16string keyName; // root and path as written between the brackets
     std::vector<RegFileChange> changes;
+    bool operator==(const RegFileSection&) const = default;
 };
 
 struct RegFile {
@@ -50,6 +55,4 @@ struct RegFileError {
     std::string reason;
 };
 
-std::variant<RegFile, RegFileError> ReadRegFile(std::string_view bytes);
-
-} // namespace macros
+} // namespace regfile

@@ -1,6 +1,6 @@
-#include "macros/RegFileReader.h"
+#include "regfile/Reader.h"
 
-#include "RegFileTestText.h"
+#include "unit/regfile/RegFileTestText.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +65,15 @@ TEST(RegFileReader, ReadsWhatTheRegistryEditorImports) {
         {"a key name with brackets ends at the last one", Regedit4("[HKEY_USERS\\a]b]\r\n"),
          u"L2 [HKEY_USERS\\a]b]\n"},
         {"only the header", Regedit4(""), u""},
+        {"what the editors take besides: blank and comment lines in a continuation, blanks "
+         "after dword:, # comments, a zero and an end-of-file character at the end",
+         Regedit4("# note\r\n[HKEY_CURRENT_USER\\A]\r\n\"b\"=hex:01,\\\r\n\r\n ; c\r\n  02\r\n"
+                  "\"n\"=dword: \t0000002a\r\n") +
+             std::string("\0\x1A", 2),
+         u"L3 [HKEY_CURRENT_USER\\A]\nL4 \"b\"=3:01 02\nL8 \"n\"=4:2a 00 00 00\n"},
+        {"UTF-16: a zero byte after the last line",
+         Regedit5(u"[HKEY_CURRENT_USER\\A]\r\n\"n\"=\"v\"\r\n") + std::string(1, '\0'),
+         u"L2 [HKEY_CURRENT_USER\\A]\nL3 \"n\"=1:\"v\\0\"\n"},
         {"UTF-16: any script in names and texts",
          Regedit5(u"\r\n[HKEY_CURRENT_USER\\Ω]\r\n\"ω1\"=\"Ωmega жук ✓\"\r\n"),
          u"L3 [HKEY_CURRENT_USER\\Ω]\nL4 \"ω1\"=1:\"Ωmega жук ✓\\0\"\n"},
@@ -75,11 +84,11 @@ TEST(RegFileReader, ReadsWhatTheRegistryEditorImports) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto result = macros::ReadRegFile(c.file);
-        ASSERT_TRUE(std::holds_alternative<macros::RegFile>(result))
-            << std::get<macros::RegFileError>(result).line << ": "
-            << std::get<macros::RegFileError>(result).reason;
-        EXPECT_EQ(Rendered(std::get<macros::RegFile>(result)), c.read);
+        const auto result = regfile::ReadRegFile(c.file);
+        ASSERT_TRUE(std::holds_alternative<regfile::RegFile>(result))
+            << std::get<regfile::RegFileError>(result).line << ": "
+            << std::get<regfile::RegFileError>(result).reason;
+        EXPECT_EQ(Rendered(std::get<regfile::RegFile>(result)), c.read);
     }
 }
 
@@ -120,7 +129,6 @@ TEST(RegFileReader, RefusesWhatItCannotReadInFullWithTheLine) {
         {"two commas", Regedit4(section + "\"n\"=hex:01,,02\r\n"), 3},
         {"a continuation without a comma", Regedit4(section + "\"n\"=hex:01\\\r\n  02\r\n"), 3},
         {"a file that ends in a continuation", Regedit4(section + "\"n\"=hex:01,\\\r\n"), 3},
-        {"a continuation by a blank line", Regedit4(section + "\"n\"=hex:01,\\\r\n\r\n02\r\n"), 4},
         {"a continuation by a value", Regedit4(section + "\"n\"=hex:01,\\\r\n\"m\"=\"v\"\r\n"), 4},
         {"a bad type number", Regedit4(section + "\"n\"=hex(1x):00\r\n"), 3},
         {"an empty type number", Regedit4(section + "\"n\"=hex():00\r\n"), 3},
@@ -132,10 +140,10 @@ TEST(RegFileReader, RefusesWhatItCannotReadInFullWithTheLine) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto result = macros::ReadRegFile(c.file);
-        ASSERT_TRUE(std::holds_alternative<macros::RegFileError>(result))
+        const auto result = regfile::ReadRegFile(c.file);
+        ASSERT_TRUE(std::holds_alternative<regfile::RegFileError>(result))
             << "read although it cannot be read in full";
-        const auto& error = std::get<macros::RegFileError>(result);
+        const auto& error = std::get<regfile::RegFileError>(result);
         EXPECT_EQ(error.line, c.line) << error.reason;
         EXPECT_FALSE(error.reason.empty());
     }

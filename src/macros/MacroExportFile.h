@@ -1,16 +1,11 @@
-// The REGEDIT4 text format the registry editor imports: code page 1252 bytes, every line
-// ended by CR LF. The macro export writes it, the import hands it to the registry editor.
+// The macro export's file: the macro key of the store as a REGEDIT4 file.
 #pragma once
 
-#include "platform/Registry.h"
 #include "settings/Registry.h"
 
 #include <string>
 
 namespace macros {
-
-// The data part of a value line ("\"text\"", "dword:000000FF", "hex:01,AB").
-std::string RegEditData(const platform::RegValue& value);
 
 // Appends the key's section below the accessor's root: the section line, one line per
 // value in the order the store lists them, and an empty line. A missing key adds nothing;

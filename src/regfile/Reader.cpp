@@ -1,34 +1,18 @@
-#include "macros/RegFileReader.h"
+#include "regfile/Reader.h"
 
+#include "platform/Registry.h"
 #include "platform/Utf16Text.h"
+#include "regfile/Hex.h"
 
 #include <algorithm>
-#include <array>
 
-namespace macros {
+namespace regfile {
 namespace {
 
 constexpr std::u16string_view kRegedit4 = u"REGEDIT4";
 constexpr std::u16string_view kRegedit5 = u"Windows Registry Editor Version 5.00";
 
-struct RootName {
-    std::u16string_view name;
-    RegRoot root;
-};
-constexpr std::array<RootName, 6> kRoots = {{
-    {u"HKEY_CLASSES_ROOT", RegRoot::ClassesRoot},
-    {u"HKEY_CURRENT_USER", RegRoot::CurrentUser},
-    {u"HKEY_LOCAL_MACHINE", RegRoot::LocalMachine},
-    {u"HKEY_USERS", RegRoot::Users},
-    {u"HKEY_CURRENT_CONFIG", RegRoot::CurrentConfig},
-    {u"HKEY_DYN_DATA", RegRoot::DynData},
-}};
-
-constexpr std::uint32_t kSz = 1;
-constexpr std::uint32_t kExpandSz = 2;
-constexpr std::uint32_t kBinary = 3;
-constexpr std::uint32_t kDWord = 4;
-constexpr std::uint32_t kMultiSz = 7;
+using platform::RegType;
 
 // Thrown inside the reader; ReadRegFile turns it into the error of the current line.
 struct Refusal {
@@ -39,39 +23,15 @@ bool IsBlank(char16_t c) {
     return c == u' ' || c == u'\t';
 }
 
-int HexValue(char16_t c) {
-    if (c >= u'0' && c <= u'9') {
-        return c - u'0';
-    }
-    if (c >= u'a' && c <= u'f') {
-        return c - u'a' + 10;
-    }
-    if (c >= u'A' && c <= u'F') {
-        return c - u'A' + 10;
-    }
-    return -1;
-}
-
-char16_t AsciiUpper(char16_t c) {
-    return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 0x20) : c;
-}
-
-bool SameAsciiIgnoringCase(std::u16string_view a, std::u16string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
-
 void SkipBlanks(std::u16string_view text, std::size_t& at) {
     while (at < text.size() && IsBlank(text[at])) {
         ++at;
     }
+}
+
+// rest: a line from its first character that is not a blank.
+bool IsBlankOrComment(std::u16string_view rest) {
+    return rest.empty() || rest.front() == u';';
 }
 
 // After a value's data only blanks and a comment may follow.
@@ -114,10 +74,6 @@ std::u16string Unquoted(std::u16string_view text, std::size_t& at) {
     throw Refusal{"Schließendes Anführungszeichen fehlt"};
 }
 
-bool IsTextType(std::uint32_t type) {
-    return type == kSz || type == kExpandSz || type == kMultiSz;
-}
-
 class Reader {
 public:
     Reader(std::u16string text, bool utf16) : text_(std::move(text)), utf16_(utf16) {}
@@ -139,7 +95,7 @@ public:
         while (NextLine(line)) {
             at = 0;
             SkipBlanks(line, at);
-            if (at == line.size() || line[at] == u';') {
+            if (IsBlankOrComment(line.substr(at)) || line[at] == u'#') {
                 continue;
             }
             if (line[at] == u'[') {
@@ -198,16 +154,11 @@ private:
         }
         const std::size_t slash = name.find(u'\\');
         const std::u16string_view rootName = name.substr(0, slash);
-        bool known = false;
-        for (const RootName& root : kRoots) {
-            if (SameAsciiIgnoringCase(rootName, root.name)) {
-                section.root = root.root;
-                known = true;
-            }
-        }
-        if (!known) {
+        const std::optional<RegRoot> root = RootNamed(rootName);
+        if (!root) {
             throw Refusal{"Unbekannter Hauptschlüssel"};
         }
+        section.root = *root;
         if (slash != std::u16string_view::npos) {
             section.path = name.substr(slash + 1);
         }
@@ -241,17 +192,17 @@ private:
             std::u16string text = Unquoted(data, at);
             ExpectLineEnd(data, at);
             text += u'\0';
-            change.value.type = kSz;
+            change.value.type = platform::TypeNumber(RegType::Sz);
             change.value.data = platform::Utf16LeBytes(text);
         } else if (data.starts_with(u"dword:")) {
-            change.value.type = kDWord;
+            change.value.type = platform::TypeNumber(RegType::DWord);
             change.value.data = DWordData(data.substr(6));
         } else if (data.starts_with(u"hex:")) {
-            change.value.type = kBinary;
-            change.value.data = HexData(data.substr(4), kBinary);
+            change.value.type = platform::TypeNumber(RegType::Binary);
+            change.value.data = HexData(data.substr(4), change.value.type);
         } else if (data.starts_with(u"hex(")) {
             at = 4;
-            change.value.type = TypeNumber(data, at);
+            change.value.type = TypeNumberAt(data, at);
             change.value.data = HexData(data.substr(at), change.value.type);
         } else {
             throw Refusal{"Unbekannte Art von Daten"};
@@ -260,11 +211,11 @@ private:
     }
 
     // "hex(" is read; one to eight hexadecimal digits, then "):".
-    static std::uint32_t TypeNumber(std::u16string_view data, std::size_t& at) {
+    static std::uint32_t TypeNumberAt(std::u16string_view data, std::size_t& at) {
         std::uint32_t type = 0;
         const std::size_t first = at;
-        while (at < data.size() && HexValue(data[at]) >= 0 && at - first < 8) {
-            type = type << 4 | static_cast<std::uint32_t>(HexValue(data[at++]));
+        while (at < data.size() && HexDigitValue(data[at]) >= 0 && at - first < 8) {
+            type = type << 4 | static_cast<std::uint32_t>(HexDigitValue(data[at++]));
         }
         if (at == first || data.substr(at, 2) != u"):") {
             throw Refusal{"Ungültige Typnummer nach „hex(“"};
@@ -276,13 +227,15 @@ private:
     static std::vector<std::uint8_t> DWordData(std::u16string_view digits) {
         std::uint32_t number = 0;
         std::size_t at = 0;
-        while (at < digits.size() && HexValue(digits[at]) >= 0) {
-            if (at == 8) {
+        SkipBlanks(digits, at);
+        const std::size_t first = at;
+        while (at < digits.size() && HexDigitValue(digits[at]) >= 0) {
+            if (at - first == 8) {
                 throw Refusal{"Die Zahl nach „dword:“ hat mehr als acht Stellen"};
             }
-            number = number << 4 | static_cast<std::uint32_t>(HexValue(digits[at++]));
+            number = number << 4 | static_cast<std::uint32_t>(HexDigitValue(digits[at++]));
         }
-        if (at == 0) {
+        if (at == first) {
             throw Refusal{"Die Zahl nach „dword:“ fehlt"};
         }
         ExpectLineEnd(digits, at);
@@ -291,20 +244,23 @@ private:
     }
 
     // Bytes as one or two hexadecimal digits separated by commas; a backslash after the last
-    // comma continues them on the next line.
+    // comma continues them on the next line that is not blank or a comment.
     std::vector<std::uint8_t> HexData(std::u16string_view line, std::uint32_t type) {
         std::vector<std::uint8_t> bytes;
         while (HexLine(line, bytes)) {
-            if (!NextLine(line)) {
-                throw Refusal{"Die Datei endet mitten in einem Wert"};
-            }
             std::size_t at = 0;
-            SkipBlanks(line, at);
-            if (at == line.size() || HexValue(line[at]) < 0) {
+            do {
+                if (!NextLine(line)) {
+                    throw Refusal{"Die Datei endet mitten in einem Wert"};
+                }
+                at = 0;
+                SkipBlanks(line, at);
+            } while (IsBlankOrComment(line.substr(at)));
+            if (HexDigitValue(line[at]) < 0) {
                 throw Refusal{"Die Fortsetzung der Hex-Daten fehlt"};
             }
         }
-        return IsTextType(type) ? TextData(std::move(bytes)) : bytes;
+        return platform::IsTextType(type) ? TextData(std::move(bytes)) : bytes;
     }
 
     // Reads the bytes of one line; true when the line ends in a continuation.
@@ -319,13 +275,13 @@ private:
                 ExpectLineEnd(line, at + 1);
                 return true;
             }
-            int value = HexValue(line[at]);
+            int value = HexDigitValue(line[at]);
             if (value < 0) {
                 throw Refusal{"Ungültiges Byte in den Hex-Daten"};
             }
             ++at;
-            if (at < line.size() && HexValue(line[at]) >= 0) {
-                value = value << 4 | HexValue(line[at++]);
+            if (at < line.size() && HexDigitValue(line[at]) >= 0) {
+                value = value << 4 | HexDigitValue(line[at++]);
             }
             bytes.push_back(static_cast<std::uint8_t>(value));
             if (at < line.size() && line[at] == u',') {
@@ -365,6 +321,10 @@ private:
     std::size_t lineNumber_ = 0; // of the line read last
 };
 
+bool IsEndCharacter(char16_t c) {
+    return c == u'\0' || c == u'\x1A';
+}
+
 } // namespace
 
 std::variant<RegFile, RegFileError> ReadRegFile(std::string_view bytes) {
@@ -380,10 +340,16 @@ std::variant<RegFile, RegFileError> ReadRegFile(std::string_view bytes) {
     } else {
         text = platform::Utf16FromCp1252(bytes);
     }
+    // The editors stop at a zero or an end-of-file character after the last line.
+    while (!text.empty() && IsEndCharacter(text.back())) {
+        text.pop_back();
+    }
+    const bool oddEnd =
+        utf16 && bytes.size() % 2 != 0 && !IsEndCharacter(static_cast<unsigned char>(bytes.back()));
     Reader reader(std::move(text), utf16);
     try {
         RegFile file = reader.Read();
-        if (utf16 && bytes.size() % 2 != 0) {
+        if (oddEnd) {
             return RegFileError{reader.LineNumber(), "Die Datei endet mitten in einem Zeichen"};
         }
         return file;
@@ -392,4 +358,4 @@ std::variant<RegFile, RegFileError> ReadRegFile(std::string_view bytes) {
     }
 }
 
-} // namespace macros
+} // namespace regfile

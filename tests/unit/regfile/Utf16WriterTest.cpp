@@ -1,15 +1,15 @@
-#include "macros/RegFileUtf16Writer.h"
+#include "regfile/Utf16Writer.h"
 
-#include "RegFileTestText.h"
 #include "platform/Utf16Text.h"
+#include "unit/regfile/RegFileTestText.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-using macros::RegFileKey;
-using macros::RegFileValue;
+using regfile::RegFileKey;
+using regfile::RegFileValue;
 using regfiletest::Utf16File;
 
 namespace {
@@ -63,10 +63,10 @@ TEST(RegFileUtf16Writer, WritesTheKeysAsTheRegistryEditorDoes) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        EXPECT_EQ(macros::RegFileUtf16(kMacroKey, c.keys), Utf16File(c.file));
+        EXPECT_EQ(regfile::RegFileUtf16(kMacroKey, c.keys), Utf16File(c.file));
     }
-    EXPECT_EQ(macros::RegFileUtf16(kMacroKey, {{sub + u"\nx", {}}}), std::nullopt);
-    EXPECT_EQ(macros::RegFileUtf16(kMacroKey, {{sub, {{std::u16string(u"a\0b", 3), 1, {}}}}}),
+    EXPECT_EQ(regfile::RegFileUtf16(kMacroKey, {{sub + u"\nx", {}}}), std::nullopt);
+    EXPECT_EQ(regfile::RegFileUtf16(kMacroKey, {{sub, {{std::u16string(u"a\0b", 3), 1, {}}}}}),
               std::nullopt);
 }
 
@@ -91,11 +91,11 @@ TEST(RegFileUtf16Writer, ItsFileReadsBackAsTheSameValues) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        const auto file = macros::RegFileUtf16(kMacroKey, {{kMacroKey, {c.written}}});
+        const auto file = regfile::RegFileUtf16(kMacroKey, {{kMacroKey, {c.written}}});
         ASSERT_TRUE(file);
-        const auto read = macros::ReadRegFile(*file);
-        ASSERT_TRUE(std::holds_alternative<macros::RegFile>(read));
-        const auto& sections = std::get<macros::RegFile>(read).sections;
+        const auto read = regfile::ReadRegFile(*file);
+        ASSERT_TRUE(std::holds_alternative<regfile::RegFile>(read));
+        const auto& sections = std::get<regfile::RegFile>(read).sections;
         ASSERT_EQ(sections.size(), 2u);
         EXPECT_TRUE(sections[0].remove);
         ASSERT_EQ(sections[1].changes.size(), 1u);

@@ -1,7 +1,7 @@
 // Shared by the registry-file tests: files in UTF-16 and a readable form of what is read.
 #pragma once
 
-#include "macros/RegFileReader.h"
+#include "regfile/Reader.h"
 
 #include <string>
 
@@ -23,7 +23,7 @@ inline std::string Utf16File(std::u16string_view text) {
 }
 
 // Texts as their characters in quotes ("\0" for a zero), other data as hex bytes.
-inline std::u16string DataText(const macros::RegFileValue& value) {
+inline std::u16string DataText(const regfile::RegFileValue& value) {
     static constexpr char16_t kDigits[] = u"0123456789abcdef";
     const bool text = value.type == 1 || value.type == 2 || value.type == 7;
     std::u16string out;
@@ -44,12 +44,12 @@ inline std::u16string DataText(const macros::RegFileValue& value) {
 }
 
 // One line per section and per value: "L3 [key]", "L4 "name"=1:"text\0"", "L5 @=-".
-inline std::u16string Rendered(const macros::RegFile& file) {
+inline std::u16string Rendered(const regfile::RegFile& file) {
     std::u16string out;
-    for (const macros::RegFileSection& section : file.sections) {
+    for (const regfile::RegFileSection& section : file.sections) {
         out += u"L" + Number(section.line) + (section.remove ? u" [-" : u" [") + section.keyName +
                u"]\n";
-        for (const macros::RegFileChange& change : section.changes) {
+        for (const regfile::RegFileChange& change : section.changes) {
             out += u"L" + Number(change.line) + u" ";
             out += change.value.name.empty() ? u"@" : u"\"" + change.value.name + u"\"";
             out += change.remove ? u"=-"
