@@ -18,6 +18,8 @@ namespace {
 constexpr std::uint32_t kVkShift = 0x10;
 // The file for the registry editor, beside the backups.
 constexpr const char16_t* kImportCopyName = u"Makros Import läuft";
+// The largest file the import reads: several times a backup of 50,000 long macros.
+constexpr std::size_t kLargestImportFile = std::size_t{64} << 20;
 
 std::string Shown(const std::u16string& path) {
     return platform::Cp1252FromUtf16(path);
@@ -163,7 +165,13 @@ void TMacroTransfer::ImportBtnClick(const std::function<void()>& reload) {
     }
     auto& files = platform::FileSystem();
     std::string bytes;
-    if (const auto error = files.Read(*chosen, bytes); error != 0) {
+    if (const auto error = files.Read(*chosen, bytes, kLargestImportFile);
+        error == platform::kFileTooLarge) {
+        toolkit::ShowError("Die Datei " + Shown(*chosen) +
+                           " wird nicht importiert: Sie ist größer als " +
+                           std::to_string(kLargestImportFile >> 20) + " MB.");
+        return;
+    } else if (error != 0) {
         toolkit::ShowError(
             FileFailure("Kann Datei " + Shown(*chosen) + " nicht lesen", *chosen, error));
         return;

@@ -12,6 +12,8 @@ namespace platform {
 
 // The longest path the system takes where long paths are not enabled.
 inline constexpr std::size_t kMaxPathWithoutLongPaths = 259;
+// The error of a file larger than a reader takes (ERROR_FILE_TOO_LARGE).
+inline constexpr std::uint32_t kFileTooLarge = 223;
 // The length of the name of the file a replacing write makes first, with its backslash.
 inline constexpr std::size_t kReplacingTemporaryName = 13;
 
@@ -20,8 +22,10 @@ public:
     virtual ~Files() = default;
     // Whether a file (not a folder) of that path exists.
     virtual bool Exists(const std::u16string& path) = 0;
-    // The whole file into bytes. 0, or the system's error number.
-    virtual std::uint32_t Read(const std::u16string& path, std::string& bytes) = 0;
+    // The whole file into bytes; a file of more than maxBytes is not read (kFileTooLarge).
+    // 0, or the system's error number.
+    virtual std::uint32_t Read(const std::u16string& path, std::string& bytes,
+                               std::size_t maxBytes) = 0;
     // Writes the bytes to a new file in the folder of path (its name, with the backslash
     // before it, kReplacingTemporaryName characters long), then puts it in the place of
     // path in one step, replacing a file there. On failure a file that was at path is left

@@ -29,7 +29,7 @@ bool AskYesNoDefaultNo(const std::string& text) {
 }
 
 void ShowPlain(const std::string& text) {
-    platform::Boxes().Show(platform::BoxKind::Plain, text, ApplicationTitle());
+    platform::Boxes().Show(platform::BoxKind::Plain, text, "");
 }
 
 void ShowErrorText(const std::string& text) {

@@ -16,7 +16,7 @@ bool AskYesNo(const std::string& text);
 bool AskYesNoSilently(const std::string& text);
 // The same with No preselected, for a question whose Yes is hard to undo.
 bool AskYesNoDefaultNo(const std::string& text);
-// A box with OK only, no icon and no sound.
+// A box with OK only, no icon, no sound and an empty title.
 void ShowPlain(const std::string& text);
 // An error box with OK and no sound: the general error display.
 void ShowErrorText(const std::string& text);

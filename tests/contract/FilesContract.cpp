@@ -2,6 +2,7 @@
 #include "contract/FilesUnderTest.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -29,7 +30,7 @@ public:
     }
     std::optional<std::string> Content(const std::u16string& name) const {
         std::string bytes;
-        return files_.Read(Path(name), bytes) == 0 ? std::optional(bytes) : std::nullopt;
+        return files_.Read(Path(name), bytes, SIZE_MAX) == 0 ? std::optional(bytes) : std::nullopt;
     }
 
 private:
@@ -93,6 +94,11 @@ TEST_P(FilesContract, AWriteThatFailsLeavesWhatWasThereAndSaysWhy) {
         EXPECT_EQ(folder.Content(u"alt.reg"), "vorher") << c.what;
     }
     std::string bytes;
-    EXPECT_NE(files->Read(folder.Path(u"fehlt.reg"), bytes), 0u);
+    EXPECT_NE(files->Read(folder.Path(u"fehlt.reg"), bytes, SIZE_MAX), 0u);
+    // A file larger than the reader takes is not read at all.
+    EXPECT_EQ(files->Read(folder.Path(u"alt.reg"), bytes, 5), platform::kFileTooLarge);
+    EXPECT_EQ(bytes, "");
+    EXPECT_EQ(files->Read(folder.Path(u"alt.reg"), bytes, 6), 0u);
+    EXPECT_EQ(bytes, "vorher");
     GetParam().removeFolder(folder.Path(u"Ordner"));
 }

@@ -1,6 +1,7 @@
-# The import's check of the chosen file, its question, its backup and the restore from that
-# backup by the real registry editor; the export to names outside code page 1252 and to paths
-# longer than the system takes. End to end.
+# The import's check of the chosen file, its question, its backup, the registry editor's run
+# checked afterwards (the key put back when the import did not arrive whole) and the restore
+# from that backup by the real registry editor; the export to names outside code page 1252 and
+# to paths longer than the system takes. End to end.
 
 IMPORT_KEY='HKCU\Software\Velmark\Tastor32\Macros\AltGr'
 IMPORT_SECTION='[HKEY_CURRENT_USER\Software\Velmark\Tastor32\Macros\AltGr]'
@@ -43,6 +44,19 @@ import_answer() {
         wintool click "$(app_title)" "$2" >/dev/null
     fi
     wait_until 10 window_gone "$(app_title)" || fail "the box [$1] stayed"
+}
+
+# import_done: the box without a title that ends an import that arrived whole; OK closes it.
+import_done() {
+    wait_until 30 control_shows "" 65535 "Weiter.." || { fail "no Weiter.. box, got [$(box_text)]"; return 1; }
+    wintool click "" 1 >/dev/null
+    wait_until 10 window_gone "" || fail "the Weiter.. box stayed"
+}
+
+# import_macro_values: the values of the macro key as the registry editor exports them, sorted.
+import_macro_values() {
+    reg_export "HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros" "$E2E_TMP/macros.reg"
+    grep -v '^REGEDIT4\|^Windows Registry\|^$' "$E2E_TMP/macros.reg" | tr -d '\r'
 }
 
 import_reg4() { # import_reg4 FILE LINE...: a REGEDIT4 file of these lines, CR LF after each
@@ -104,7 +118,7 @@ Trotzdem importieren?"
 
     import_choose "$file" || return
     import_answer "$question" 6 || return
-    import_answer "Weiter.." 1 || return
+    import_done || return
     wait_until 10 list_row_count_is 2 || fail "the list was not reloaded"
     expect_eq "rows after Yes" "*AltGr+ A	dazu
  AltGr+ J	neu" "$(list_items)"
@@ -112,6 +126,81 @@ Trotzdem importieren?"
     expect_exit "exit code after Cancel" "$TSETUP_PID" 0
     rm -f "$file"
 }
+
+test_an_import_the_editor_would_break_on_arrives_exactly_as_the_file_says() {
+    store_with_settings
+    reg_add "$IMPORT_KEY" 0008004A REG_SZ 'alt'
+    reg_add "$IMPORT_KEY\\Sub" v REG_DWORD 7
+    local file="$E2E_BIN/odd.reg"
+    # Deletes the key, writes two macros and a text as empty hex data ended by a comment.
+    import_reg4 "$file" "[-${IMPORT_SECTION:1}" "$IMPORT_SECTION" '"00080041"="a"' \
+        '"00080042"="b"' '"x"=hex(1):;' ''
+    tsetup_start
+    window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
+    import_choose "$file" || return
+    import_answer "Der Import ändert gespeicherte Makros:
+neu: 2
+ersetzt: 0
+gelöscht: 1
+Die Datei löscht zuerst alle gespeicherten Makros mit den Unterschlüsseln.
+
+Trotzdem importieren?" 6 || return
+    import_done || return
+    wait_until 10 list_row_count_is 2 || fail "the list was not reloaded"
+    keys_to "$MAIN_TITLE" Escape
+    expect_exit "exit code after Cancel" "$TSETUP_PID" 0
+    expect_eq "the macro key" '[HKEY_CURRENT_USER\Software\Velmark\Tastor32\Macros\AltGr]
+"00080041"="a"
+"00080042"="b"
+"x"=hex(1):' "$(import_macro_values | grep -v '^\[HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\]$')"
+    rm -f "$file"
+}
+
+test_an_import_into_a_read_only_macro_key_says_so_and_changes_nothing() {
+    store_with_settings
+    reg_add "$IMPORT_KEY" 0008004A REG_SZ 'alt'
+    reg_add "$IMPORT_KEY\\Sub" v REG_DWORD 7
+    local before file="$E2E_BIN/add.reg"
+    before=$(import_macro_values)
+    import_reg4 "$file" "$IMPORT_SECTION" '"00080042"="b"' ''
+    regacl 'Software\Velmark\Tastor32\Macros\AltGr' read
+    tsetup_start
+    window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
+    import_choose "$file" || return
+    import_answer "Der Import wurde nicht ausgeführt. Der Registrierungs-Editor hat die Makros nicht wie geplant geschrieben.
+Die Makros sind wie vor dem Import." 1 || return
+    window_exists "" && fail "a box without a title after a failed import: [$(wintool text "" 65535)]"
+    expect_eq "rows" "*AltGr+ J	alt" "$(list_items)"
+    keys_to "$MAIN_TITLE" Escape
+    expect_exit "exit code after Cancel" "$TSETUP_PID" 0
+    regacl 'Software\Velmark\Tastor32\Macros\AltGr' full
+    expect_eq "the macro key" "$before" "$(import_macro_values)"
+    rm -f "$file"
+}
+
+test_a_macro_under_a_short_name_replaces_the_stored_one_of_its_key() {
+    store_with_settings
+    reg_add "$IMPORT_KEY" 0008004A REG_SZ 'alt'
+    local file="$E2E_BIN/short.reg"
+    import_reg4 "$file" "$IMPORT_SECTION" '"8004A"="neu"' ''
+    tsetup_start
+    window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
+    import_choose "$file" || return
+    import_answer "Der Import ändert gespeicherte Makros:
+neu: 0
+ersetzt: 1
+gelöscht: 0
+
+Trotzdem importieren?" 6 || return
+    import_done || return
+    wait_until 10 control_shows_rows "*AltGr+ J	neu" || fail "rows: [$(list_items)]"
+    mouse_click "$MAIN_TITLE" 1 # OK
+    expect_exit "exit code after OK" "$TSETUP_PID" 0
+    expect_eq "the macro key" '[HKEY_CURRENT_USER\Software\Velmark\Tastor32\Macros\AltGr]
+"0008004A"="neu"' "$(import_macro_values | grep -v '^\[HKEY_CURRENT_USER\\Software\\Velmark\\Tastor32\\Macros\]$')"
+    rm -f "$file"
+}
+control_shows_rows() { [ "$(list_items)" == "$1" ]; }
 
 test_the_backup_restores_texts_names_and_subkeys_byte_for_byte() {
     store_with_settings
@@ -125,7 +214,7 @@ test_the_backup_restores_texts_names_and_subkeys_byte_for_byte() {
     tsetup_start
     window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
     import_choose "$file" || return
-    import_answer "Weiter.." 1 || return
+    import_done || return
     keys_to "$MAIN_TITLE" Escape
     expect_exit "exit code after Cancel" "$TSETUP_PID" 0
 

@@ -19,8 +19,8 @@
 //                                       per line: "*" for the selected row or " ", then the
 //                                       columns separated by tabs (same bitness as the program)
 //
-// Titles are matched exactly (FindWindowW, any class). Output is UTF-8. Exit code 0 for
-// success or true, 1 for failure or false, 2 for a usage error.
+// Titles are matched exactly (FindWindowW, any class; "" a dialog box without a title). Output
+// is UTF-8. Exit code 0 for success or true, 1 for failure or false, 2 for a usage error.
 
 #include <windows.h>
 
@@ -69,10 +69,12 @@ bool ParseNumber(const wchar_t* text, unsigned long long& value) {
 
 // The top-level window with the title; a visible one wins over hidden ones of the same
 // title (a program's hidden application window may carry the title of its message boxes).
+// The empty title names a dialog box without a title.
 HWND FindTop(const wchar_t* title) {
-    HWND first = FindWindowW(nullptr, title);
+    const wchar_t* windowClass = *title == L'\0' ? L"#32770" : nullptr;
+    HWND first = FindWindowW(windowClass, title);
     for (HWND window = first; window != nullptr;
-         window = FindWindowExW(nullptr, window, nullptr, title)) {
+         window = FindWindowExW(nullptr, window, windowClass, title)) {
         if (IsWindowVisible(window)) {
             return window;
         }

@@ -128,7 +128,8 @@ TEST(RegEditFileWin32,
     ASSERT_EQ(real.files.WriteReplacing(path, file), 0u);
 
     real.registry.DeleteKey(platform::Hive::CurrentUser, kTestKey);
-    ASSERT_EQ(real.shell.RunAndWait("REGEDIT.EXE", u"\"" + path + u"\""), 0u);
+    std::uint32_t exitCode = 0;
+    ASSERT_EQ(real.shell.RunAndWait("REGEDIT.EXE", u"\"" + path + u"\"", exitCode), 0u);
 
     std::map<std::string, std::string> imported;
     settings::TRegistry reader;
@@ -148,7 +149,7 @@ TEST(RegEditFileWin32,
         key.WriteString(written.begin()->first, "changed");
     }
     ASSERT_EQ(real.files.WriteReplacing(path, backup), 0u);
-    ASSERT_EQ(real.shell.RunAndWait("REGEDIT.EXE", u"\"" + path + u"\""), 0u);
+    ASSERT_EQ(real.shell.RunAndWait("REGEDIT.EXE", u"\"" + path + u"\"", exitCode), 0u);
     settings::TRegistry restored;
     ASSERT_TRUE(restored.OpenKey(kTestKey, false));
     EXPECT_FALSE(restored.ValueExists("zusatz"));

@@ -32,7 +32,8 @@ bool FakeFiles::IsFolder(const std::u16string& folder) const {
            });
 }
 
-std::uint32_t FakeFiles::Read(const std::u16string& path, std::string& bytes) {
+std::uint32_t FakeFiles::Read(const std::u16string& path, std::string& bytes,
+                              std::size_t maxBytes) {
     log.push_back(u"read:" + path);
     if (auto failure = failures.find(path); failure != failures.end()) {
         return failure->second;
@@ -40,6 +41,9 @@ std::uint32_t FakeFiles::Read(const std::u16string& path, std::string& bytes) {
     const auto file = files.find(path);
     if (file == files.end()) {
         return 2; // the file was not found
+    }
+    if (file->second.size() > maxBytes) {
+        return kFileTooLarge;
     }
     bytes = file->second;
     return 0;

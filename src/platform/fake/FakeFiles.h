@@ -25,7 +25,8 @@ public:
     std::vector<std::u16string> log;
 
     bool Exists(const std::u16string& path) override { return files.count(path) != 0; }
-    std::uint32_t Read(const std::u16string& path, std::string& bytes) override;
+    std::uint32_t Read(const std::u16string& path, std::string& bytes,
+                       std::size_t maxBytes) override;
     std::uint32_t WriteReplacing(const std::u16string& path, const std::string& bytes) override;
     std::uint32_t CreateFolder(const std::u16string& path) override;
     std::vector<std::u16string> List(const std::u16string& folder,

@@ -45,7 +45,8 @@ bool Win32Files::Exists(const std::u16string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-std::uint32_t Win32Files::Read(const std::u16string& path, std::string& bytes) {
+std::uint32_t Win32Files::Read(const std::u16string& path, std::string& bytes,
+                               std::size_t maxBytes) {
     FileHandle file(::CreateFileW(WideOf(path).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
@@ -55,8 +56,7 @@ std::uint32_t Win32Files::Read(const std::u16string& path, std::string& bytes) {
     if (!::GetFileSizeEx(file.Get(), &size)) {
         return ::GetLastError();
     }
-    // A registry file of this program is small; a huge one is refused rather than read.
-    if (size.QuadPart > 0x40000000) {
+    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) {
         return ERROR_FILE_TOO_LARGE;
     }
     std::string content(static_cast<std::size_t>(size.QuadPart), '\0');

@@ -322,11 +322,17 @@ TEST_F(Transfer, AnImportThatCannotBeCheckedOrChangesMoreThanMacrosStartsNothing
         std::optional<std::string> file; // nothing: it cannot be read
         bool storeUnreadable;
         std::vector<std::string> boxes;
+        std::uint32_t readError = 5;
     } cases[] = {
         {"an unreadable file",
          std::nullopt,
          false,
          {"beep:hand", "error:Kann Datei D:\\Sicher\\meine.reg nicht lesen\r(Systemfehler 5)"}},
+        {"a file larger than the import reads",
+         std::nullopt,
+         false,
+         {"beep:hand", refused + "Sie ist größer als 64 MB."},
+         platform::kFileTooLarge},
         {"random bytes",
          "\x89PNG\r\n",
          false,
@@ -378,7 +384,7 @@ TEST_F(Transfer, AnImportThatCannotBeCheckedOrChangesMoreThanMacrosStartsNothing
         fake.registry.DenyOpenUnder(HKCU, c.storeUnreadable ? settings::kMacroKey : "");
         fake.files.failures.clear();
         if (!c.file) {
-            fake.files.failures[kChosen] = 5;
+            fake.files.failures[kChosen] = c.readError;
         }
         fake.files.log.clear();
         fake.boxes.log.clear();
@@ -422,7 +428,8 @@ TEST_F(Transfer, ImportBacksUpRunsTheEditorOnItsOwnFileThenReloads) {
     };
     fake.boxes.onShow = [&](const auto& box) {
         order.push_back(box.text);
-        EXPECT_FALSE(box.title.empty());
+        // The question carries the program's title, the note after the import none.
+        EXPECT_EQ(box.title.empty(), box.text == "Weiter..");
     };
     fake.boxes.answers = {true};
     ImportFile(FileWith("\"80047\"=\"neu\"\r\n\"00080042\"=\"dazu\"\r\n"));
