@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test suite: the native unit tests (sanitizers on), the
-# fuzz targets, the imports of the Windows programs, the Win32 tests of both builds under Wine,
-# and the end-to-end tests of the shipping 32-bit program. Prints the time of each suite.
-# Usage: scripts/test.sh [SUITE...]   suites: native fuzz imports win32 e2e (default: all)
+# fuzz targets, the imports of the Windows programs, a second build of TSetup.exe that must
+# give the same bytes, the Win32 tests of both builds under Wine, and the end-to-end tests of
+# the shipping 32-bit program. Prints the time of each suite.
+# Usage: scripts/test.sh [SUITE...]
+#        suites: native fuzz imports reproducible win32 e2e (default: all)
 #        E2E_PATTERN=REGEX picks end-to-end tests by name; E2E_SHARDS=N runs them in N parts
 #        at once (default 2).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-all_suites=(native fuzz imports win32 e2e)
+all_suites=(native fuzz imports reproducible win32 e2e)
 suites=("$@")
 [ ${#suites[@]} -gt 0 ] || suites=("${all_suites[@]}")
 for s in "${suites[@]}"; do
@@ -98,6 +100,7 @@ win32_tests() { (cd "$root/build/$1" && timeout 900 wine win32_tests.exe --gtest
 wanted native && suite "native unit tests" "$root/build/native/unit_tests" --gtest_brief=1
 wanted fuzz && suite "fuzzing (libFuzzer)" "$root/scripts/fuzz.sh" 100000
 wanted imports && suite "imports of TSetup.exe" check_imports
+wanted reproducible && suite "reproducible TSetup.exe" "$root/scripts/reproducible.sh"
 
 if wanted win32 || wanted e2e; then
     case "$TSETUP_RUN_ARCH:$TSETUP_I386_EMULATED" in
