@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 packages=(cmake make g++ googletest
           g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
           wine wine32:i386 wine64 xvfb xdotool x11-apps imagemagick procps
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev zip unzip)
 # The release of qemu-user whose i386 emulation runs Wine's 32-bit loader.
 qemu_major_needed=10
 

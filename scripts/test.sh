@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test suite: the native unit tests (sanitizers on), the
-# fuzz targets, the imports of the Windows programs, the Win32 tests of both builds under Wine,
-# and the end-to-end tests of the shipping 32-bit program. Prints the time of each suite.
-# Usage: scripts/test.sh [SUITE...]   suites: native fuzz imports win32 e2e (default: all)
+# fuzz targets, the imports of the Windows programs, a second build of TSetup.exe that must
+# give the same bytes, the Win32 tests of both builds under Wine, and the end-to-end tests of
+# the shipping 32-bit program. Prints the time of each suite.
+# Usage: scripts/test.sh [SUITE...]
+#        suites: native fuzz imports reproducible win32 e2e (default: all)
 #        E2E_PATTERN=REGEX picks end-to-end tests by name; E2E_SHARDS=N runs them in N parts
 #        at once (default 2).
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-all_suites=(native fuzz imports win32 e2e)
+all_suites=(native fuzz imports reproducible win32 e2e)
 suites=("$@")
 [ ${#suites[@]} -gt 0 ] || suites=("${all_suites[@]}")
 for s in "${suites[@]}"; do
@@ -35,21 +37,12 @@ suite() {
     echo "== $name: $((took / 60)) min $((took % 60)) s"
 }
 
-# The shell, the common dialogs and COM are loaded when first used: imported, they would be
-# loaded (with the printing libraries) at every start.
+# Every function both TSetup.exe import must be in the allow-list, and their file headers must
+# name the oldest supported Windows; then the check itself is shown to catch each fault.
 check_imports() {
-    local arch dlls foreign status=0
-    for arch in i686 x86_64; do
-        dlls=$("$arch-w64-mingw32-objdump" -p "$root/build/$arch/TSetup.exe" | awk '/DLL Name:/ {print tolower($3)}')
-        foreign=$(echo "$dlls" | grep -v -x -E 'kernel32\.dll|user32\.dll|gdi32\.dll|advapi32\.dll|comctl32\.dll|uxtheme\.dll|version\.dll|msvcrt\.dll')
-        if [ -n "$foreign" ]; then
-            echo "TSetup.exe ($arch) imports DLLs it must not: $foreign"
-            status=1
-        else
-            echo "$arch: $(echo $dlls)"
-        fi
-    done
-    return $status
+    local programs=("$root/build/i686/TSetup.exe" "$root/build/x86_64/TSetup.exe")
+    "$root/tests/imports/check_imports.sh" "$root/tests/imports/allowed-imports.txt" "${programs[@]}" &&
+        "$root/tests/imports/check_imports_test.sh" "${programs[@]}"
 }
 
 # The end-to-end tests spend most of their time waiting for windows, processes and the wine
@@ -112,6 +105,7 @@ win32_tests() {
 wanted native && suite "native unit tests" "$root/build/native/unit_tests" --gtest_brief=1
 wanted fuzz && suite "fuzzing (libFuzzer)" "$root/scripts/fuzz.sh" 100000
 wanted imports && suite "imports of TSetup.exe" check_imports
+wanted reproducible && suite "reproducible TSetup.exe" "$root/scripts/reproducible.sh"
 
 if wanted win32 || wanted e2e; then
     case "$TSETUP_RUN_ARCH:$TSETUP_I386_EMULATED" in

@@ -184,7 +184,7 @@ bi_delete_macros_then_ok() { reg_delete_key "$BI_MACROS"; wintool click "$MAIN_T
 bi_key_macros_deleted() { bi_store; bi_session bi_delete_macros_then_ok
     bi_expect_value "$BI_MACROS" 00080047 "REG_SZ    gespeichert"; }
 bi_driver_hung() { bi_store
-    (cd "$E2E_BIN" && exec timeout 120 wine Tastor32.exe /hang) >/dev/null 2>&1 &
+    (cd "$E2E_BIN" && killable timeout 120 wine Tastor32.exe /hang) >/dev/null 2>&1 &
     E2E_PIDS+=($!); wait_until 30 wintool find Tastor32 >/dev/null
     local start=$SECONDS; tsetup_start
     window_wait "$MAIN_TITLE" 30000 || fail "$BI_CASE: no window"

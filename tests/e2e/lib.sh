@@ -19,9 +19,15 @@ expect_eq() { # expect_eq WHAT EXPECTED ACTUAL
 
 wintool() { (cd "$E2E_BIN" && timeout 30 wine wintool.exe "$@"); }
 
+# killable COMMAND...: runs the program of a background job and ends with its exit code.
+# Background jobs start their programs through it rather than with exec: a program a test
+# kills on purpose then ends the job with 128 + the signal as its exit code, instead of the
+# job dying of the signal itself, which bash would report with a "Killed" line.
+killable() { "$@"; }
+
 # tsetup_start ARGS...: starts TSetup.exe in the background; its pid is in TSETUP_PID.
 tsetup_start() {
-    (cd "$E2E_BIN" && exec timeout 300 wine TSetup.exe "$@") >/dev/null 2>&1 &
+    (cd "$E2E_BIN" && killable timeout 300 wine TSetup.exe "$@") >/dev/null 2>&1 &
     TSETUP_PID=$!
     E2E_PIDS+=("$TSETUP_PID")
 }
@@ -178,7 +184,7 @@ driver_start() {
     DRIVER_LOG="$E2E_TMP/driver.log"
     rm -f "$DRIVER_LOG"
     (cd "$E2E_BIN" && TASTOR32_LOG="$(winepath -w "$DRIVER_LOG" 2>/dev/null)" \
-        exec timeout 600 wine Tastor32.exe) >/dev/null 2>&1 &
+        killable timeout 600 wine Tastor32.exe) >/dev/null 2>&1 &
     E2E_PIDS+=($!)
     local deadline=$((SECONDS + 30))
     until grep -q started "$DRIVER_LOG" 2>/dev/null; do

@@ -82,7 +82,7 @@ test_the_macro_key_deleted_during_a_save_is_reported_or_written_again() {
         # into the driver's log: their order against the driver's reload message (1125,
         # sent at the end of a save) shows where the deletion fell. Each round's driver
         # starts a new log, which nothing truncates.
-        (cd "$E2E_BIN" && exec timeout 120 wine deleteonchange.exe \
+        (cd "$E2E_BIN" && killable timeout 120 wine deleteonchange.exe \
             'Software\Velmark\Tastor32\Macros\AltGr' "$(winepath -w "$DRIVER_LOG" 2>/dev/null)" 60) \
             >"$E2E_TMP/sc-deleter.txt" 2>&1 &
         local deleter=$!

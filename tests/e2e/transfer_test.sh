@@ -137,7 +137,7 @@ test_an_export_onto_a_file_another_program_holds_keeps_the_file_and_says_why() {
     # Between the dialog and the write another program takes the file.
     local holder="$E2E_TMP/holder.out" winfile
     winfile=$(cd "$E2E_BIN" && winepath -w "$file" 2>/dev/null)
-    (cd "$E2E_BIN" && exec timeout 60 wine wintool.exe hold "$winfile" 15000) >"$holder" 2>&1 &
+    (cd "$E2E_BIN" && killable timeout 60 wine wintool.exe hold "$winfile" 15000) >"$holder" 2>&1 &
     E2E_PIDS+=($!)
     wait_until 10 grep -q held "$holder" || { fail "the file could not be held"; return; }
     wintool click "$(app_title)" 6 >/dev/null # Yes

@@ -1,5 +1,7 @@
 // What the shipped program carries: its manifest, its version resource and its dialog
 // templates.
+#include "TSetupVersion.h"
+
 #include <windows.h>
 
 #include <string>
@@ -68,7 +70,7 @@ TEST(Resources, DialogTemplatesHoldLayoutButNoTexts) {
     DestroyWindow(parent);
 }
 
-TEST(Resources, TheManifestRunsAsInvokerWithCommonControls6AndPerMonitorDpi) {
+TEST(Resources, TheManifestRunsAsInvokerWithCommonControls6PerMonitorDpiAndLongPaths) {
     Module exe(BesideThisProgram(L"TSetup.exe"));
     ASSERT_NE(exe.handle, nullptr);
     HRSRC found = FindResourceW(exe.handle, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));
@@ -76,7 +78,10 @@ TEST(Resources, TheManifestRunsAsInvokerWithCommonControls6AndPerMonitorDpi) {
     const auto* data = static_cast<const char*>(LockResource(LoadResource(exe.handle, found)));
     const std::string manifest(data, SizeofResource(exe.handle, found));
     for (const char* part : {"level=\"asInvoker\"", "Microsoft.Windows.Common-Controls",
-                             "version=\"6.0.0.0\"", "PerMonitorV2", "true/pm"}) {
+                             "version=\"6.0.0.0\"", "PerMonitorV2", "true/pm",
+                             "<longPathAware xmlns=\"http://schemas.microsoft.com/SMI/2016/"
+                             "WindowsSettings\">true</longPathAware>",
+                             "TSetup\" version=\"" TSETUP_VERSION_TEXT "\""}) {
         EXPECT_NE(manifest.find(part), std::string::npos) << part;
     }
 }
@@ -96,6 +101,8 @@ TEST(Resources, TheVersionResourceNamesTheProgram) {
          L"TSetup - Einstellungsprogramm f\u00FCr Tastor32"},
         {L"\\StringFileInfo\\040704E4\\OriginalFilename", L"TSetup.exe"},
         {L"\\StringFileInfo\\040704E4\\ProductName", L"Tastor32"},
+        {L"\\StringFileInfo\\040704E4\\FileVersion", L"" TSETUP_VERSION_TEXT},
+        {L"\\StringFileInfo\\040704E4\\ProductVersion", L"" TSETUP_VERSION_TEXT},
     };
     for (const auto& c : cases) {
         wchar_t* value = nullptr;
