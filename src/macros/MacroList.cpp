@@ -24,13 +24,9 @@ bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
     std::vector<TMacroTable::Entry> entries;
     {
         settings::TRegistry registry;
-        std::string unreadable;
-        if (!registry.OpenKeyForLoading(settings::kMacroKey, &unreadable)) {
-            if (unreadable.empty()) {
-                // Missing and not to be created: there are no stored macros to show.
-                return false;
-            }
-            settings::RaiseKeyReadError(registry.FullKeyName(settings::kMacroKey), unreadable);
+        if (!registry.OpenKeyForLoading(settings::kMacroKey)) {
+            // Missing and not to be created: there are no stored macros to show.
+            return false;
         }
         // One pass over the key reads every name with its value.
         auto values = registry.GetValues();
@@ -72,10 +68,7 @@ void SaveMacroList(const TMacroTable& table) {
                                              {text.begin(), text.end()}, entry.StoredText));
     }
     settings::TRegistry registry;
-    if (!registry.OpenKey(settings::kMacroKey, true)) {
-        settings::RaiseKeyOpenError(registry.FullKeyName(settings::kMacroKey),
-                                    platform::Reg().ErrorText(registry.LastOpenStatus()));
-    }
+    registry.OpenKeyForWriting(settings::kMacroKey);
     // The key is rewritten in place: a save stopped at any point loses no macro.
     registry.ReplaceTexts(std::move(rows));
 }

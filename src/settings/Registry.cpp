@@ -39,8 +39,7 @@ bool TRegistry::OpenKeyReadOnly(const std::string& path, bool createMissing) {
     return Take(std::move(key), std::move(full), true);
 }
 
-bool TRegistry::OpenKeyForLoading(const std::string& path, std::string* unreadable) {
-    unreadable->clear();
+bool TRegistry::OpenKeyForLoading(const std::string& path) {
     const std::string full = Resolve(path);
     if (OpenKeyReadOnly("\\" + full, true)) {
         return true;
@@ -49,10 +48,18 @@ bool TRegistry::OpenKeyForLoading(const std::string& path, std::string* unreadab
     platform::RegStatus status = platform::kRegOk;
     platform::Reg().OpenReadOnly(root_, full, false, &status);
     if (status != platform::kRegFileNotFound) {
-        *unreadable =
-            platform::Reg().ErrorText(status != platform::kRegOk ? status : lastOpenStatus_);
+        RaiseKeyReadError(
+            FullKeyName(full),
+            platform::Reg().ErrorText(status != platform::kRegOk ? status : lastOpenStatus_));
     }
     return false;
+}
+
+void TRegistry::OpenKeyForWriting(const std::string& path) {
+    const std::string full = Resolve(path);
+    if (!OpenKey("\\" + full, true)) {
+        RaiseKeyOpenError(FullKeyName(full), platform::Reg().ErrorText(lastOpenStatus_));
+    }
 }
 
 // A key that did not open leaves the current one as it was.

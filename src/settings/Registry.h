@@ -32,10 +32,13 @@ public:
     // Opens the key asking for read access only; with createMissing a missing key is made
     // first (an existing one is never opened for writing). Writes through it fail.
     bool OpenKeyReadOnly(const std::string& path, bool createMissing = false);
-    // Opens the key for loading: for reading only, made first when missing. When it does
-    // not open, *unreadable is the system's reason if the key exists but cannot be read,
-    // and empty if it is missing and could not be made.
-    bool OpenKeyForLoading(const std::string& path, std::string* unreadable);
+    // Opens the key for loading: for reading only, made first when missing. False when it
+    // is missing and could not be made; a key that exists but cannot be read raises the
+    // store error naming it and the reason.
+    bool OpenKeyForLoading(const std::string& path);
+    // Opens the key for writing, made first when missing; a key that does not open raises
+    // the store error naming it and the reason.
+    void OpenKeyForWriting(const std::string& path);
     // Why the last OpenKey or OpenKeyReadOnly failed (kRegOk after a success).
     platform::RegStatus LastOpenStatus() const { return lastOpenStatus_; }
     // The root's name and the path, as the user knows a key: "HKEY_CURRENT_USER\...".

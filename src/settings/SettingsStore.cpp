@@ -11,14 +11,14 @@ TSettingsStore::TSettingsStore() {
 
 void TSettingsStore::OpenForReading() {
     readError_.clear();
-    std::string unreadable;
-    if (registry_.OpenKeyForLoading("\\" + std::string(kSettingsKey), &unreadable)) {
-        return;
+    try {
+        if (registry_.OpenKeyForLoading("\\" + std::string(kSettingsKey))) {
+            return;
+        }
+    } catch (const StoreError& e) {
+        readError_ = e.what();
     }
     registry_.CloseKey();
-    if (!unreadable.empty()) {
-        readError_ = KeyReadErrorText(registry_.FullKeyName(kSettingsKey), unreadable);
-    }
 }
 
 TOptionsRegistry& TSettingsStore::ForWriting() {

@@ -22,12 +22,8 @@ void RaiseDeleteError(const std::string& valueName, const std::string& systemTex
     throw StoreError("Fehler beim Löschen von '" + valueName + "':\r\n" + systemText);
 }
 
-std::string KeyReadErrorText(const std::string& keyName, const std::string& systemText) {
-    return "Fehler beim Lesen des Schlüssels '" + keyName + "':\r\n" + systemText;
-}
-
 void RaiseKeyReadError(const std::string& keyName, const std::string& systemText) {
-    throw StoreError(KeyReadErrorText(keyName, systemText));
+    throw StoreError("Fehler beim Lesen des Schlüssels '" + keyName + "':\r\n" + systemText);
 }
 
 } // namespace settings

@@ -20,6 +20,5 @@ public:
 [[noreturn]] void RaiseDeleteError(const std::string& valueName, const std::string& systemText);
 // A key that cannot be opened or read to its end, with its full name and the system's reason.
 [[noreturn]] void RaiseKeyReadError(const std::string& keyName, const std::string& systemText);
-std::string KeyReadErrorText(const std::string& keyName, const std::string& systemText);
 
 } // namespace settings

@@ -61,6 +61,6 @@ struct TWaveDefault {
 };
 extern const std::array<TWaveDefault, 9> kWaveDefaults;
 
-inline constexpr TSpeakerRec kSpeakerDefault{4000, 10, 1, 50};
+inline constexpr sound::TSpeakerRec kSpeakerDefault{4000, 10, 1, 50};
 
 } // namespace setup

@@ -122,7 +122,7 @@ void WriteWaveDefaults() {
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
         const TWaveDefault& wave = kWaveDefaults.at(event);
         const std::string dir = wave.inWindowsDir ? platform::WindowsDir() : platform::ProgramDir();
-        WriteSchemeSound(event, dir + wave.file);
+        sound::WriteSchemeSound(event, dir + wave.file);
     }
 }
 
@@ -131,7 +131,8 @@ void WriteSpeakerDefaults(settings::TRegistry& reg) {
         return;
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
-        reg.WriteString(settings::SoundEventNames.at(event), FormatSpeakerRec(kSpeakerDefault));
+        reg.WriteString(settings::SoundEventNames.at(event),
+                        sound::FormatSpeakerRec(kSpeakerDefault));
     }
     reg.CloseKey();
 }

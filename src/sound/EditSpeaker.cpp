@@ -6,6 +6,8 @@
 #include "sound/PCSpeaker.h"
 #include "toolkit/Application.h"
 
+namespace sound {
+
 namespace {
 
 constexpr const char* kCaption = "Klangfunktion bearbeiten für: ";
@@ -89,3 +91,5 @@ bool EditSpeakerSound(int event, TSpeakerRec& rec) {
     rec = form.Rec;
     return true;
 }
+
+} // namespace sound

@@ -8,6 +8,8 @@
 #include "toolkit/ScrollBar.h"
 #include "toolkit/SpinEdit.h"
 
+namespace sound {
+
 class TEditSpeakerFrm : public toolkit::TForm {
 public:
     TEditSpeakerFrm(int event, const TSpeakerRec& rec);
@@ -42,3 +44,5 @@ private:
 // Lets the user edit one event's record in a fresh editor. True for OK, and the record is
 // then the edited one; false for Cancel or closing, and the record is unchanged.
 bool EditSpeakerSound(int event, TSpeakerRec& rec);
+
+} // namespace sound

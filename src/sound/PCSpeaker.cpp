@@ -2,6 +2,8 @@
 
 #include "platform/Services.h"
 
+namespace sound {
+
 namespace {
 
 constexpr std::uint16_t TimerCounter2 = 0x42;
@@ -54,3 +56,5 @@ void TPCSpeaker::PlayTone(std::uint16_t frequency, std::uint32_t duration) {
     Wait(duration);
     ToneOff();
 }
+
+} // namespace sound

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+namespace sound {
+
 class TPCSpeaker {
 public:
     std::uint8_t PortIn(std::uint16_t port);
@@ -19,3 +21,5 @@ public:
     // On, wait, off; leaves the speaker silent.
     void PlayTone(std::uint16_t frequency, std::uint32_t duration);
 };
+
+} // namespace sound

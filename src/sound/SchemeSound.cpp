@@ -4,6 +4,8 @@
 #include "settings/Names.h"
 #include "settings/Registry.h"
 
+namespace sound {
+
 void WriteSchemeSound(int event, const std::string& path) {
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (reg.OpenKey(std::string(settings::kSchemeKey) + settings::SoundEventNames.at(event) +
@@ -12,3 +14,5 @@ void WriteSchemeSound(int event, const std::string& path) {
         reg.WriteString("", path);
     }
 }
+
+} // namespace sound

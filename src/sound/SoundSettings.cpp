@@ -6,6 +6,8 @@
 #include "settings/Registry.h"
 #include "settings/StoreError.h"
 
+namespace sound {
+
 void CreateEmptySchemeKeys() {
     settings::TRegistry reg(platform::Hive::CurrentUser);
     if (reg.OpenKey(settings::kSchemeKey, true) && !reg.HasSubKeys()) {
@@ -19,12 +21,7 @@ std::vector<std::string> LoadSpeakerTable(TSpeakerTable& table) {
     ClearSpeakerTable(table);
     std::vector<std::string> errors;
     settings::TRegistry reg(platform::Hive::CurrentUser);
-    std::string unreadable;
-    if (!reg.OpenKeyForLoading(settings::kSpeakerKey, &unreadable)) {
-        // A key that exists but may not be opened holds records the user cannot see.
-        if (!unreadable.empty()) {
-            settings::RaiseKeyReadError(reg.FullKeyName(settings::kSpeakerKey), unreadable);
-        }
+    if (!reg.OpenKeyForLoading(settings::kSpeakerKey)) {
         return errors;
     }
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
@@ -39,11 +36,10 @@ std::vector<std::string> LoadSpeakerTable(TSpeakerTable& table) {
 
 void SaveSpeakerTable(const TSpeakerTable& table) {
     settings::TRegistry reg(platform::Hive::CurrentUser);
-    if (!reg.OpenKey(settings::kSpeakerKey, true)) {
-        settings::RaiseKeyOpenError(reg.FullKeyName(settings::kSpeakerKey),
-                                    platform::Reg().ErrorText(reg.LastOpenStatus()));
-    }
+    reg.OpenKeyForWriting(settings::kSpeakerKey);
     for (int event = settings::kFirstSoundEvent; event <= settings::kLastSoundEvent; ++event) {
         reg.WriteString(settings::SoundEventNames[event], FormatSpeakerRec(table[event]));
     }
 }
+
+} // namespace sound

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace sound {
+
 // Creates the application key "AppEvents\Schemes\Apps\Tastor32" and, when it has no event
 // keys at all, the eight empty ones. Event keys that exist already are left as they are.
 void CreateEmptySchemeKeys();
@@ -19,3 +21,5 @@ void CreateEmptySchemeKeys();
 // Writes the records of events 1 to 8 in order; a key that cannot be opened raises the
 // store error.
 void SaveSpeakerTable(const TSpeakerTable& table);
+
+} // namespace sound

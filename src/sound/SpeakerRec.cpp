@@ -3,6 +3,8 @@
 #include <cstddef>
 #include <limits>
 
+namespace sound {
+
 namespace {
 
 // An optional minus sign and at least one decimal digit, nothing else (no blanks, no plus
@@ -62,3 +64,5 @@ void ClearSpeakerTable(TSpeakerTable& table) {
         rec = TSpeakerRec{};
     }
 }
+
+} // namespace sound

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace sound {
+
 struct TSpeakerRec {
     std::int32_t Frequency = 0; // Hz
     std::int32_t Duration = 0;  // ms per tone
@@ -25,3 +27,5 @@ std::string FormatSpeakerRec(const TSpeakerRec& rec);
 // fields the text does not reach, and the whole record for an empty text, are kept.
 void ParseSpeakerRec(const std::string& text, TSpeakerRec& rec);
 void ClearSpeakerTable(TSpeakerTable& table);
+
+} // namespace sound

@@ -4,14 +4,14 @@
 
 #include "macros/MacroList.h"
 #include "macros/MacroTransfer.h"
-#include "platform/Registry.h"
 #include "settings/SettingsStore.h"
 #include "settings/StartupState.h"
-#include "sound/SpeakerRec.h"
+#include "sound/SoundPage.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListView.h"
 #include "ui/Options.h"
+#include "ui/OptionsPage.h"
 
 #include <cstdint>
 
@@ -37,32 +37,8 @@ public:
     toolkit::TButton ExportBtn;
     toolkit::TButton ImportBtn;
 
-    // Page "Optionen"
-    toolkit::TCheckBox mainFunctionCB;
-    toolkit::TCheckBox CBAutostart;
-    toolkit::TCheckBox HideCB;
-    toolkit::TCheckBox doBeepCB;
-    toolkit::TCheckBox lockNumCB;
-    toolkit::TCheckBox npDotCB;
-    toolkit::TEdit EdtDecimalDot;
-    toolkit::TCheckBox EasyBSCB;
-    toolkit::TCheckBox EasyTabCB;
-    toolkit::TLabel Label3;
-    toolkit::TLabel TastorVersionLbl;
-    toolkit::TButton BtnDoc;
-    toolkit::TToggleButton ControlTastorBtn;
-
-    // Page "Sounds"
-    toolkit::TRadioButton UseWavRB;
-    toolkit::TPanel WavPanel;
-    toolkit::TLabel WavText1;
-    toolkit::TLabel WavText2;
-    toolkit::TButton EditSoundBtn;
-    toolkit::TRadioButton UseSpeakerRB;
-    toolkit::TPanel SpeakerPanel;
-    toolkit::TLabel SpeakerLabel;
-    toolkit::TComboBox SpeakerCB;
-    toolkit::TButton SpeakerSetupBtn;
+    TOptionsPage OptionsPage;
+    sound::TSoundsPage SoundsPage;
 
     void FormCreate() override;
     void FormPaint() override;
@@ -71,33 +47,14 @@ public:
     void CancelBtnClick();
     void PageControl1Change();
 
-    void NewBtnClick();
-    void EditBtnClick();
-    void DeleteBtnClick();
-    void MacroListViewDblClick();
-    void MacroListViewKeyUp(std::uint16_t key, toolkit::TShiftState shift);
-    void ExportBtnClick();
-    void ImportBtnClick();
     // The last file name confirmed in the export dialog.
     const std::u16string& LastExportFile() const { return macroTransfer_.LastExportFile(); }
-
-    void ControlTastorBtnClick();
-    void UpdateDriverButton();
-    void ShowDriverVersion();
-    void BtnDocClick();
-    void SoundRBClick();
-    void UpdateSoundPanels();
-    void EditSoundBtnClick();
-    void SpeakerSetupBtnClick();
 
     void LoadSettings();
     void SaveSettings();
 
     // The macros as loaded and edited; MacroListView shows them.
     macros::TMacroTable Macros;
-
-    // The PC-speaker beeps of the sound events, as loaded and edited.
-    TSpeakerTable SpeakerTable{};
 
 private:
     settings::TStartupState startup_;

@@ -3,31 +3,15 @@
 
 #include "driver/DriverControl.h"
 #include "macros/MacroList.h"
-#include "settings/Layout.h"
-#include "settings/Names.h"
+#include "settings/StoreError.h"
 #include "sound/SoundSettings.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/MessageBoxes.h"
 
-#include "platform/Services.h"
-#include "settings/StoreError.h"
-
 #include <functional>
-#include <utility>
-#include <vector>
 
 namespace ui {
 namespace {
-
-// The check box of each switch of the page "Optionen"; the sound mode is the radio button.
-std::vector<std::pair<toolkit::TCheckBox*, settings::TOption>> OptionBoxes(TMainForm& form) {
-    return {
-        {&form.EasyBSCB, settings::optEasyBackslash}, {&form.EasyTabCB, settings::optEasyTab},
-        {&form.npDotCB, settings::optNumDot},         {&form.doBeepCB, settings::optBeep},
-        {&form.HideCB, settings::optHideIcon},        {&form.lockNumCB, settings::optLockNum},
-        {&form.mainFunctionCB, settings::optEnabled},
-    };
-}
 
 // Runs one step of loading; a store error it raises is shown, and its text kept in *error.
 // True when the step ran through.
@@ -54,25 +38,20 @@ void TMainForm::LoadSettings() {
     if (!optionsReadError_.empty()) {
         toolkit::ShowErrorText(optionsReadError_);
     }
-    toolkit::Guarded([this] { CBAutostart.SetChecked(driver::IsAutostartSet()); });
+    toolkit::Guarded([this] { OptionsPage.CBAutostart.SetChecked(driver::IsAutostartSet()); });
     for (const std::string& error : load.ValueErrors) {
         toolkit::ShowErrorText(error);
     }
     options_ = load.Options;
-    for (auto [box, option] : OptionBoxes(*this)) {
-        box->SetChecked(options_.On[option]);
-    }
-    // The sound card is the other choice: never leave both unchecked.
-    (options_.On[settings::optUseSpeaker] ? UseSpeakerRB : UseWavRB).SetChecked(true);
-    UpdateSoundPanels();
-    EdtDecimalDot.SetText(options_.DecimalDotText());
+    OptionsPage.Show(options_);
+    SoundsPage.ShowMode(options_.UseSpeaker);
     macrosReadError_.clear();
     LoadStep([this] { macros::LoadMacroList(Macros, MacroListView); }, &macrosReadError_);
-    toolkit::Guarded([] { CreateEmptySchemeKeys(); });
+    toolkit::Guarded([] { sound::CreateEmptySchemeKeys(); });
     speakerReadError_.clear();
     LoadStep(
         [this] {
-            for (const std::string& error : LoadSpeakerTable(SpeakerTable)) {
+            for (const std::string& error : sound::LoadSpeakerTable(SoundsPage.SpeakerTable)) {
                 toolkit::ShowErrorText(error);
             }
         },
@@ -80,9 +59,9 @@ void TMainForm::LoadSettings() {
 }
 
 void TMainForm::SaveSettings() {
-    if (CBAutostart.Checked() != driver::IsAutostartSet()) {
-        driver::SetAutostart(driver::kAutostartValueName, driver::AutostartCommand(),
-                             CBAutostart.Checked());
+    const bool autostart = OptionsPage.CBAutostart.Checked();
+    if (autostart != driver::IsAutostartSet()) {
+        driver::SetAutostart(driver::kAutostartValueName, driver::AutostartCommand(), autostart);
     }
     // What could not be read is not written; the user is told at the end.
     std::string notSaved;
@@ -92,11 +71,8 @@ void TMainForm::SaveSettings() {
                     reason;
     };
     if (optionsReadError_.empty()) {
-        for (auto [box, option] : OptionBoxes(*this)) {
-            options_.On[option] = box->Checked();
-        }
-        options_.On[settings::optUseSpeaker] = UseSpeakerRB.Checked();
-        options_.SetDecimalDotText(EdtDecimalDot.Text());
+        OptionsPage.ReadInto(options_);
+        options_.UseSpeaker = SoundsPage.UsesSpeaker();
         SaveOptions(store_, options_);
     } else {
         skipped("Die Optionen", optionsReadError_);
@@ -107,7 +83,7 @@ void TMainForm::SaveSettings() {
         skipped("Die Makros", macrosReadError_);
     }
     if (speakerReadError_.empty()) {
-        SaveSpeakerTable(SpeakerTable);
+        sound::SaveSpeakerTable(SoundsPage.SpeakerTable);
     } else {
         skipped("Die Lautsprecher-Signale", speakerReadError_);
     }

@@ -1,5 +1,7 @@
 #include "ui/Options.h"
 
+#include "ui/OptionsPage.h"
+
 #include <exception>
 
 namespace ui {
@@ -33,8 +35,9 @@ TOptionsLoad LoadOptions(settings::TSettingsStore& store, bool isWinNT) {
     store.OpenForReading();
     load.KeyError = store.ReadError();
     settings::TOptionsRegistry& reg = store.Registry();
-    for (settings::TOption option : kWindowOptions) {
-        ReadValue([&] { load.Options.On[option] = reg.ReadOption(option) != 0; }, load.ValueErrors);
+    for (const TOptionSwitch& option : kOptionSwitches) {
+        ReadValue([&] { load.Options.*option.Field = reg.ReadOption(option.Option) != 0; },
+                  load.ValueErrors);
     }
     ReadValue(
         [&] {
@@ -44,15 +47,15 @@ TOptionsLoad LoadOptions(settings::TSettingsStore& store, bool isWinNT) {
         },
         load.ValueErrors);
     if (isWinNT) {
-        load.Options.On[settings::optUseSpeaker] = false;
+        load.Options.UseSpeaker = false;
     }
     return load;
 }
 
 void SaveOptions(settings::TSettingsStore& store, const TOptions& options) {
     settings::TOptionsRegistry& reg = store.ForWriting();
-    for (settings::TOption option : kWindowOptions) {
-        reg.WriteOption(option, options.On[option] ? 1 : 0);
+    for (const TOptionSwitch& option : kOptionSwitches) {
+        reg.WriteOption(option.Option, options.*option.Field ? 1 : 0);
     }
     platform::RegValue decimalDot = options.DecimalDot;
     decimalDot.type = static_cast<std::uint32_t>(platform::RegType::Sz);

@@ -3,25 +3,22 @@
 #pragma once
 
 #include "platform/Registry.h"
-#include "settings/Names.h"
 #include "settings/SettingsStore.h"
 
-#include <array>
 #include <string>
 #include <vector>
 
 namespace ui {
 
-// The switches the window edits, in the order they are read and written. "Umlautwandlung"
-// belongs to the installation and "UmlautMode" to the driver: a save leaves both alone.
-inline constexpr settings::TOption kWindowOptions[] = {
-    settings::optEasyBackslash, settings::optEasyTab, settings::optNumDot,  settings::optBeep,
-    settings::optHideIcon,      settings::optLockNum, settings::optEnabled, settings::optUseSpeaker,
-};
-
 struct TOptions {
-    // On or off, indexed by option number.
-    std::array<bool, settings::kLastOption + 1> On{};
+    bool EasyBackslash = false;
+    bool EasyTab = false;
+    bool NumDot = false;
+    bool Beep = false;
+    bool HideIcon = false;
+    bool LockNum = false;
+    bool Enabled = false;
+    bool UseSpeaker = false;
     // The decimal character as read, with the store's own characters when the edit cannot
     // show them: an unedited text goes back untouched. "." until a load reads it.
     platform::RegValue DecimalDot{static_cast<std::uint32_t>(platform::RegType::Sz), {'.'}};

@@ -9,9 +9,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const TSpeakerRec before{11, 22, 33, 44};
-    TSpeakerRec rec = before;
-    ParseSpeakerRec(text, rec);
+    const sound::TSpeakerRec before{11, 22, 33, 44};
+    sound::TSpeakerRec rec = before;
+    sound::ParseSpeakerRec(text, rec);
     if (text.empty() && !(rec == before)) {
         std::abort();
     }
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!text.empty() && commas < 3 && rec.Pause != before.Pause) {
         std::abort();
     }
-    TSpeakerRec again{};
-    ParseSpeakerRec(FormatSpeakerRec(rec), again);
+    sound::TSpeakerRec again{};
+    sound::ParseSpeakerRec(sound::FormatSpeakerRec(rec), again);
     if (!(again == rec)) {
         std::abort();
     }

@@ -148,15 +148,15 @@ TEST_F(FormPeers, TheStoredStateShowsInTheWindows) {
 
 TEST_F(FormPeers, WhatTheUserDoesReachesTheControlObjects) {
     SendMessageW(Control(IDC_EASYTABCB), BM_CLICK, 0, 0);
-    EXPECT_TRUE(form.EasyTabCB.Checked());
+    EXPECT_TRUE(form.OptionsPage.EasyTabCB.Checked());
     EXPECT_TRUE(Checked(Control(IDC_EASYTABCB)));
 
     HWND edit = Control(IDC_EDTDECIMALDOT);
     SetWindowTextW(edit, L"\u20AC");
-    EXPECT_EQ(form.EdtDecimalDot.Text(), "€");
+    EXPECT_EQ(form.OptionsPage.EdtDecimalDot.Text(), "€");
     // A character code page 1252 cannot hold is refused: the text stays as it was.
     SetWindowTextW(edit, L"\u03A9");
-    EXPECT_EQ(form.EdtDecimalDot.Text(), "€");
+    EXPECT_EQ(form.OptionsPage.EdtDecimalDot.Text(), "€");
     EXPECT_EQ(Text(edit), L"\u20AC");
 
     std::vector<std::uint16_t> keys;
@@ -171,12 +171,12 @@ TEST_F(FormPeers, WhatTheUserDoesReachesTheControlObjects) {
 }
 
 TEST_F(FormPeers, WhatTheProgramSetsReachesTheWindowsOnceDrawn) {
-    form.HideCB.SetChecked(true);
-    form.ControlTastorBtn.SetCaption("&Tastor schließen");
-    form.ControlTastorBtn.SetDown(true);
+    form.OptionsPage.HideCB.SetChecked(true);
+    form.OptionsPage.ControlTastorBtn.SetCaption("&Tastor schließen");
+    form.OptionsPage.ControlTastorBtn.SetDown(true);
     form.Macros.Insert(0x00000041, "A");
     form.MacroListView.RowsChanged();
-    form.UseSpeakerRB.SetEnabled(true);
+    form.SoundsPage.UseSpeakerRB.SetEnabled(true);
     // Outside a message of its own window nothing is drawn until the form is told to.
     EXPECT_FALSE(Checked(Control(IDC_HIDECB)));
     EXPECT_EQ(SendMessageW(Control(IDC_MACROLISTVIEW), LVM_GETITEMCOUNT, 0, 0), 2);

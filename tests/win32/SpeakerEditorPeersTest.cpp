@@ -15,6 +15,8 @@
 
 #include <gtest/gtest.h>
 
+namespace sound {
+
 namespace {
 
 class SpeakerEditorPeers : public testing::Test {
@@ -131,3 +133,5 @@ TEST_F(SpeakerEditorPeers, TheListenButtonShowsItsPictureBesideItsCaption) {
     ASSERT_NE(picture.himl, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(picture.himl), 6);
 }
+
+} // namespace sound

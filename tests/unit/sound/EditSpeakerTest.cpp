@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+namespace sound {
+
 namespace {
 
 using Access = platform::fake::FakeIoPorts::Access;
@@ -130,3 +132,5 @@ TEST_F(EditSpeaker, ThePreviewPlaysTheControlsThroughThePorts) {
         EXPECT_EQ(fake.ports.accesses, ports) << c.frequency << " " << c.count;
     }
 }
+
+} // namespace sound

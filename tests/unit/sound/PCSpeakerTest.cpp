@@ -6,6 +6,8 @@
 
 #include <vector>
 
+namespace sound {
+
 namespace {
 
 using Access = platform::fake::FakeIoPorts::Access;
@@ -118,3 +120,5 @@ TEST(PCSpeaker, PlayToneIsOnWaitOff) {
         EXPECT_EQ(fake.ports.values[0x61] & 3, 0) << c.frequency;
     }
 }
+
+} // namespace sound

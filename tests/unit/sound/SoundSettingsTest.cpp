@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+namespace sound {
+
 using platform::Hive;
 
 TEST(SoundSettings, AnUnreadableRecordIsReportedAndTheOthersComeBackByteForByte) {
@@ -69,3 +71,5 @@ TEST(SoundSettings, WriteSchemeSoundSetsTheDefaultValueOfTheEventsCurrentKey) {
     }
     EXPECT_EQ(fake.registry.OpenKeys(), 0);
 }
+
+} // namespace sound

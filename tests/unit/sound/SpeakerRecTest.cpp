@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace sound {
+
 TEST(SpeakerRec, ParseFromClearedRecord) {
     struct Case {
         const char* text;
@@ -75,3 +77,5 @@ TEST(SpeakerRec, ClearSpeakerTableZeroesAllNineEntries) {
         EXPECT_EQ(rec, (TSpeakerRec{0, 0, 0, 0}));
     }
 }
+
+} // namespace sound

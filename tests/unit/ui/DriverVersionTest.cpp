@@ -71,18 +71,18 @@ TEST_F(DriverVersionForm, TheOptionsPageReadsTheVersionEachTimeItIsShownOrTheDri
     const std::string driver = "D:\\Treiber\\Tastor32.exe";
     fake.versionInfo.resources[driver] = {{0x04E40407}, {{kGerman, "2.0.1"}}};
     ui::TMainForm form{settings::TStartupState{}, store};
-    const std::string designed = form.TastorVersionLbl.Caption();
+    const std::string designed = form.OptionsPage.TastorVersionLbl.Caption();
     form.PageControl1.UserSelectPage(2); // Sounds
-    EXPECT_EQ(form.TastorVersionLbl.Caption(), designed);
+    EXPECT_EQ(form.OptionsPage.TastorVersionLbl.Caption(), designed);
     form.PageControl1.UserSelectPage(1);
-    EXPECT_EQ(form.TastorVersionLbl.Caption(), "2.0.1");
+    EXPECT_EQ(form.OptionsPage.TastorVersionLbl.Caption(), "2.0.1");
     fake.versionInfo.resources[driver].texts[kGerman] = "2.0.2";
-    form.ControlTastorBtn.Click();
-    EXPECT_EQ(form.TastorVersionLbl.Caption(), "2.0.2");
+    form.OptionsPage.ControlTastorBtn.Click();
+    EXPECT_EQ(form.OptionsPage.TastorVersionLbl.Caption(), "2.0.2");
     fake.versionInfo.resources.clear();
     form.PageControl1.UserSelectPage(0);
     form.PageControl1.UserSelectPage(1);
-    EXPECT_EQ(form.TastorVersionLbl.Caption(), "");
+    EXPECT_EQ(form.OptionsPage.TastorVersionLbl.Caption(), "");
 }
 
 TEST_F(DriverVersionForm, TheDocumentationIsTakenFromTheProgramsOwnFolder) {
@@ -114,7 +114,7 @@ TEST_F(DriverVersionForm, TheDocumentationIsTakenFromTheProgramsOwnFolder) {
         fake.shell.openResult = c.shellResult;
         fake.shell.opened.clear();
         fake.boxes.log.clear();
-        form.BtnDoc.Click();
+        form.OptionsPage.BtnDoc.Click();
         EXPECT_EQ(fake.shell.opened, c.opened);
         EXPECT_EQ(fake.boxes.log, c.boxes);
     }

@@ -106,11 +106,11 @@ TEST_F(MainForm, OptionsLoadAsCheckedForAnyNonZeroByteAndSaveAsZeroOrOne) {
     }
     ui::TMainForm form{{}, store};
     form.LoadSettings();
-    EXPECT_TRUE(form.EasyBSCB.Checked());
-    EXPECT_TRUE(form.EasyTabCB.Checked());
-    EXPECT_FALSE(form.npDotCB.Checked());
-    EXPECT_FALSE(form.doBeepCB.Checked());
-    EXPECT_TRUE(form.HideCB.Checked());
+    EXPECT_TRUE(form.OptionsPage.EasyBSCB.Checked());
+    EXPECT_TRUE(form.OptionsPage.EasyTabCB.Checked());
+    EXPECT_FALSE(form.OptionsPage.npDotCB.Checked());
+    EXPECT_FALSE(form.OptionsPage.doBeepCB.Checked());
+    EXPECT_TRUE(form.OptionsPage.HideCB.Checked());
     form.SaveSettings();
     for (const auto& c : cases) {
         auto value = Get(settings::kSettingsKey, c.name);
@@ -170,13 +170,13 @@ TEST_F(MainForm, TheSpeakerModeIsStoredAsZeroOnNtAndLoadedElsewhere) {
         Put(settings::kSettingsKey, "Speaker benutzen", {c.stored});
         ui::TMainForm form({settings::rmNormal, false, c.winNT}, store);
         host.onMainForm = [&](toolkit::TForm&) {
-            EXPECT_EQ(form.UseSpeakerRB.Checked(), c.speakerChecked);
-            EXPECT_EQ(form.UseWavRB.Checked(), !c.speakerChecked);
-            EXPECT_EQ(form.UseSpeakerRB.Enabled(), c.speakerEnabled);
-            EXPECT_EQ(form.SpeakerCB.Enabled(), c.speakerChecked);
-            EXPECT_EQ(form.EditSoundBtn.Enabled(), !c.speakerChecked);
-            EXPECT_EQ(form.SpeakerCB.Items.size(), 8u);
-            EXPECT_EQ(form.SpeakerCB.ItemIndex(), 0);
+            EXPECT_EQ(form.SoundsPage.UseSpeakerRB.Checked(), c.speakerChecked);
+            EXPECT_EQ(form.SoundsPage.UseWavRB.Checked(), !c.speakerChecked);
+            EXPECT_EQ(form.SoundsPage.UseSpeakerRB.Enabled(), c.speakerEnabled);
+            EXPECT_EQ(form.SoundsPage.SpeakerCB.Enabled(), c.speakerChecked);
+            EXPECT_EQ(form.SoundsPage.EditSoundBtn.Enabled(), !c.speakerChecked);
+            EXPECT_EQ(form.SoundsPage.SpeakerCB.Items.size(), 8u);
+            EXPECT_EQ(form.SoundsPage.SpeakerCB.ItemIndex(), 0);
             form.OkBtn.Click();
         };
         toolkit::RunMainForm(form);
@@ -193,9 +193,9 @@ TEST_F(MainForm, AReloadAfterAnImportKeepsTheSpeakerOffOnNt) {
     };
     host.onMainForm = [&](toolkit::TForm&) {
         form.ImportBtn.Click();
-        EXPECT_FALSE(form.UseSpeakerRB.Checked());
-        EXPECT_FALSE(form.UseSpeakerRB.Enabled());
-        EXPECT_TRUE(form.EditSoundBtn.Enabled());
+        EXPECT_FALSE(form.SoundsPage.UseSpeakerRB.Checked());
+        EXPECT_FALSE(form.SoundsPage.UseSpeakerRB.Enabled());
+        EXPECT_TRUE(form.SoundsPage.EditSoundBtn.Enabled());
         form.OkBtn.Click();
     };
     toolkit::RunMainForm(form);
@@ -211,7 +211,7 @@ TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
     PutText(settings::kSpeakerKey, "Ein", "4000,10,1,50");
     PutText(settings::kSpeakerKey, "EasyTab", "4000,10");
     form.LoadSettings();
-    form.SpeakerTable[2] = {-1, 2, 30, 400};
+    form.SoundsPage.SpeakerTable[2] = {-1, 2, 30, 400};
     form.SaveSettings();
     EXPECT_EQ(GetText(settings::kSpeakerKey, "Ein"), "4000,10,1,50");
     EXPECT_EQ(GetText(settings::kSpeakerKey, "Aus"), "-1,2,30,400");
@@ -223,9 +223,9 @@ TEST_F(MainForm, SpeakerRecordsLoadAsZeroWithoutAKeyAndSaveInTheirTextForm) {
 
 TEST_F(MainForm, TheDecimalDotIsStoredExactlyAsTypedEvenEmpty) {
     ui::TMainForm form{{}, store};
-    EXPECT_EQ(form.EdtDecimalDot.Text(), ".");
+    EXPECT_EQ(form.OptionsPage.EdtDecimalDot.Text(), ".");
     for (const std::string text : {"", ",", "ab€"}) {
-        form.EdtDecimalDot.UserSetText(text);
+        form.OptionsPage.EdtDecimalDot.UserSetText(text);
         form.SaveSettings();
         EXPECT_EQ(GetText(settings::kSettingsKey, "DecimalDot"), text);
     }
@@ -236,15 +236,15 @@ TEST_F(MainForm, AutostartIsWrittenOnlyWhenTheBoxDiffersFromTheStore) {
     PutText(settings::kSettingsKey, "HomeDir", "D:\\Anderswo");
     ui::TMainForm form{{}, store};
     form.LoadSettings();
-    EXPECT_FALSE(form.CBAutostart.Checked());
-    form.CBAutostart.UserClick();
+    EXPECT_FALSE(form.OptionsPage.CBAutostart.Checked());
+    form.OptionsPage.CBAutostart.UserClick();
     form.SaveSettings();
     EXPECT_EQ(GetText(settings::kRunKey, "Tastor32"), "C:\\Programme\\Tastor32\\Tastor32.exe");
     // An entry that already exists keeps its command.
     PutText(settings::kRunKey, "Tastor32", "\"E:\\Tastor32.exe\" /x");
     form.SaveSettings();
     EXPECT_EQ(GetText(settings::kRunKey, "Tastor32"), "\"E:\\Tastor32.exe\" /x");
-    form.CBAutostart.UserClick();
+    form.OptionsPage.CBAutostart.UserClick();
     form.SaveSettings();
     EXPECT_FALSE(GetText(settings::kRunKey, "Tastor32").has_value());
 }
@@ -255,7 +255,7 @@ TEST_F(MainForm, AFailedWriteStopsTheSaveKeepsTheWindowOpenAndPostsNothing) {
     fake.registry.FailWritesUnder(Hive::CurrentUser, settings::kSpeakerKey);
     ui::TMainForm form{{}, store};
     host.onMainForm = [&](toolkit::TForm&) {
-        form.EasyTabCB.UserClick();
+        form.OptionsPage.EasyTabCB.UserClick();
         form.OkBtn.Click();
     };
     toolkit::RunMainForm(form);
@@ -277,15 +277,15 @@ TEST_F(MainForm, AnUnreadableOptionIsReportedAndTheRestStillLoads) {
     form.LoadSettings();
     ASSERT_EQ(fake.boxes.shown.size(), 1u);
     EXPECT_EQ(fake.boxes.shown[0].text, "Ungültiger Datentyp für 'EasyTab'");
-    EXPECT_TRUE(form.mainFunctionCB.Checked());
-    EXPECT_EQ(form.EdtDecimalDot.Text(), ",");
+    EXPECT_TRUE(form.OptionsPage.mainFunctionCB.Checked());
+    EXPECT_EQ(form.OptionsPage.EdtDecimalDot.Text(), ",");
     EXPECT_EQ(form.MacroListView.Count(), 1);
 }
 
 TEST_F(MainForm, WithoutADriverTheSettingsAreStillWritten) {
     ui::TMainForm form{{}, store};
     host.onMainForm = [&](toolkit::TForm&) {
-        form.doBeepCB.UserClick();
+        form.OptionsPage.doBeepCB.UserClick();
         form.AcceptBtn.Click();
         form.CancelBtn.Click();
     };
@@ -300,22 +300,22 @@ TEST_F(MainForm, TheStartStopButtonFollowsTheDriver) {
     fake.processes.onStart = [&](const auto&) { StartDriver(); };
     ui::TMainForm form{{}, store};
     form.FormPaint();
-    EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
-    EXPECT_FALSE(form.ControlTastorBtn.Down());
-    form.ControlTastorBtn.UserClick();
-    EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor schließen");
-    EXPECT_TRUE(form.ControlTastorBtn.Down());
+    EXPECT_EQ(form.OptionsPage.ControlTastorBtn.Caption(), "&Tastor starten");
+    EXPECT_FALSE(form.OptionsPage.ControlTastorBtn.Down());
+    form.OptionsPage.ControlTastorBtn.UserClick();
+    EXPECT_EQ(form.OptionsPage.ControlTastorBtn.Caption(), "&Tastor schließen");
+    EXPECT_TRUE(form.OptionsPage.ControlTastorBtn.Down());
     EXPECT_EQ(fake.clock.log, std::vector<std::string>{"sleepex:1000"});
     // Stopping posts WM_QUIT; the driver closes its window during the wait.
     fake.clock.onSleep = [&] { fake.windows.zOrder.clear(); };
-    form.ControlTastorBtn.UserClick();
+    form.OptionsPage.ControlTastorBtn.UserClick();
     EXPECT_EQ(fake.windows.messages.back().message, 18u);
-    EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
-    EXPECT_FALSE(form.ControlTastorBtn.Down());
+    EXPECT_EQ(form.OptionsPage.ControlTastorBtn.Caption(), "&Tastor starten");
+    EXPECT_FALSE(form.OptionsPage.ControlTastorBtn.Down());
     // A missing program file changes nothing visible and shows no message.
     fake.processes.existing.clear();
-    form.ControlTastorBtn.UserClick();
-    EXPECT_EQ(form.ControlTastorBtn.Caption(), "&Tastor starten");
+    form.OptionsPage.ControlTastorBtn.UserClick();
+    EXPECT_EQ(form.OptionsPage.ControlTastorBtn.Caption(), "&Tastor starten");
     EXPECT_TRUE(fake.boxes.shown.empty());
 }
 
@@ -341,7 +341,7 @@ TEST_F(MainForm, TheSpeakerEditorChangesOnlyTheSelectedEventAndOnlyASaveStoresIt
         ui::TMainForm form({settings::rmNormal, false, false}, store);
         int editorsShown = 0;
         host.onModal = [&](toolkit::TForm& shown) {
-            auto& editor = static_cast<TEditSpeakerFrm&>(shown);
+            auto& editor = static_cast<sound::TEditSpeakerFrm&>(shown);
             ++editorsShown;
             EXPECT_EQ(FormatSpeakerRec(editor.Rec), loaded[c.selected]);
             editor.ScrollBar1.SetPosition(2000);
@@ -350,8 +350,8 @@ TEST_F(MainForm, TheSpeakerEditorChangesOnlyTheSelectedEventAndOnlyASaveStoresIt
             (c.editorOk ? editor.OkBtn : editor.CancelBtn).Click();
         };
         host.onMainForm = [&](toolkit::TForm&) {
-            form.SpeakerCB.UserSelect(c.selected);
-            form.SpeakerSetupBtn.Click();
+            form.SoundsPage.SpeakerCB.UserSelect(c.selected);
+            form.SoundsPage.SpeakerSetupBtn.Click();
             (c.windowOk ? form.OkBtn : form.CancelBtn).Click();
         };
         toolkit::RunMainForm(form);
@@ -369,17 +369,19 @@ TEST_F(MainForm, TheSoundPanelsFollowTheRadioButtons) {
     ui::TMainForm form({settings::rmNormal, false, false}, store);
     host.onMainForm = [&](toolkit::TForm&) {
         for (bool speaker : {true, false, true}) {
-            (speaker ? form.UseSpeakerRB : form.UseWavRB).UserClick();
+            (speaker ? form.SoundsPage.UseSpeakerRB : form.SoundsPage.UseWavRB).UserClick();
             for (toolkit::TControl* c : std::initializer_list<toolkit::TControl*>{
-                     &form.WavText1, &form.WavText2, &form.EditSoundBtn}) {
+                     &form.SoundsPage.WavText1, &form.SoundsPage.WavText2,
+                     &form.SoundsPage.EditSoundBtn}) {
                 EXPECT_EQ(c->Enabled(), !speaker) << c->Caption();
             }
             for (toolkit::TControl* c : std::initializer_list<toolkit::TControl*>{
-                     &form.SpeakerLabel, &form.SpeakerCB, &form.SpeakerSetupBtn}) {
+                     &form.SoundsPage.SpeakerLabel, &form.SoundsPage.SpeakerCB,
+                     &form.SoundsPage.SpeakerSetupBtn}) {
                 EXPECT_EQ(c->Enabled(), speaker) << c->Caption();
             }
-            EXPECT_TRUE(form.WavPanel.Enabled());
-            EXPECT_TRUE(form.SpeakerPanel.Enabled());
+            EXPECT_TRUE(form.SoundsPage.WavPanel.Enabled());
+            EXPECT_TRUE(form.SoundsPage.SpeakerPanel.Enabled());
         }
     };
     toolkit::RunMainForm(form);
@@ -399,7 +401,7 @@ TEST_F(MainForm, TheSoundControlPanelStartsOrItsFailureNamesTheSystemsErrorCode)
         fake.processes.executed.clear();
         fake.processes.execResult = {c.result, c.lastError};
         ui::TMainForm form{{}, store};
-        form.EditSoundBtn.Click();
+        form.SoundsPage.EditSoundBtn.Click();
         EXPECT_EQ(fake.processes.executed, std::vector<std::string>{"control.exe MMSYS.CPL,@1"});
         if (c.message == nullptr) {
             EXPECT_TRUE(fake.boxes.shown.empty());

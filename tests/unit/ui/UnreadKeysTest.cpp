@@ -36,7 +36,7 @@ protected:
     // Opens the window, checks EasyTab, presses OK; the error boxes shown, in order.
     std::vector<std::string> OpenCheckAndOk(ui::TMainForm& form) {
         host.onMainForm = [&](toolkit::TForm&) {
-            form.EasyTabCB.SetChecked(true);
+            form.OptionsPage.EasyTabCB.SetChecked(true);
             form.OkBtn.Click();
         };
         toolkit::RunMainForm(form);
@@ -135,8 +135,9 @@ TEST_F(UnreadKeys, AnUntouchedTextGoesBackAsItWasReadAnEditedOneAsShown) {
         std::function<std::string(ui::TMainForm&)> text;
         std::function<void(ui::TMainForm&)> edit;
     } subjects[] = {
-        {settings::kSettingsKey, "DecimalDot", [](auto& f) { return f.EdtDecimalDot.Text(); },
-         [](auto& f) { f.EdtDecimalDot.SetText(","); }},
+        {settings::kSettingsKey, "DecimalDot",
+         [](auto& f) { return f.OptionsPage.EdtDecimalDot.Text(); },
+         [](auto& f) { f.OptionsPage.EdtDecimalDot.SetText(","); }},
         {settings::kMacroKey, "00080047", [](auto& f) { return f.Macros.At(0).Macro.MacroText; },
          [](auto& f) { f.Macros.Replace(0, 0x00080047, ","); }},
     };
