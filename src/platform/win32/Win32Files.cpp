@@ -7,8 +7,6 @@
 
 #include <windows.h>
 
-#include <cwchar>
-
 #include <shlobj.h>
 
 #include <algorithm>
@@ -86,10 +84,12 @@ std::uint32_t Win32Files::WriteReplacing(const std::u16string& path, const std::
     const std::wstring prefix = (folder.empty() ? std::wstring(L".") : WideOf(folder)) + L"\\~tsx";
     std::wstring temporary;
     for (DWORD attempt = 0;; ++attempt) {
-        wchar_t number[8];
-        std::swprintf(number, 8, L"%04X",
-                      static_cast<unsigned>((::GetTickCount() + attempt * 7919u) & 0xFFFF));
-        temporary = prefix + number + L".tmp";
+        const unsigned number = (::GetTickCount() + attempt * 7919u) & 0xFFFF;
+        std::wstring digits;
+        for (int shift = 12; shift >= 0; shift -= 4) {
+            digits += L"0123456789ABCDEF"[(number >> shift) & 0xF];
+        }
+        temporary = prefix + digits + L".tmp";
         FileHandle made(::CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
         if (made) {
