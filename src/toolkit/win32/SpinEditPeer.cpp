@@ -1,5 +1,6 @@
 #include "toolkit/win32/SpinEditPeer.h"
 
+#include "platform/Services.h"
 #include "platform/win32/WideText.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/Form.h"
@@ -236,9 +237,10 @@ LRESULT SpinEditPeer::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         break;
     case WM_GETDLGCODE: {
-        // The dialog manager selects the whole text when the field is entered by Tab.
+        // The dialog manager selects the whole text when the field is entered from the
+        // keyboard, if the field says so.
         LRESULT code = DefSubclassProc(window_, message, wParam, lParam);
-        if (!spin_.AutoSelect) {
+        if (!spin_.SelectsAllOnEntry(platform::Keys().IsDown(VK_LBUTTON))) {
             code &= ~static_cast<LRESULT>(DLGC_HASSETSEL);
         }
         // The field asks for Enter, so that the dialog does not press its default button.
