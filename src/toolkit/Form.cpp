@@ -17,15 +17,6 @@ void TForm::SetCaption(const std::string& caption) {
     }
 }
 
-TControl* TForm::FindControl(int id) const {
-    for (TControl* c : controls_) {
-        if (c->Id() == id) {
-            return c;
-        }
-    }
-    return nullptr;
-}
-
 void TForm::SetModalResult(ModalResult result) {
     modalResult_ = result;
     if (result != ModalResult::mrNone) {

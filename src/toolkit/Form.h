@@ -33,7 +33,6 @@ public:
     void SetCaption(const std::string& caption);
 
     const std::vector<TControl*>& Controls() const { return controls_; }
-    TControl* FindControl(int id) const;
     TControl* ActiveControl() const { return active_; }
 
     ModalResult GetModalResult() const { return modalResult_; }

@@ -57,11 +57,6 @@ void TSpinEdit::SetMaxLength(int length) {
     Changed();
 }
 
-void TSpinEdit::SetReadOnly(bool readOnly) {
-    readOnly_ = readOnly;
-    Changed();
-}
-
 std::int32_t TSpinEdit::Value() const {
     return ParseNumber(Text()).value_or(MinValue);
 }
@@ -80,18 +75,10 @@ void TSpinEdit::SetValue(std::int32_t value) {
 }
 
 void TSpinEdit::StepUp() {
-    if (readOnly_) {
-        Beep();
-        return;
-    }
     SetValue(Limit(static_cast<std::int64_t>(Value()) + Increment));
 }
 
 void TSpinEdit::StepDown() {
-    if (readOnly_) {
-        Beep();
-        return;
-    }
     SetValue(Limit(static_cast<std::int64_t>(Value()) - Increment));
 }
 
@@ -121,7 +108,7 @@ bool TSpinEdit::UserChar(char character) {
 }
 
 bool TSpinEdit::CanPasteOrCut() const {
-    return EditorEnabled && !readOnly_;
+    return EditorEnabled;
 }
 
 bool TSpinEdit::SelectsAllOnEntry(bool byLeftMouseButton) const {

@@ -30,9 +30,6 @@ public:
     // The most characters the text may hold; 0 leaves the edit's own limit.
     int MaxLength() const { return maxLength_; }
     void SetMaxLength(int length);
-    // A read-only field refuses the steps with a beep.
-    bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool readOnly);
 
     // The text as a number; MinValue when it is not one (also when empty). Never limited.
     std::int32_t Value() const;
@@ -75,7 +72,6 @@ private:
     void StopRepeat();
 
     int maxLength_ = 0;
-    bool readOnly_ = false;
     TSpinHalf focusedHalf_ = TSpinHalf::Up;
     bool pressing_ = false;  // the mouse button went down on a half and holds the capture
     bool shownDown_ = false; // the pressed half is drawn pressed (the pointer is over it)

@@ -116,7 +116,6 @@ void SpinEditPeer::Refresh() {
         refreshing_ = false;
     }
     RefreshCommon(false);
-    SendMessageW(window_, EM_SETREADONLY, spin_.ReadOnly() ? TRUE : FALSE, 0);
     SendMessageW(window_, EM_SETLIMITTEXT, static_cast<WPARAM>(spin_.MaxLength()), 0);
     if (arrows_ != nullptr) {
         InvalidateRect(arrows_, nullptr, FALSE);
