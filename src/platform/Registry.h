@@ -100,7 +100,6 @@ public:
         return listed == kRegOk ? std::optional<std::size_t>(count) : std::nullopt;
     }
     virtual std::vector<std::string> SubKeyNames() = 0;
-    virtual RegStatus CreateSubKey(const std::string& name) = 0;
 };
 
 class Registry {
@@ -112,8 +111,8 @@ public:
     virtual std::unique_ptr<RegKey> Open(Hive hive, const std::string& path, bool create,
                                          RegStatus* status = nullptr) = 0;
     // Opens hive\path asking for read access only; with createMissing, a missing key (and
-    // its missing parents) is made first, and an existing one is only opened. Every write,
-    // deletion and subkey creation through the key fails with kRegAccessDenied.
+    // its missing parents) is made first, and an existing one is only opened. Every write
+    // and deletion through the key fails with kRegAccessDenied.
     virtual std::unique_ptr<RegKey> OpenReadOnly(Hive hive, const std::string& path,
                                                  bool createMissing,
                                                  RegStatus* status = nullptr) = 0;

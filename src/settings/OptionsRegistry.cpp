@@ -25,10 +25,6 @@ void TOptionsRegistry::WriteOption(int option, std::uint8_t value) {
     WriteByteValue(OptionValueNames.at(option), value);
 }
 
-std::string TOptionsRegistry::ReadOptionString(int option) {
-    return ReadString(OptionValueNames.at(option));
-}
-
 void TOptionsRegistry::WriteOptionString(int option, const std::string& text) {
     WriteString(OptionValueNames.at(option), text);
 }

@@ -16,7 +16,6 @@ public:
     void WriteByteValue(const std::string& name, std::uint8_t value);
     std::uint8_t ReadOption(int option);
     void WriteOption(int option, std::uint8_t value);
-    std::string ReadOptionString(int option);
     void WriteOptionString(int option, const std::string& text);
 };
 

@@ -126,16 +126,8 @@ bool TRegistry::ValueExists(const std::string& name) {
     return current_ != nullptr && current_->QueryValue(name).has_value();
 }
 
-bool TRegistry::KeyExists(const std::string& path) {
-    return platform::Reg().OpenReadOnly(root_, Resolve(path), false) != nullptr;
-}
-
 bool TRegistry::HasSubKeys() {
     return current_ != nullptr && !current_->SubKeyNames().empty();
-}
-
-std::vector<std::string> TRegistry::GetValueNames() {
-    return current_ != nullptr ? current_->ValueNames() : std::vector<std::string>{};
 }
 
 std::vector<std::pair<std::string, platform::RegValue>> TRegistry::GetValues() {
@@ -195,18 +187,6 @@ void TRegistry::WriteString(const std::string& name, const std::string& text) {
         RaiseWriteError(name, "");
     }
     Write(name, platform::RegType::Sz, std::vector<std::uint8_t>(text.begin(), text.end()));
-}
-
-void TRegistry::WriteStrings(const std::vector<std::pair<std::string, std::string>>& texts) {
-    std::vector<std::pair<std::string, platform::RegValue>> values;
-    values.reserve(texts.size());
-    for (const auto& [name, text] : texts) {
-        values.emplace_back(name,
-                            platform::RegValue{static_cast<std::uint32_t>(platform::RegType::Sz),
-                                               std::vector<std::uint8_t>(text.begin(), text.end()),
-                                               {}});
-    }
-    WriteTexts(std::move(values));
 }
 
 void TRegistry::WriteTexts(std::vector<std::pair<std::string, platform::RegValue>> texts) {
@@ -284,17 +264,6 @@ void TRegistry::WriteBinaryData(const std::string& name, const std::uint8_t* dat
     Write(name, platform::RegType::Binary, std::vector<std::uint8_t>(data, data + size));
 }
 
-std::int32_t TRegistry::ReadInteger(const std::string& name) {
-    auto value = current_ != nullptr ? current_->ReadValue(name) : std::nullopt;
-    if (!value || !IsType(value->type, platform::RegType::DWord) || value->data.size() != 4) {
-        RaiseReadError(name);
-    }
-    const auto& d = value->data;
-    return static_cast<std::int32_t>(
-        static_cast<std::uint32_t>(d[0]) | (static_cast<std::uint32_t>(d[1]) << 8) |
-        (static_cast<std::uint32_t>(d[2]) << 16) | (static_cast<std::uint32_t>(d[3]) << 24));
-}
-
 TRegDataType TRegistry::GetDataType(const std::string& name) {
     auto info = current_ != nullptr ? current_->QueryValue(name) : std::nullopt;
     if (!info) {
@@ -312,11 +281,6 @@ TRegDataType TRegistry::GetDataType(const std::string& name) {
     default:
         return TRegDataType::rdUnknown;
     }
-}
-
-int TRegistry::GetDataSize(const std::string& name) {
-    auto info = current_ != nullptr ? current_->QueryValue(name) : std::nullopt;
-    return info ? static_cast<int>(info->size) : -1;
 }
 
 } // namespace settings

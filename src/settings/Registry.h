@@ -23,8 +23,6 @@ public:
     TRegistry& operator=(const TRegistry&) = delete;
 
     platform::Hive RootKey() const { return root_; }
-    const std::string& CurrentPath() const { return currentPath_; }
-    bool HasCurrentKey() const { return current_ != nullptr; }
 
     // Opens the key for writing. A key that may be read but not written opens for reading
     // (writes then fail with the reason).
@@ -48,9 +46,7 @@ public:
     bool DeleteKey(const std::string& path);
     bool DeleteValue(const std::string& name);
     bool ValueExists(const std::string& name);
-    bool KeyExists(const std::string& path);
     bool HasSubKeys();
-    std::vector<std::string> GetValueNames();
     // Every value of the current key with its type and data, read in one pass. A key that
     // cannot be read to its end raises a store error naming the key and the reason.
     std::vector<std::pair<std::string, platform::RegValue>> GetValues();
@@ -62,11 +58,9 @@ public:
     std::string ReadString(const std::string& name);
     void WriteString(const std::string& name, const std::string& text);
     // Writes (name, text) pairs as WriteString would one after another, in as few calls
-    // to the store as it allows. Every text that can be stored is written before the
-    // first failure is raised.
-    void WriteStrings(const std::vector<std::pair<std::string, std::string>>& texts);
-    // The same for texts as they were read: one that carries the store's own bytes
-    // (RegValue::original) is written back with them.
+    // to the store as it allows; a text that carries the store's own bytes
+    // (RegValue::original) is written back with them. Every text that can be stored is
+    // written before the first failure is raised.
     void WriteTexts(std::vector<std::pair<std::string, platform::RegValue>> texts);
     // Makes the current key hold exactly these text values (written as WriteTexts does)
     // without deleting it first: every text is written, then the values that are not among
@@ -81,11 +75,7 @@ public:
     // missing value). A value of another type or a larger size is a read error.
     int ReadBinaryData(const std::string& name, std::uint8_t* buffer, int bufferSize);
     void WriteBinaryData(const std::string& name, const std::uint8_t* data, int size);
-    // REG_DWORD; a missing value or another type is a read error.
-    std::int32_t ReadInteger(const std::string& name);
     TRegDataType GetDataType(const std::string& name);
-    // -1 when the value is missing.
-    int GetDataSize(const std::string& name);
 
 private:
     std::string Resolve(const std::string& path) const;

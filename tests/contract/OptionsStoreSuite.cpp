@@ -51,7 +51,7 @@ TEST_P(OptionsStore, OpeningTheStoreCreatesTheSettingsKeyForReadingOnly) {
     StoreSession session(Reg());
     EXPECT_NE(Reg().Open(Hive::CurrentUser, settings::kSettingsKey, false), nullptr);
     EXPECT_EQ(session.Store().Registry().ReadOption(settings::optEnabled), 0);
-    EXPECT_EQ(session.Store().Registry().ReadOptionString(settings::optDecimalDot), "");
+    EXPECT_EQ(session.Store().Registry().ReadString(NameOf(settings::optDecimalDot)), "");
     EXPECT_THROW(session.Store().Registry().WriteOption(settings::optEnabled, 1),
                  settings::StoreError);
     EXPECT_FALSE(session.Get(NameOf(settings::optEnabled)).has_value());
@@ -134,7 +134,7 @@ TEST_P(OptionsStore, TextOptionsKeepEveryByteAndAnEmptyTextIsStored) {
         auto value = session.Get("DecimalDot");
         ASSERT_TRUE(value.has_value()) << text;
         EXPECT_EQ(value->type, static_cast<std::uint32_t>(RegType::Sz));
-        EXPECT_EQ(session.Store().Registry().ReadOptionString(settings::optDecimalDot), text);
+        EXPECT_EQ(session.Store().Registry().ReadString(NameOf(settings::optDecimalDot)), text);
     }
 }
 

@@ -217,11 +217,11 @@ TEST_P(RegistryContract, TheDefaultValueIsTheEmptyName) {
 }
 
 TEST_P(RegistryContract, SubKeysAreCreatedBelowAnOpenKey) {
-    auto key = Reg().Open(Hive::CurrentUser, "Software\\TSetupTests\\Scheme\\", true);
-    for (const char* name : {"Ein", "Aus", "Großschrift"}) {
-        ASSERT_EQ(key->CreateSubKey(name), platform::kRegOk) << name;
+    const std::string path = "Software\\TSetupTests\\Scheme\\";
+    auto key = Reg().Open(Hive::CurrentUser, path, true);
+    for (const char* name : {"Ein", "Aus", "Großschrift", "ein"}) {
+        ASSERT_NE(Reg().Open(Hive::CurrentUser, path + name, true), nullptr) << name;
     }
-    ASSERT_EQ(key->CreateSubKey("ein"), platform::kRegOk);
     EXPECT_EQ(Sorted(key->SubKeyNames()), Sorted({"Ein", "Aus", "Großschrift"}));
 }
 
@@ -257,7 +257,6 @@ TEST_P(RegistryContract, AKeyOpenedForReadingReadsEverythingAndRefusesEveryChang
         EXPECT_EQ(key->WriteValues(values, &failed), platform::kRegAccessDenied);
         EXPECT_EQ(failed, 0u);
         EXPECT_EQ(key->DeleteValue("v"), platform::kRegAccessDenied);
-        EXPECT_EQ(key->CreateSubKey("Neu"), platform::kRegAccessDenied);
         expectUntouched(createMissing ? "opened with creation" : "opened");
     }
 }

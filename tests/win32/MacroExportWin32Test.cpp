@@ -111,14 +111,17 @@ TEST(RegEditFileWin32,
     {
         settings::TRegistry key;
         ASSERT_TRUE(key.OpenKey(kTestKey, true));
-        std::vector<std::pair<std::string, std::string>> values;
+        std::vector<std::pair<std::string, platform::RegValue>> values;
         for (int i = 0; i < 1000; ++i) {
             char name[9];
             std::snprintf(name, sizeof name, "%08X", static_cast<unsigned>(0x00080000 + i));
-            values.emplace_back(name, RandomText(random));
-            written[name] = values.back().second;
+            const std::string text = RandomText(random);
+            values.emplace_back(name,
+                                platform::RegValue(platform::TypeNumber(platform::RegType::Sz),
+                                                   {text.begin(), text.end()}));
+            written[name] = text;
         }
-        key.WriteStrings(values);
+        key.WriteTexts(values);
     }
     std::string file = "REGEDIT4\r\n\r\n";
     settings::TRegistry exporter;
@@ -154,7 +157,7 @@ TEST(RegEditFileWin32,
     ASSERT_TRUE(restored.OpenKey(kTestKey, false));
     EXPECT_FALSE(restored.ValueExists("zusatz"));
     EXPECT_EQ(restored.ReadString(written.begin()->first), written.begin()->second);
-    EXPECT_EQ(restored.GetValueNames().size(), written.size());
+    EXPECT_EQ(restored.GetValues().size(), written.size());
     restored.CloseKey();
     real.registry.DeleteKey(platform::Hive::CurrentUser, "Software\\TSetupTest");
     EXPECT_EQ(imported.size(), written.size());

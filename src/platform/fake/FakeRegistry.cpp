@@ -187,15 +187,6 @@ public:
         return names;
     }
 
-    RegStatus CreateSubKey(const std::string& name) override {
-        RegStatus status = kRegOk;
-        if (!Writable(&status)) {
-            return status;
-        }
-        auto key = registry_.Open(hive_, path_ + "\\" + name, true, &status);
-        return status;
-    }
-
 private:
     void CountRead() {
         if (!readOnly_) {

@@ -75,9 +75,9 @@ public:
     // Number of keys opened and not yet closed.
     int OpenKeys() const { return openKeys_; }
     // What was asked of the registry since the last ForgetAccess: every open in order; the
-    // writes, deletions and subkey creations refused because their key was opened for
-    // reading (a load that tries to write); the values queried, read or listed through keys
-    // opened for writing (a load reading through a key a save left open for writing).
+    // writes and deletions refused because their key was opened for reading (a load that
+    // tries to write); the values queried, read or listed through keys opened for writing
+    // (a load reading through a key a save left open for writing).
     const std::vector<OpenRecord>& Opens() const { return opens_; }
     int WritesThroughReadOnlyKeys() const { return readOnlyWrites_; }
     int ReadsThroughWritableKeys() const { return writableReads_; }

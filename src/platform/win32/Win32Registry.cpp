@@ -113,7 +113,7 @@ RegValue ToProgram(DWORD type, const BYTE* raw, std::size_t size) {
 
 class Win32Key : public RegKey {
 public:
-    Win32Key(HKEY key, bool readOnly) : key_(key), readOnly_(readOnly) {}
+    explicit Win32Key(HKEY key) : key_(key) {}
 
     std::optional<RegValueInfo> QueryValue(const std::string& name) override {
         DWORD type = 0;
@@ -322,19 +322,6 @@ public:
         return names;
     }
 
-    RegStatus CreateSubKey(const std::string& name) override {
-        if (readOnly_) {
-            // Wine's server asks no right of the parent handle to create below it; Windows
-            // asks KEY_CREATE_SUB_KEY, which a key opened for reading lacks.
-            return ERROR_ACCESS_DENIED;
-        }
-        HKEY sub = nullptr;
-        const LONG result = RegCreateKeyExW(key_.Get(), KeyPath(name).c_str(), 0, nullptr, 0,
-                                            KEY_ALL_ACCESS, nullptr, &sub, nullptr);
-        KeyHandle owner(sub);
-        return static_cast<RegStatus>(result);
-    }
-
 private:
     static constexpr DWORD kToTheEnd = MAXDWORD;
 
@@ -410,7 +397,6 @@ private:
     }
 
     KeyHandle key_;
-    bool readOnly_;
 };
 
 } // namespace
@@ -437,7 +423,7 @@ std::unique_ptr<RegKey> Win32Registry::Open(Hive hive, const std::string& path, 
     if (result != ERROR_SUCCESS) {
         return nullptr;
     }
-    return std::make_unique<Win32Key>(key, false);
+    return std::make_unique<Win32Key>(key);
 }
 
 std::unique_ptr<RegKey> Win32Registry::OpenReadOnly(Hive hive, const std::string& path,
@@ -456,7 +442,7 @@ std::unique_ptr<RegKey> Win32Registry::OpenReadOnly(Hive hive, const std::string
     if (result != ERROR_SUCCESS) {
         return nullptr;
     }
-    return std::make_unique<Win32Key>(key, true);
+    return std::make_unique<Win32Key>(key);
 }
 
 RegStatus Win32Registry::DeleteKey(Hive hive, const std::string& path) {

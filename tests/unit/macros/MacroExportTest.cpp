@@ -157,7 +157,7 @@ TEST(RegEditFile, TheSectionNamesTheAccessorsRoot) {
     std::string file;
     macros::ExportKeyToFile(file, machine, "Software\\X\\");
     EXPECT_EQ(file, "[HKEY_LOCAL_MACHINE\\Software\\X]\r\n\"v\"=\"1\"\r\n\r\n");
-    EXPECT_FALSE(machine.HasCurrentKey());
+    EXPECT_EQ(fake.registry.OpenKeys(), 0);
 }
 
 TEST_F(Transfer, ShiftCopiesTheShownListWithoutAnyDialog) {

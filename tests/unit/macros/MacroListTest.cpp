@@ -580,9 +580,6 @@ private:
             return values;
         }
         std::vector<std::string> SubKeyNames() override { return inner_->SubKeyNames(); }
-        platform::RegStatus CreateSubKey(const std::string& name) override {
-            return inner_->CreateSubKey(name);
-        }
 
     private:
         std::unique_ptr<platform::RegKey> inner_;
