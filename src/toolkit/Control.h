@@ -156,6 +156,8 @@ public:
     void SetText(const std::string& text) { SetCaption(text); }
     // Text typed by the user.
     void UserSetText(const std::string& text);
+    // Whether a character the user types may go into the text.
+    virtual bool UserChar(char /*character*/) { return true; }
 };
 
 class TTabSheet : public TControl {

@@ -43,7 +43,7 @@ public:
     // Up and Down step; the key goes on to the edit either way.
     void UserKeyDown(std::uint16_t virtualKey);
     // Whether a typed character may go into the text; a refused one beeps.
-    bool UserChar(char character);
+    bool UserChar(char character) override;
     // Paste and cut are carried out only when this is true (no beep otherwise).
     bool CanPasteOrCut() const;
     // Whether entering the field should select the whole text.

@@ -158,14 +158,16 @@ TEST_F(FormPeers, WhatTheUserDoesReachesTheControlObjects) {
     SetWindowTextW(edit, L"\u03A9");
     EXPECT_EQ(form.OptionsPage.EdtDecimalDot.Text(), "€");
     EXPECT_EQ(Text(edit), L"\u20AC");
+    // Typed, it is refused with the beep of a refused key.
+    SendMessageW(edit, WM_CHAR, 0x03A9, 0);
+    EXPECT_EQ(Text(edit), L"\u20AC");
+    EXPECT_EQ(fake.boxes.log.back(), "beep:default");
 
     std::vector<std::uint16_t> keys;
     form.MacroListView.OnKeyUp = [&](std::uint16_t key, toolkit::TShiftState shift) {
         keys.push_back(key);
         EXPECT_EQ(shift, 0u);
     };
-    BYTE state[256] = {};
-    SetKeyboardState(state);
     SendMessageW(Control(IDC_MACROLISTVIEW), WM_KEYUP, VK_INSERT, 0);
     EXPECT_EQ(keys, std::vector<std::uint16_t>{VK_INSERT});
 }
@@ -259,13 +261,10 @@ TEST_F(FormPeers, ListColumnsFollowTheDpiOfTheWindowsMonitor) {
 }
 
 TEST_F(FormPeers, CtrlTabTurnsThePages) {
-    BYTE state[256] = {};
-    state[VK_CONTROL] = 0x80;
-    SetKeyboardState(state);
+    fake.keyboard.down[VK_CONTROL] = true;
     MSG key{Control(IDC_MACROLISTVIEW), WM_KEYDOWN, VK_TAB, 0, 0, {}};
     EXPECT_TRUE(host.TranslatePageKeys(key));
-    state[VK_CONTROL] = 0;
-    SetKeyboardState(state);
+    fake.keyboard.down[VK_CONTROL] = false;
     EXPECT_EQ(form.PageControl1.ActivePage(), &form.TabOptions);
     EXPECT_EQ(SendMessageW(Control(IDC_PAGECONTROL), TCM_GETCURSEL, 0, 0), 1);
     EXPECT_TRUE(Shown(GetParent(Control(IDC_EASYTABCB))));

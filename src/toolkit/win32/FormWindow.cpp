@@ -1,5 +1,6 @@
 #include "toolkit/win32/FormWindow.h"
 
+#include "platform/Services.h"
 #include "platform/win32/WideText.h"
 #include "toolkit/Control.h"
 #include "toolkit/ErrorDisplay.h"
@@ -67,13 +68,13 @@ void FormWindow::Close() {
 
 bool FormWindow::TranslatePageKeys(const MSG& message) {
     if (window_ == nullptr || message.message != WM_KEYDOWN ||
-        (GetKeyState(VK_CONTROL) & 0x8000) == 0 ||
+        !platform::Keys().IsDown(VK_CONTROL) ||
         (message.hwnd != window_ && !IsChild(window_, message.hwnd))) {
         return false;
     }
     int step = 0;
     if (message.wParam == VK_TAB) {
-        step = (GetKeyState(VK_SHIFT) & 0x8000) != 0 ? -1 : 1;
+        step = platform::Keys().IsDown(VK_SHIFT) ? -1 : 1;
     } else if (message.wParam == VK_NEXT) {
         step = 1;
     } else if (message.wParam == VK_PRIOR) {

@@ -1,5 +1,6 @@
 #include "toolkit/win32/ListViewPeer.h"
 
+#include "platform/Services.h"
 #include "platform/win32/WideText.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/Form.h"
@@ -14,7 +15,7 @@ using platform::win32::Wide;
 
 TShiftState CurrentShiftState() {
     TShiftState state = 0;
-    auto down = [](int key) { return (GetKeyState(key) & 0x8000) != 0; };
+    auto down = [](std::uint32_t key) { return platform::Keys().IsDown(key); };
     if (down(VK_SHIFT)) {
         state |= ssShift;
     }

@@ -1,7 +1,10 @@
 #include "toolkit/win32/Peers.h"
 
 #include "platform/win32/WideText.h"
+#include "toolkit/ErrorDisplay.h"
+#include "toolkit/Form.h"
 #include "toolkit/win32/ButtonGlyph.h"
+#include "toolkit/win32/EditPeer.h"
 #include "toolkit/win32/ListViewPeer.h"
 #include "toolkit/win32/ScrollBarPeer.h"
 #include "toolkit/win32/SpinEditPeer.h"
@@ -10,17 +13,6 @@
 
 namespace toolkit::win32 {
 namespace {
-
-using platform::win32::Narrow;
-using platform::win32::Wide;
-
-std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const int got = GetWindowTextW(window, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(got));
-    return Narrow(text);
-}
 
 class ButtonPeer : public Win32Peer {
 public:
@@ -100,43 +92,14 @@ private:
     TRadioButton& button_;
 };
 
-class EditPeer : public Win32Peer {
-public:
-    EditPeer(TEdit& edit, HWND window) : Win32Peer(edit, window), edit_(edit) {}
-    void Refresh() override {
-        if (WindowText(window_) != edit_.Text()) {
-            refreshing_ = true;
-            SetWindowTextW(window_, Wide(edit_.Text()).c_str());
-            refreshing_ = false;
-        }
-        RefreshCommon(false);
-    }
-    void Command(WORD code) override {
-        if (code != EN_CHANGE || refreshing_) {
-            return;
-        }
-        bool lossy = false;
-        const int length = GetWindowTextLengthW(window_);
-        std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-        text.resize(static_cast<std::size_t>(GetWindowTextW(window_, text.data(), length + 1)));
-        const std::string narrow = Narrow(text, &lossy);
-        if (lossy) {
-            // A character outside code page 1252 would be stored changed: refuse it.
-            MessageBeep(MB_ICONHAND);
-            Refresh();
-            return;
-        }
-        if (narrow != edit_.Text()) {
-            edit_.UserSetText(narrow);
-        }
-    }
-
-private:
-    TEdit& edit_;
-    bool refreshing_ = false;
-};
-
 } // namespace
+
+std::string WindowText(HWND window, bool* lossy) {
+    const int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
+    return platform::win32::Narrow(text, lossy);
+}
 
 // The dots per inch of the monitor the window is on. GetDpiForWindow is looked up because
 // systems before Windows 10 lack it; they have one DPI for all monitors.
@@ -160,14 +123,22 @@ int WindowDpi(HWND window) {
 
 void Win32Peer::RefreshCommon(bool withText) {
     if (withText) {
-        const std::wstring text = Wide(control_.Caption());
         if (WindowText(window_) != control_.Caption()) {
-            SetWindowTextW(window_, text.c_str());
+            SetWindowTextW(window_, platform::win32::Wide(control_.Caption()).c_str());
         }
     }
     if ((IsWindowEnabled(window_) != FALSE) != control_.Enabled()) {
         EnableWindow(window_, control_.Enabled() ? TRUE : FALSE);
     }
+}
+
+LRESULT Win32Peer::Handled(const std::function<LRESULT()>& handler) {
+    LRESULT result = 0;
+    if (!Guarded([&] { result = handler(); })) {
+        result = 0;
+    }
+    control_.Form().DrawChanges();
+    return result;
 }
 
 void Win32Peer::Refresh() {

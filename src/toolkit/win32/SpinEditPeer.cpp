@@ -1,11 +1,8 @@
 #include "toolkit/win32/SpinEditPeer.h"
 
 #include "platform/Services.h"
-#include "platform/win32/WideText.h"
-#include "toolkit/ErrorDisplay.h"
 #include "toolkit/Form.h"
 
-#include <commctrl.h>
 #include <windowsx.h>
 
 #include <algorithm>
@@ -13,21 +10,10 @@
 namespace toolkit::win32 {
 namespace {
 
-using platform::win32::Narrow;
-using platform::win32::Wide;
-
 constexpr wchar_t kArrowsClass[] = L"TSetupSpinArrows";
-constexpr UINT_PTR kSubclassId = 1;
 // The arrows are never narrower than this; the text area ends this far before them.
 constexpr int kMinArrowWidth = 15;
 constexpr int kTextGap = 2;
-
-std::string WindowText(HWND window, bool* lossy) {
-    const int length = GetWindowTextLengthW(window);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), length + 1)));
-    return Narrow(text, lossy);
-}
 
 // A window's display context, released on every path.
 class WindowDc {
@@ -87,21 +73,16 @@ void RegisterArrowsClass(WNDPROC procedure) {
 
 } // namespace
 
-SpinEditPeer::SpinEditPeer(TSpinEdit& spin, HWND edit) : Win32Peer(spin, edit), spin_(spin) {
+SpinEditPeer::SpinEditPeer(TSpinEdit& spin, HWND edit) : EditPeer(spin, edit), spin_(spin) {
     RegisterArrowsClass(&SpinEditPeer::ArrowsProc);
     arrows_ = CreateWindowExW(0, kArrowsClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, edit,
                               nullptr, GetModuleHandleW(nullptr), this);
     // The edit paints around its child, not over it.
     SetWindowLongPtrW(edit, GWL_STYLE, GetWindowLongPtrW(edit, GWL_STYLE) | WS_CLIPCHILDREN);
-    subclassed_ = SetWindowSubclass(edit, &SpinEditPeer::EditProc, kSubclassId,
-                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
     Layout();
 }
 
 SpinEditPeer::~SpinEditPeer() {
-    if (subclassed_) {
-        RemoveWindowSubclass(window_, &SpinEditPeer::EditProc, kSubclassId);
-    }
     if (arrows_ != nullptr) {
         SetWindowLongPtrW(arrows_, GWLP_USERDATA, 0);
         DestroyWindow(arrows_);
@@ -109,33 +90,10 @@ SpinEditPeer::~SpinEditPeer() {
 }
 
 void SpinEditPeer::Refresh() {
-    bool lossy = false;
-    if (WindowText(window_, &lossy) != spin_.Text()) {
-        refreshing_ = true;
-        SetWindowTextW(window_, Wide(spin_.Text()).c_str());
-        refreshing_ = false;
-    }
-    RefreshCommon(false);
+    EditPeer::Refresh();
     SendMessageW(window_, EM_SETLIMITTEXT, static_cast<WPARAM>(spin_.MaxLength()), 0);
     if (arrows_ != nullptr) {
         InvalidateRect(arrows_, nullptr, FALSE);
-    }
-}
-
-void SpinEditPeer::Command(WORD code) {
-    if (code != EN_CHANGE || refreshing_) {
-        return;
-    }
-    bool lossy = false;
-    const std::string text = WindowText(window_, &lossy);
-    if (lossy) {
-        // Pasted text outside code page 1252 would be stored changed: refuse it.
-        MessageBeep(MB_ICONHAND);
-        Refresh();
-        return;
-    }
-    if (text != spin_.Text()) {
-        spin_.UserSetText(text);
     }
 }
 
@@ -189,39 +147,8 @@ void SpinEditPeer::PaintArrows() {
     EndPaint(arrows_, &paint);
 }
 
-LRESULT CALLBACK SpinEditPeer::EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR, DWORD_PTR data) {
-    auto* self = reinterpret_cast<SpinEditPeer*>(data);
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(window, &SpinEditPeer::EditProc, kSubclassId);
-        self->subclassed_ = false;
-        self->arrows_ = nullptr;
-        return DefSubclassProc(window, message, wParam, lParam);
-    }
-    LRESULT result = 0;
-    // No exception may cross the window procedure.
-    if (!Guarded([&] { result = self->HandleEdit(message, wParam, lParam); })) {
-        result = 0;
-    }
-    self->control_.Form().DrawChanges();
-    return result;
-}
-
 LRESULT SpinEditPeer::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_CHAR: {
-        const wchar_t typed = static_cast<wchar_t>(wParam);
-        bool lossy = false;
-        const std::string narrow = Narrow(std::wstring(1, typed), &lossy);
-        if (lossy || narrow.size() != 1) {
-            MessageBeep(0);
-            return 0;
-        }
-        if (!spin_.UserChar(narrow[0])) {
-            return 0;
-        }
-        break;
-    }
     case WM_KEYDOWN:
         spin_.UserKeyDown(static_cast<std::uint16_t>(wParam));
         // Enter is the field's own (its character is refused), never the default button's.
@@ -238,7 +165,7 @@ LRESULT SpinEditPeer::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_GETDLGCODE: {
         // The dialog manager selects the whole text when the field is entered from the
         // keyboard, if the field says so.
-        LRESULT code = DefSubclassProc(window_, message, wParam, lParam);
+        LRESULT code = EditDefault(message, wParam, lParam);
         if (!spin_.SelectsAllOnEntry(platform::Keys().IsDown(VK_LBUTTON))) {
             code &= ~static_cast<LRESULT>(DLGC_HASSETSEL);
         }
@@ -251,7 +178,7 @@ LRESULT SpinEditPeer::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) {
         return code;
     }
     case WM_KILLFOCUS: {
-        const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+        const LRESULT result = EditDefault(message, wParam, lParam);
         spin_.UserExit();
         return result;
     }
@@ -259,7 +186,7 @@ LRESULT SpinEditPeer::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) {
         control_.Form().SetActiveControl(&spin_);
         break;
     case WM_SIZE: {
-        const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+        const LRESULT result = EditDefault(message, wParam, lParam);
         Layout();
         return result;
     }
@@ -271,7 +198,7 @@ LRESULT SpinEditPeer::HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) {
     default:
         break;
     }
-    return DefSubclassProc(window_, message, wParam, lParam);
+    return EditPeer::HandleEdit(message, wParam, lParam);
 }
 
 LRESULT CALLBACK SpinEditPeer::ArrowsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -284,12 +211,12 @@ LRESULT CALLBACK SpinEditPeer::ArrowsProc(HWND window, UINT message, WPARAM wPar
     if (self == nullptr || self->arrows_ != window) {
         return DefWindowProcW(window, message, wParam, lParam);
     }
-    LRESULT result = 0;
-    if (!Guarded([&] { result = self->HandleArrows(message, wParam, lParam); })) {
-        result = 0;
+    if (message == WM_NCDESTROY) {
+        // Destroyed with the edit.
+        self->arrows_ = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
     }
-    self->control_.Form().DrawChanges();
-    return result;
+    return self->Handled([&] { return self->HandleArrows(message, wParam, lParam); });
 }
 
 LRESULT SpinEditPeer::HandleArrows(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -4,26 +4,23 @@
 #pragma once
 
 #include "toolkit/SpinEdit.h"
-#include "toolkit/win32/Peers.h"
+#include "toolkit/win32/EditPeer.h"
 
 namespace toolkit::win32 {
 
-class SpinEditPeer : public Win32Peer {
+class SpinEditPeer : public EditPeer {
 public:
     SpinEditPeer(TSpinEdit& spin, HWND edit);
     ~SpinEditPeer() override;
-    SpinEditPeer(const SpinEditPeer&) = delete;
-    SpinEditPeer& operator=(const SpinEditPeer&) = delete;
 
     void Refresh() override;
-    void Command(WORD code) override;
     HWND Arrows() const { return arrows_; }
 
+protected:
+    LRESULT HandleEdit(UINT message, WPARAM wParam, LPARAM lParam) override;
+
 private:
-    static LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR data);
     static LRESULT CALLBACK ArrowsProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleEdit(UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleArrows(UINT message, WPARAM wParam, LPARAM lParam);
     void Layout();
     RECT HalfRect(TSpinHalf half) const;
@@ -31,8 +28,6 @@ private:
 
     TSpinEdit& spin_;
     HWND arrows_ = nullptr; // a child of the edit, destroyed with it
-    bool refreshing_ = false;
-    bool subclassed_ = false;
     TSpinHalf pressed_ = TSpinHalf::Up;
 };
 
