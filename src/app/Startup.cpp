@@ -13,7 +13,7 @@ namespace app {
 
 TProcessStart StartUp() {
     TProcessStart start;
-    start.IsWinNT = platform::Sys().PlatformId() >= 2;
+    start.IsWinNT = platform::Sys().PlatformId() >= platform::kPlatformIdNt;
     start.IsSecondInstance = CheckInstance();
     start.Store = std::make_unique<settings::TSettingsStore>();
     return start;

@@ -1,13 +1,11 @@
 #include "macros/CombinationHint.h"
 
+#include "platform/VirtualKeys.h"
+
 #include <array>
 
 namespace macros {
 namespace {
-
-constexpr std::uint16_t kDeleteKey = 0x2E;
-constexpr std::uint16_t kLKey = 0x4C;
-constexpr std::uint16_t kF1Key = 0x70;
 
 enum class TApplies {
     NoKey,
@@ -30,15 +28,15 @@ struct TCombinationRule {
 // In order: the first that applies is shown.
 constexpr std::array<TCombinationRule, 7> kRules = {{
     {TApplies::NoKey, 0, 0, "Keine Taste gewählt: so kann das Makro nie ausgelöst werden."},
-    {TApplies::Combination, ModCtrl | ModAlt, kDeleteKey,
+    {TApplies::Combination, ModCtrl | ModAlt, platform::kVkDelete,
      "Strg+Alt+Entf behält Windows für sich: kein Programm bekommt diese Tasten zu sehen."},
     // Windows reads AltGr as Strg+Alt.
-    {TApplies::Combination, ModAltGr, kDeleteKey,
+    {TApplies::Combination, ModAltGr, platform::kVkDelete,
      "AltGr+Entf liest Windows als Strg+Alt+Entf und behält es für sich: kein Programm "
      "sieht es."},
-    {TApplies::Combination, ModLWin, kLKey, kLockHint},
-    {TApplies::Combination, ModRWin, kLKey, kLockHint},
-    {TApplies::Combination, ModAltGr, kF1Key,
+    {TApplies::Combination, ModLWin, 'L', kLockHint},
+    {TApplies::Combination, ModRWin, 'L', kLockHint},
+    {TApplies::Combination, ModAltGr, platform::kVkF1,
      "AltGr+F1 schaltet Tastor ein und aus: ein Makro auf diesen Tasten wird nie ausgelöst."},
     {TApplies::UsedByAnotherMacro, 0, 0, "Diese Tasten belegt schon ein anderes Makro der Liste."},
 }};

@@ -4,6 +4,7 @@
 #include "macros/MacroValue.h"
 #include "platform/Cp1252.h"
 #include "platform/Services.h"
+#include "platform/VirtualKeys.h"
 #include "settings/Layout.h"
 #include "settings/Registry.h"
 #include "settings/StoreError.h"
@@ -13,12 +14,6 @@
 #include <vector>
 
 namespace macros {
-namespace {
-
-constexpr std::uint16_t kInsertKey = 0x2D;
-constexpr std::uint16_t kDeleteKey = 0x2E;
-
-} // namespace
 
 bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
     std::vector<TMacroTable::Entry> entries;
@@ -179,9 +174,9 @@ void TMacroListCommands::MacroListViewKeyUp(std::uint16_t key, toolkit::TShiftSt
     if (shift != 0) {
         return;
     }
-    if (key == kInsertKey) {
+    if (key == platform::kVkInsert) {
         NewBtnClick();
-    } else if (key == kDeleteKey) {
+    } else if (key == platform::kVkDelete) {
         DeleteBtnClick();
     }
 }

@@ -5,6 +5,7 @@
 #include "platform/Paths.h"
 #include "platform/Services.h"
 #include "platform/Utf16Text.h"
+#include "platform/VirtualKeys.h"
 #include "settings/Layout.h"
 #include "toolkit/MessageBoxes.h"
 
@@ -15,7 +16,6 @@
 namespace macros {
 namespace {
 
-constexpr std::uint32_t kVkShift = 0x10;
 // The file for the registry editor, beside the backups.
 constexpr const char16_t* kImportCopyName = u"Makros Import läuft";
 // The largest file the import reads: several times a backup of 50,000 long macros.
@@ -119,7 +119,7 @@ TMacroTransfer::TMacroTransfer(const TMacroTable& shown) : shown_(shown) {}
 
 void TMacroTransfer::ExportBtnClick() {
     // The state of Shift when the click is handled, not when the program started.
-    if (platform::Keys().IsDown(kVkShift)) {
+    if (platform::Keys().IsDown(platform::kVkShift)) {
         CopyMacrosToClipboard();
     } else {
         ExportToFile();

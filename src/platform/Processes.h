@@ -6,6 +6,10 @@
 
 namespace platform {
 
+// WinExec's results from this one on mean that the program was started; those below it
+// are errors.
+inline constexpr std::uint32_t kExecStarted = 32;
+
 class Processes {
 public:
     virtual ~Processes() = default;
@@ -15,7 +19,7 @@ public:
                         const std::string& directory) = 0;
 
     struct ExecResult {
-        std::uint32_t result;    // as WinExec returns it: 32 or more when started
+        std::uint32_t result;    // as WinExec returns it
         std::uint32_t lastError; // GetLastError right after the call
     };
     // WinExec with the window shown normally (SW_SHOW).

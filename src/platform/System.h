@@ -7,6 +7,9 @@
 
 namespace platform {
 
+// The platform id of the NT family, to which every supported Windows belongs.
+inline constexpr std::uint32_t kPlatformIdNt = 2;
+
 class System {
 public:
     virtual ~System() = default;

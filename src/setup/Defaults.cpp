@@ -22,32 +22,32 @@ const std::array<TOptionDefault, 9> kOptionDefaults = {{
 const char* const kDecimalDotDefault = ".";
 
 const std::array<TDefaultMacro, 9> kDefaultMacros = {{
-    {0xBE, ModAltGr, false, "*.*", nullptr},                                        // period key
-    {0x47, ModAltGr, false, "mit freundlichen Grüßen$0D  Ihr Tastor ;-)", nullptr}, // G
-    {0x57, ModAltGr, false, "http://www.", nullptr},                                // W
-    {0x44, ModAltGr, false, "^*40 ^*41", nullptr},                                  // D: date, time
-    {0xC0, ModAltGr, false, "^*2", nullptr},            // Ö: ASCII umlauts
-    {0xC0, ModShift | ModAltGr, false, "^*3", nullptr}, // Ö: HTML umlauts
-    {0x6B, ModAltGr, false, "^*7", nullptr},            // keypad +: EasyTab
-    {0x79, 0, true, "^cmd.exe", "^dosprmpt.pif"},       // F10
-    {0x7B, 0, true, "^shutdown.exe -s", "^*9"},         // F12: shut down
+    {platform::kVkOemPeriod, ModAltGr, false, "*.*", nullptr},
+    {'G', ModAltGr, false, "mit freundlichen Grüßen$0D  Ihr Tastor ;-)", nullptr},
+    {'W', ModAltGr, false, "http://www.", nullptr},
+    {'D', ModAltGr, false, "^*40 ^*41", nullptr},                    // date, time
+    {platform::kVkOem3, ModAltGr, false, "^*2", nullptr},            // Ö: ASCII umlauts
+    {platform::kVkOem3, ModShift | ModAltGr, false, "^*3", nullptr}, // Ö: HTML umlauts
+    {platform::kVkAdd, ModAltGr, false, "^*7", nullptr},             // EasyTab
+    {platform::kVkF10, 0, true, "^cmd.exe", "^dosprmpt.pif"},
+    {platform::kVkF12, 0, true, "^shutdown.exe -s", "^*9"}, // shut down
 }};
 
 const std::array<TUmlautTable, 2> kUmlautTables = {{
     {kUmlautAsciiKey,
      {{
-         {0xDE, {"ae", "Ae", "AE"}},
-         {0xC0, {"oe", "Oe", "OE"}},
-         {0xBA, {"ue", "Ue", "UE"}},
+         {platform::kVkOem7, {"ae", "Ae", "AE"}},
+         {platform::kVkOem3, {"oe", "Oe", "OE"}},
+         {platform::kVkOem1, {"ue", "Ue", "UE"}},
          // Shift gives the question mark on this key of the German layout.
-         {0xDB, {"ss", "?", "SS"}},
+         {platform::kVkOem4, {"ss", "?", "SS"}},
      }}},
     {kUmlautHtmlKey,
      {{
-         {0xDE, {"&auml;", "&Auml;", "&Auml;"}},
-         {0xC0, {"&ouml;", "&Ouml;", "&Ouml;"}},
-         {0xBA, {"&uuml;", "&Uuml;", "&Uuml;"}},
-         {0xDB, {"&szlig;", "?", "SS"}},
+         {platform::kVkOem7, {"&auml;", "&Auml;", "&Auml;"}},
+         {platform::kVkOem3, {"&ouml;", "&Ouml;", "&Ouml;"}},
+         {platform::kVkOem1, {"&uuml;", "&Uuml;", "&Uuml;"}},
+         {platform::kVkOem4, {"&szlig;", "?", "SS"}},
      }}},
 }};
 

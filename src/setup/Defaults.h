@@ -3,6 +3,7 @@
 #pragma once
 
 #include "macros/KeyCode.h"
+#include "platform/VirtualKeys.h"
 #include "sound/SpeakerRec.h"
 
 #include <array>
@@ -38,7 +39,7 @@ struct TDefaultMacro {
 extern const std::array<TDefaultMacro, 9> kDefaultMacros;
 // The program start of this program itself, on the Windows-key modifier + F2. Its text is
 // "^" and the program's path.
-inline constexpr std::uint16_t kSelfStartKey = 0x71; // F2
+inline constexpr std::uint16_t kSelfStartKey = platform::kVkF2;
 // The file name by which a program start is known as this program's own.
 inline constexpr const char* kProgramFileName = "TSetup.exe";
 

@@ -77,7 +77,7 @@ void TSoundsPage::SpeakerSetupBtnClick() {
 
 void StartSoundControlPanel() {
     const auto started = platform::Procs().Exec("control.exe MMSYS.CPL,@1");
-    if (started.result < 32) {
+    if (started.result < platform::kExecStarted) {
         throw std::runtime_error("Fehler beim Starten von: Systemsteuerung (" +
                                  std::to_string(static_cast<std::int32_t>(started.lastError)) +
                                  ")");

@@ -1,6 +1,7 @@
 #include "toolkit/SpinEdit.h"
 
 #include "platform/Services.h"
+#include "platform/VirtualKeys.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/Form.h"
 
@@ -83,11 +84,9 @@ void TSpinEdit::StepDown() {
 }
 
 void TSpinEdit::UserKeyDown(std::uint16_t virtualKey) {
-    constexpr std::uint16_t kUp = 0x26;
-    constexpr std::uint16_t kDown = 0x28;
-    if (virtualKey == kUp) {
+    if (virtualKey == platform::kVkUp) {
         Fire([this] { StepUp(); });
-    } else if (virtualKey == kDown) {
+    } else if (virtualKey == platform::kVkDown) {
         Fire([this] { StepDown(); });
     }
 }
