@@ -39,13 +39,14 @@ private:
     std::unique_ptr<ButtonGlyph> glyph_;
 };
 
-class ToggleButtonPeer : public Win32Peer {
+// A button that shows a checked state (the check box, the radio button and the toggle
+// button); Checked reads the state of the control.
+template <class Button, bool (Button::*Checked)() const> class CheckablePeer : public Win32Peer {
 public:
-    ToggleButtonPeer(TToggleButton& button, HWND window)
-        : Win32Peer(button, window), button_(button) {}
+    CheckablePeer(Button& button, HWND window) : Win32Peer(button, window), button_(button) {}
     void Refresh() override {
         RefreshCommon(true);
-        SendMessageW(window_, BM_SETCHECK, button_.Down() ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(window_, BM_SETCHECK, (button_.*Checked)() ? BST_CHECKED : BST_UNCHECKED, 0);
     }
     void Command(WORD code) override {
         if (code == BN_CLICKED) {
@@ -54,43 +55,11 @@ public:
     }
 
 private:
-    TToggleButton& button_;
+    Button& button_;
 };
-
-class CheckBoxPeer : public Win32Peer {
-public:
-    CheckBoxPeer(TCheckBox& box, HWND window) : Win32Peer(box, window), box_(box) {}
-    void Refresh() override {
-        RefreshCommon(true);
-        SendMessageW(window_, BM_SETCHECK, box_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
-    void Command(WORD code) override {
-        if (code == BN_CLICKED) {
-            box_.UserClick();
-        }
-    }
-
-private:
-    TCheckBox& box_;
-};
-
-class RadioButtonPeer : public Win32Peer {
-public:
-    RadioButtonPeer(TRadioButton& button, HWND window)
-        : Win32Peer(button, window), button_(button) {}
-    void Refresh() override {
-        RefreshCommon(true);
-        SendMessageW(window_, BM_SETCHECK, button_.Checked() ? BST_CHECKED : BST_UNCHECKED, 0);
-    }
-    void Command(WORD code) override {
-        if (code == BN_CLICKED) {
-            button_.UserClick();
-        }
-    }
-
-private:
-    TRadioButton& button_;
-};
+using ToggleButtonPeer = CheckablePeer<TToggleButton, &TToggleButton::Down>;
+using CheckBoxPeer = CheckablePeer<TCheckBox, &TCheckBox::Checked>;
+using RadioButtonPeer = CheckablePeer<TRadioButton, &TRadioButton::Checked>;
 
 } // namespace
 
