@@ -21,7 +21,7 @@ flags=(-std=c++20 -O1 -g -fsanitize=fuzzer,address,undefined -fno-sanitize-recov
        -finput-charset=UTF-8 -I"$root/src")
 declare -A sources=(
     [KeyCode]="src/macros/KeyCode.cpp src/platform/Services.cpp"
-    [SpeakerRec]="src/sound/SpeakerRec.cpp"
+    [SpeakerRec]="src/sound/SpeakerRec.cpp src/platform/DecimalNumber.cpp"
     [RegEditFile]="src/macros/MacroExportFile.cpp src/regfile/Regedit4Writer.cpp src/regfile/Hex.cpp
                    src/settings/Registry.cpp src/settings/RegistryReplace.cpp
                    src/settings/StoreError.cpp src/platform/Services.cpp src/platform/Registry.cpp

@@ -1,5 +1,6 @@
 #include "toolkit/SpinEdit.h"
 
+#include "platform/DecimalNumber.h"
 #include "platform/Services.h"
 #include "platform/VirtualKeys.h"
 #include "toolkit/ErrorDisplay.h"
@@ -13,31 +14,6 @@ namespace {
 
 constexpr char kEnter = 13;
 constexpr char kBackspace = 8;
-
-// An optional sign and at least one decimal digit, within 32 bits.
-std::optional<std::int32_t> ParseNumber(const std::string& text) {
-    std::size_t i = 0;
-    const bool negative = !text.empty() && text[0] == '-';
-    if (!text.empty() && (text[0] == '-' || text[0] == '+')) {
-        i = 1;
-    }
-    if (i == text.size()) {
-        return std::nullopt;
-    }
-    const std::int64_t limit =
-        static_cast<std::int64_t>(std::numeric_limits<std::int32_t>::max()) + (negative ? 1 : 0);
-    std::int64_t magnitude = 0;
-    for (; i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') {
-            return std::nullopt;
-        }
-        magnitude = magnitude * 10 + (text[i] - '0');
-        if (magnitude > limit) {
-            return std::nullopt;
-        }
-    }
-    return static_cast<std::int32_t>(negative ? -magnitude : magnitude);
-}
 
 void Beep() {
     platform::Boxes().Beep(platform::SystemSound::Default);
@@ -59,7 +35,7 @@ void TSpinEdit::SetMaxLength(int length) {
 }
 
 std::int32_t TSpinEdit::Value() const {
-    return ParseNumber(Text()).value_or(MinValue);
+    return platform::ParseInt32(Text(), platform::PlusSign::Taken).value_or(MinValue);
 }
 
 std::int32_t TSpinEdit::Limit(std::int64_t value) const {
