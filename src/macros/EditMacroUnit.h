@@ -3,9 +3,11 @@
 #pragma once
 
 #include "macros/KeyCode.h"
+#include "toolkit/ComboBox.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
-#include "toolkit/ListView.h"
+#include "toolkit/GroupBox.h"
+#include "toolkit/HotKey.h"
 
 #include <functional>
 #include <string>

@@ -4,7 +4,7 @@
 
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
-#include "toolkit/ListView.h"
+#include "toolkit/GroupBox.h"
 
 #include <cstdint>
 

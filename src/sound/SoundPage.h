@@ -3,9 +3,10 @@
 #pragma once
 
 #include "sound/SpeakerRec.h"
+#include "toolkit/ComboBox.h"
 #include "toolkit/Control.h"
 #include "toolkit/Form.h"
-#include "toolkit/ListView.h"
+#include "toolkit/Panel.h"
 
 namespace sound {
 

@@ -81,29 +81,4 @@ void TListView::UserKeyUp(std::uint16_t key, TShiftState shift) {
     }
 }
 
-void TComboBox::SetItemIndex(int index) {
-    if (index < -1 || index >= static_cast<int>(Items.size())) {
-        index = -1;
-    }
-    if (index_ != index) {
-        index_ = index;
-        Changed();
-    }
-}
-
-void TComboBox::UserSelect(int index) {
-    SetItemIndex(index);
-    Fire(OnChange);
-}
-
-void THotKey::SetKey(std::uint16_t key) {
-    key_ = key > 255 ? 0 : key;
-    Changed();
-}
-
-void THotKey::UserPressed(std::uint16_t key) {
-    SetKey(key);
-    Fire(OnChange);
-}
-
 } // namespace toolkit

@@ -96,47 +96,4 @@ private:
     int rowToShow_ = -1;
 };
 
-// A drop-down list to choose from, without typing.
-class TComboBox : public TControl {
-public:
-    using TControl::TControl;
-    TControlKind Kind() const override { return TControlKind::ComboBox; }
-    std::function<void()> OnChange;
-    std::vector<std::string> Items;
-    int ItemIndex() const { return index_; }
-    void SetItemIndex(int index);
-    void ItemsChanged() { Changed(); }
-    void UserSelect(int index);
-
-private:
-    int index_ = -1;
-};
-
-// A key-capture field that records one key alone, never a modifier.
-class THotKey : public TControl {
-public:
-    using TControl::TControl;
-    TControlKind Kind() const override { return TControlKind::HotKey; }
-    // The user pressed a key.
-    std::function<void()> OnChange;
-    // Virtual-key code 1-255, or 0 for none.
-    std::uint16_t Key() const { return key_; }
-    void SetKey(std::uint16_t key);
-    // A key the user pressed, with whatever modifiers: only the key is kept.
-    void UserPressed(std::uint16_t key);
-
-private:
-    std::uint16_t key_ = 0;
-};
-
-class TGroupBox : public TControl {
-public:
-    using TControl::TControl;
-};
-
-class TPanel : public TControl {
-public:
-    using TControl::TControl;
-};
-
 } // namespace toolkit

@@ -184,46 +184,4 @@ LRESULT CALLBACK ListViewPeer::SubclassProc(HWND window, UINT message, WPARAM wP
     return DefSubclassProc(window, message, wParam, lParam);
 }
 
-void ComboBoxPeer::Refresh() {
-    RefreshCommon(false);
-    if (shownItems_ != combo_.Items) {
-        SendMessageW(window_, CB_RESETCONTENT, 0, 0);
-        for (const std::string& item : combo_.Items) {
-            SendMessageW(window_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
-        }
-        shownItems_ = combo_.Items;
-    }
-    if (SendMessageW(window_, CB_GETCURSEL, 0, 0) != combo_.ItemIndex()) {
-        SendMessageW(window_, CB_SETCURSEL, static_cast<WPARAM>(combo_.ItemIndex()), 0);
-    }
-}
-
-void ComboBoxPeer::Command(WORD code) {
-    if (code == CBN_SELCHANGE) {
-        combo_.UserSelect(static_cast<int>(SendMessageW(window_, CB_GETCURSEL, 0, 0)));
-    }
-}
-
-HotKeyPeer::HotKeyPeer(THotKey& hotKey, HWND window) : Win32Peer(hotKey, window), hotKey_(hotKey) {
-    // Every combination with a modifier counts as the key alone.
-    SendMessageW(window_, HKM_SETRULES,
-                 HKCOMB_S | HKCOMB_C | HKCOMB_A | HKCOMB_SC | HKCOMB_SA | HKCOMB_CA | HKCOMB_SCA,
-                 0);
-}
-
-void HotKeyPeer::Refresh() {
-    RefreshCommon(false);
-    const auto shown = static_cast<WORD>(SendMessageW(window_, HKM_GETHOTKEY, 0, 0));
-    if (shown != hotKey_.Key()) {
-        SendMessageW(window_, HKM_SETHOTKEY, hotKey_.Key(), 0);
-    }
-}
-
-void HotKeyPeer::Command(WORD code) {
-    if (code == EN_CHANGE) {
-        const auto value = static_cast<WORD>(SendMessageW(window_, HKM_GETHOTKEY, 0, 0));
-        hotKey_.UserPressed(LOBYTE(value));
-    }
-}
-
 } // namespace toolkit::win32

@@ -31,25 +31,4 @@ private:
     int dpi_;
 };
 
-class ComboBoxPeer : public Win32Peer {
-public:
-    ComboBoxPeer(TComboBox& combo, HWND window) : Win32Peer(combo, window), combo_(combo) {}
-    void Refresh() override;
-    void Command(WORD code) override;
-
-private:
-    TComboBox& combo_;
-    std::vector<std::string> shownItems_;
-};
-
-class HotKeyPeer : public Win32Peer {
-public:
-    HotKeyPeer(THotKey& hotKey, HWND window);
-    void Refresh() override;
-    void Command(WORD code) override;
-
-private:
-    THotKey& hotKey_;
-};
-
 } // namespace toolkit::win32

@@ -1,0 +1,15 @@
+#include "toolkit/HotKey.h"
+
+namespace toolkit {
+
+void THotKey::SetKey(std::uint16_t key) {
+    key_ = key > 255 ? 0 : key;
+    Changed();
+}
+
+void THotKey::UserPressed(std::uint16_t key) {
+    SetKey(key);
+    Fire(OnChange);
+}
+
+} // namespace toolkit

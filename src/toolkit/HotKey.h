@@ -1,0 +1,27 @@
+// A key-capture field that records one key alone, never a modifier.
+#pragma once
+
+#include "toolkit/Control.h"
+
+#include <cstdint>
+#include <functional>
+
+namespace toolkit {
+
+class THotKey : public TControl {
+public:
+    using TControl::TControl;
+    TControlKind Kind() const override { return TControlKind::HotKey; }
+    // The user pressed a key.
+    std::function<void()> OnChange;
+    // Virtual-key code 1-255, or 0 for none.
+    std::uint16_t Key() const { return key_; }
+    void SetKey(std::uint16_t key);
+    // A key the user pressed, with whatever modifiers: only the key is kept.
+    void UserPressed(std::uint16_t key);
+
+private:
+    std::uint16_t key_ = 0;
+};
+
+} // namespace toolkit

@@ -1,0 +1,20 @@
+// The Win32 side of THotKey: the common controls' hot-key field, which records every
+// combination with a modifier as the key alone.
+#pragma once
+
+#include "toolkit/HotKey.h"
+#include "toolkit/win32/Peers.h"
+
+namespace toolkit::win32 {
+
+class HotKeyPeer : public Win32Peer {
+public:
+    HotKeyPeer(THotKey& hotKey, HWND window);
+    void Refresh() override;
+    void Command(WORD code) override;
+
+private:
+    THotKey& hotKey_;
+};
+
+} // namespace toolkit::win32
