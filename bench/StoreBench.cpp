@@ -70,13 +70,14 @@ void FillStore(platform::Registry& registry, int count) {
     for (int i = 0; i < count; ++i) {
         // Past 12,800 macros the keys go on beyond the keyboard's, so that every code differs.
         const int distinct = 200 * 64;
-        const TKeyCode code =
+        const macros::TKeyCode code =
             i < distinct
-                ? MakeKeyCode(static_cast<std::uint16_t>(0x30 + i % 200), modifiers[(i / 200) % 64])
-                : MakeKeyCode(static_cast<std::uint16_t>(0x100 + (i - distinct) / 64),
-                              modifiers[i % 64]);
+                ? macros::MakeKeyCode(static_cast<std::uint16_t>(0x30 + i % 200),
+                                      modifiers[(i / 200) % 64])
+                : macros::MakeKeyCode(static_cast<std::uint16_t>(0x100 + (i - distinct) / 64),
+                                      modifiers[i % 64]);
         const std::string text = "Makro Nummer " + std::to_string(i) + " mit Grüßen$0D";
-        macros->WriteValue(KeyCodeToValueName(code), 1,
+        macros->WriteValue(macros::KeyCodeToValueName(code), 1,
                            std::vector<std::uint8_t>(text.begin(), text.end()));
     }
 }

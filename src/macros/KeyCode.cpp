@@ -2,6 +2,7 @@
 
 #include "platform/Services.h"
 
+namespace macros {
 namespace {
 
 int HexDigitValue(char c) {
@@ -107,3 +108,5 @@ std::string KeyName(std::uint16_t virtualKey) {
     // after its keypad twins.
     return keys.KeyNameText(static_cast<std::int32_t>((scanCode & 0xFF) << 16));
 }
+
+} // namespace macros

@@ -7,6 +7,8 @@
 #include <optional>
 #include <string>
 
+namespace macros {
+
 // Virtual-key code in bits 0-15, modifier byte in bits 16-23, bits 24-31 zero in codes
 // this program builds.
 using TKeyCode = std::uint32_t;
@@ -63,3 +65,5 @@ private:
 // The modifier names in display order, a blank, then the key's name: "AltGr+ G", " F1".
 std::string KeyCodeToText(TKeyCode code, TKeyNames& names);
 std::string KeyCodeToText(TKeyCode code);
+
+} // namespace macros

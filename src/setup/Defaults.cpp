@@ -6,6 +6,8 @@
 namespace setup {
 
 using namespace settings;
+using macros::ModAltGr;
+using macros::ModShift;
 
 const std::array<TOptionDefault, 9> kOptionDefaults = {{
     {optEnabled, 1},

@@ -22,9 +22,9 @@ extern const char* const kDecimalDotDefault;
 
 // Modifier bytes of the Windows-key macros, indexed by the number of Windows keys.
 inline constexpr std::array<std::uint8_t, 3> kWinKeyModifiers = {
-    ModShift | ModAltGr, // none: Shift + AltGr
-    ModLWin,             // one: the left key
-    ModRWin,             // two: the right key
+    macros::ModShift | macros::ModAltGr, // none: Shift + AltGr
+    macros::ModLWin,                     // one: the left key
+    macros::ModRWin,                     // two: the right key
 };
 
 // A default macro; the text may depend on the Windows family.
@@ -48,7 +48,8 @@ struct TUmlautEntry {
     std::uint16_t virtualKey;
     std::array<const char*, 3> texts;
 };
-inline constexpr std::array<std::uint8_t, 3> kUmlautModifiers = {0, ModShift, ModAllCaps};
+inline constexpr std::array<std::uint8_t, 3> kUmlautModifiers = {0, macros::ModShift,
+                                                                 macros::ModAllCaps};
 struct TUmlautTable {
     const char* key;
     std::array<TUmlautEntry, 4> entries;

@@ -61,7 +61,7 @@ bool StartsThisProgram(const std::string& text) {
 std::optional<std::uint8_t> SelfStartModifiersKeepingOwnMacros(settings::TRegistry& reg) {
     const std::uint8_t order[] = {kWinKeyModifiers[2], kWinKeyModifiers[1], kWinKeyModifiers[0]};
     auto nameOf = [](std::uint8_t modifiers) {
-        return KeyCodeToValueName(MakeKeyCode(kSelfStartKey, modifiers));
+        return macros::KeyCodeToValueName(macros::MakeKeyCode(kSelfStartKey, modifiers));
     };
     for (const std::uint8_t modifiers : order) {
         const std::string name = nameOf(modifiers);
@@ -92,13 +92,13 @@ void WriteDefaultMacros(settings::TRegistry& reg, const settings::TStartupState&
             const std::uint8_t modifiers = macro.onWinKey ? *winKeys : macro.modifiers;
             const char* text =
                 state.IsWinNT || macro.text9x == nullptr ? macro.textNT : macro.text9x;
-            WriteMacroValue(reg, MakeKeyCode(macro.virtualKey, modifiers), text);
+            WriteMacroValue(reg, macros::MakeKeyCode(macro.virtualKey, modifiers), text);
         }
     } else {
         winKeys = SelfStartModifiersKeepingOwnMacros(reg);
     }
     if (winKeys) {
-        WriteMacroValue(reg, MakeKeyCode(kSelfStartKey, *winKeys), SelfStartText());
+        WriteMacroValue(reg, macros::MakeKeyCode(kSelfStartKey, *winKeys), SelfStartText());
     }
     reg.CloseKey();
 }
@@ -152,12 +152,12 @@ bool AskAutostart() {
 
 } // namespace
 
-TKeyCode UmlautKeyCode(std::uint16_t virtualKey, std::uint8_t modifiers) {
-    return ModifierBitsOf(modifiers) | virtualKey;
+macros::TKeyCode UmlautKeyCode(std::uint16_t virtualKey, std::uint8_t modifiers) {
+    return macros::ModifierBitsOf(modifiers) | virtualKey;
 }
 
-void WriteMacroValue(settings::TRegistry& reg, TKeyCode code, const std::string& text) {
-    reg.WriteString(KeyCodeToValueName(code), text);
+void WriteMacroValue(settings::TRegistry& reg, macros::TKeyCode code, const std::string& text) {
+    reg.WriteString(macros::KeyCodeToValueName(code), text);
 }
 
 void RunInstall(const settings::TStartupState& state, settings::TSettingsStore& settingsStore) {

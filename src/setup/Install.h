@@ -18,8 +18,8 @@ namespace setup {
 void RunInstall(const settings::TStartupState& state, settings::TSettingsStore& store);
 
 // Writes the text as REG_SZ named by the key code into the accessor's open key.
-void WriteMacroValue(settings::TRegistry& reg, TKeyCode code, const std::string& text);
+void WriteMacroValue(settings::TRegistry& reg, macros::TKeyCode code, const std::string& text);
 // The key code of an umlaut-table entry: unlike a macro key it keeps the all-capitals bit.
-TKeyCode UmlautKeyCode(std::uint16_t virtualKey, std::uint8_t modifiers);
+macros::TKeyCode UmlautKeyCode(std::uint16_t virtualKey, std::uint8_t modifiers);
 
 } // namespace setup

@@ -32,13 +32,13 @@ bool ShouldAccept(const std::string& name) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string name(reinterpret_cast<const char*>(data), size);
-    const std::optional<TKeyCode> code = ValueNameToKeyCode(name);
+    const std::optional<macros::TKeyCode> code = macros::ValueNameToKeyCode(name);
     if (code.has_value() != ShouldAccept(name)) {
         std::abort();
     }
     if (code) {
-        const std::string stored = KeyCodeToValueName(*code);
-        if (stored.size() != 8 || ValueNameToKeyCode(stored) != code) {
+        const std::string stored = macros::KeyCodeToValueName(*code);
+        if (stored.size() != 8 || macros::ValueNameToKeyCode(stored) != code) {
             std::abort();
         }
         if (std::strtoull(name.c_str(), nullptr, 16) != *code) {

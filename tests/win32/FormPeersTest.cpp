@@ -196,7 +196,8 @@ TEST_F(FormPeers, DeletingADistantRowShowsTheNextRowAndTheListDoesNotJumpBack) {
     for (const std::uint8_t modifier : {0x01, 0x02, 0x04}) {
         for (std::uint16_t key = 'A'; key <= 'Z'; ++key) {
             fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey,
-                                    KeyCodeToValueName(MakeKeyCode(key, modifier)), "Zeile");
+                                    macros::KeyCodeToValueName(macros::MakeKeyCode(key, modifier)),
+                                    "Zeile");
         }
     }
     form.LoadSettings();
@@ -215,7 +216,7 @@ TEST_F(FormPeers, DeletingADistantRowShowsTheNextRowAndTheListDoesNotJumpBack) {
         e.btnOK.Click();
     };
     SendMessageW(Control(IDC_NEWBTN), BM_CLICK, 0, 0);
-    const int added = form.Macros.Find(KeyCodeOf({'A', 0x08}));
+    const int added = form.Macros.Find(macros::KeyCodeOf({'A', 0x08}));
     ASSERT_EQ(Cell(added, 0), L"AltGr+ A");
     EXPECT_EQ(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED), added);
 
@@ -300,9 +301,10 @@ TEST_F(FormPeers, TypingTheFirstLettersOfAKeyFindsItsRowAmongAThousand) {
         }
         ++sets;
         for (const std::uint16_t key : keys) {
-            fake.registry.SetString(
-                Hive::CurrentUser, settings::kMacroKey,
-                KeyCodeToValueName(MakeKeyCode(key, static_cast<std::uint8_t>(modifiers))), "x");
+            fake.registry.SetString(Hive::CurrentUser, settings::kMacroKey,
+                                    macros::KeyCodeToValueName(macros::MakeKeyCode(
+                                        key, static_cast<std::uint8_t>(modifiers))),
+                                    "x");
         }
     }
     form.LoadSettings();

@@ -26,7 +26,7 @@ TEST_F(KeyNameWin32, LettersAndFunctionKeysAreNamedAsOnWindows) {
         {0x47, "G"}, {0x41, "A"}, {0x70, "F1"}, {0x79, "F10"}, {0x7B, "F12"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(KeyName(c.virtualKey), c.name) << "virtual key " << c.virtualKey;
+        EXPECT_EQ(macros::KeyName(c.virtualKey), c.name) << "virtual key " << c.virtualKey;
     }
 }
 
@@ -35,7 +35,7 @@ TEST_F(KeyNameWin32, LettersAndFunctionKeysAreNamedAsOnWindows) {
 TEST_F(KeyNameWin32, EveryCursorBlockKeyHasANameOfItsOwn) {
     std::set<std::string> names;
     for (std::uint16_t virtualKey : {0x25, 0x26, 0x27, 0x28, 0x2D, 0x2E, 0x24, 0x23}) {
-        const std::string name = KeyName(virtualKey);
+        const std::string name = macros::KeyName(virtualKey);
         EXPECT_FALSE(name.empty()) << "virtual key " << virtualKey;
         EXPECT_TRUE(names.insert(name).second) << name;
     }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace macros;
+
 namespace {
 
 const std::string kNoKey = "Keine Taste gewählt: so kann das Makro nie ausgelöst werden.";

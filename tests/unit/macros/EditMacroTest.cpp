@@ -12,6 +12,7 @@
 
 using macros::EditMacro;
 using macros::TEditMacroForm;
+using macros::TKeyCombination;
 
 namespace {
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace macros;
+
 TEST(KeyCode, MakeKeyCodeKeepsOnlyMacroModifiers) {
     struct Case {
         std::uint16_t vk;

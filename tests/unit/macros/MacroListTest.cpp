@@ -16,7 +16,11 @@
 #include <string>
 #include <vector>
 
+using macros::KeyCodeOf;
+using macros::KeyCodeToValueName;
+using macros::SplitKeyCode;
 using macros::TEditMacroForm;
+using macros::TKeyCode;
 using macros::TMacro;
 
 namespace {
