@@ -6,12 +6,16 @@
 
 namespace platform {
 
+// The shell's results above this one mean that the application was started; this one and
+// those below it are errors.
+inline constexpr std::intptr_t kShellLastError = 32;
+
 class Shell {
 public:
     virtual ~Shell() = default;
     // Opens the document with its registered application (verb "open", shown normally,
     // owned by the window with the keyboard focus) and returns at once. The shell's
-    // result: above 32 when the application was started.
+    // result: above kShellLastError when the application was started.
     virtual std::intptr_t OpenDocument(const std::string& path) = 0;
     // Starts the program through the shell (verb "open", no owner window, no working
     // folder, shown) and waits until it has ended. Meanwhile this program's windows are

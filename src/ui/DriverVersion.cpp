@@ -34,7 +34,7 @@ void OpenDocumentation() {
         toolkit::ShowError("Datei " + path + " nicht gefunden");
         return;
     }
-    if (platform::ShellService().OpenDocument(path) <= 32) {
+    if (platform::ShellService().OpenDocument(path) <= platform::kShellLastError) {
         toolkit::ShowError("Kann Datei " + path + " nicht anzeigen");
     }
 }
