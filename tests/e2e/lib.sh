@@ -216,9 +216,9 @@ box_text() { wintool text "$(app_title)" 65535 | tr -d '\r'; }
 mouse_click() {
     local position
     position=$(wintool center "$1" "$2" | tr -d '\r')
-    [ -n "$position" ] || { fail "no control $2 in $1"; return 1; }
+    [[ "$position" =~ ^-?[0-9]+\ -?[0-9]+$ ]] || { fail "no control $2 in $1: [$position]"; return 1; }
     # shellcheck disable=SC2086
-    xdotool mousemove --sync $position click 1
+    xdotool mousemove --sync $position click 1 || { fail "no click at $position"; return 1; }
 }
 
 # The installation and the uninstallation: their dialogs and message boxes. Boxes shown

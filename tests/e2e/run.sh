@@ -45,9 +45,13 @@ for test in "${tests[@]}"; do
     before=$E2E_FAILURES
     started=$SECONDS
     echo "  $test"
-    "$test"
+    status=0
+    "$test" || status=$?
     e2e_cleanup
     echo "    ($((SECONDS - started)) s)"
+    # A test that stops early has said why; one that says nothing has still failed.
+    [ "$status" -eq 0 ] || [ "$E2E_FAILURES" -ne "$before" ] ||
+        fail "$test ended early (status $status) without saying why"
     if [ "$E2E_FAILURES" -eq "$before" ]; then
         passed=$((passed + 1))
     else
