@@ -77,6 +77,10 @@ SpinEditPeer::SpinEditPeer(TSpinEdit& spin, HWND edit) : EditPeer(spin, edit), s
     RegisterArrowsClass(&SpinEditPeer::ArrowsProc);
     arrows_ = CreateWindowExW(0, kArrowsClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, edit,
                               nullptr, GetModuleHandleW(nullptr), this);
+    if (arrows_ != nullptr) {
+        accessibleArrows_ =
+            std::make_unique<AccessibleWindow>(arrows_, spin, ROLE_SYSTEM_SPINBUTTON);
+    }
     // The edit paints around its child, not over it.
     SetWindowLongPtrW(edit, GWL_STYLE, GetWindowLongPtrW(edit, GWL_STYLE) | WS_CLIPCHILDREN);
     Layout();
@@ -94,6 +98,10 @@ void SpinEditPeer::Refresh() {
     SendMessageW(window_, EM_SETLIMITTEXT, static_cast<WPARAM>(spin_.MaxLength()), 0);
     if (arrows_ != nullptr) {
         InvalidateRect(arrows_, nullptr, FALSE);
+    }
+    // Each step, and each change typed, is a new value of the spin button.
+    if (accessibleArrows_ != nullptr) {
+        accessibleArrows_->TellChanges();
     }
 }
 
