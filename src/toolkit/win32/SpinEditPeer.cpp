@@ -105,6 +105,13 @@ void SpinEditPeer::Refresh() {
     }
 }
 
+void SpinEditPeer::ColoursChanged() {
+    EditPeer::ColoursChanged();
+    if (arrows_ != nullptr) {
+        InvalidateRect(arrows_, nullptr, FALSE);
+    }
+}
+
 void SpinEditPeer::Layout() {
     if (arrows_ == nullptr) {
         return;
@@ -138,6 +145,7 @@ RECT SpinEditPeer::HalfRect(TSpinHalf half) const {
     return area;
 }
 
+// Drawn by the system in its colours of scroll-bar arrows, high contrast included.
 void SpinEditPeer::PaintArrows() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(arrows_, &paint);

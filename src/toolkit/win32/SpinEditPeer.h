@@ -18,6 +18,7 @@ public:
     ~SpinEditPeer() override;
 
     void Refresh() override;
+    void ColoursChanged() override;
     HWND Arrows() const { return arrows_; }
 
 protected:
