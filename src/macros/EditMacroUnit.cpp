@@ -39,6 +39,8 @@ TEditMacroForm::TEditMacroForm()
     HotKeyLabel.SetCaption("&Taste");
     TextLabel.SetCaption("geben Sie hier den T&ext ein, der der Taste zugewiesen werden soll");
     SpecialLabel.SetCaption("hiermit fügen Sie ggf. eine &Sonderfunktion hinzu");
+    textEdit.SetNameLabel(&TextLabel);
+    SpecialCB.SetNameLabel(&SpecialLabel);
     SpecialCB.SetHint("wählen Sie eine Sonderfunktion aus, und klicken Sie auf \"Hinzufügen\"",
                       true);
     AddSpecialBtn.SetCaption("&Hinzufügen");
@@ -52,6 +54,9 @@ TEditMacroForm::TEditMacroForm()
         box->OnClick = [this] { UpdateHint(); };
     }
     HotKey1.OnChange = [this] { UpdateHint(); };
+    // A screen reader hears the key caught, and the hint under the field as its description.
+    HotKey1.SetNameLabel(&HotKeyLabel);
+    HotKey1.KeyName = [](std::uint16_t key) { return KeyName(key); };
     AddSpecialBtn.OnClick = [this] { AddSpecialBtnClick(); };
 }
 
@@ -78,6 +83,7 @@ void TEditMacroForm::UpdateHint() {
     const TKeyCombination combination = Combination();
     const bool used = IsUsedByAnotherMacro && IsUsedByAnotherMacro(combination);
     HintLbl.SetCaption(CombinationHint(combination, used));
+    HotKey1.SetAccessibleDescription(HintLbl.Caption());
 }
 
 TKeyCombination TEditMacroForm::Combination() const {

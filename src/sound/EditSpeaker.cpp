@@ -31,18 +31,23 @@ TEditSpeakerFrm::TEditSpeakerFrm(int event, const TSpeakerRec& rec)
     ScrollBar1.LargeChange = 200;
     ScrollBar1.SetPosition(2000);
     ScrollBar1.OnChange = [this] { ScrollBar1Change(); };
+    // Read out by the caption's name, not by the label that shows the number.
+    ScrollBar1.SetNameLabel(&Label1);
+    ScrollBar1.Unit = "Hz";
     Label2.SetCaption("Dauer");
     DurationEdit.MinValue = 0;
     DurationEdit.MaxValue = 200;
     DurationEdit.Increment = 5;
     DurationEdit.SetMaxLength(3);
     DurationEdit.SetValue(10);
+    DurationEdit.SetNameLabel(&Label2);
     Label3.SetCaption("Anzahl");
     CountEdit.MinValue = 0;
     CountEdit.MaxValue = 5;
     CountEdit.Increment = 1;
     CountEdit.SetMaxLength(1);
     CountEdit.SetValue(1);
+    CountEdit.SetNameLabel(&Label3);
     ListenBtn.SetCaption("An&hören");
     ListenBtn.GlyphId = IDI_SPEAKER;
     ListenBtn.DisabledGlyphId = IDI_SPEAKER_DISABLED;

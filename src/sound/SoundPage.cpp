@@ -31,6 +31,7 @@ TSoundsPage::TSoundsPage(toolkit::TForm& form, bool isWinNT)
     EditSoundBtn.SetCaption("&Akustische Signale");
     EditSoundBtn.OnClick = [this] { EditSoundBtnClick(); };
     SpeakerLabel.SetCaption("Klangfunktion");
+    SpeakerCB.SetNameLabel(&SpeakerLabel);
     SpeakerSetupBtn.SetCaption("&Einstellen..");
     SpeakerSetupBtn.OnClick = [this] { SpeakerSetupBtnClick(); };
 }

@@ -33,6 +33,28 @@ void TControl::SetHint(const std::string& hint, bool shown) {
     Changed();
 }
 
+std::string WithoutMnemonic(const std::string& caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        text += caption[i];
+    }
+    return text;
+}
+
+std::string TControl::AccessibleName() const {
+    return WithoutMnemonic(nameLabel_ != nullptr ? nameLabel_->Caption() : caption_);
+}
+
+void TControl::SetAccessibleDescription(const std::string& description) {
+    if (description_ != description) {
+        description_ = description;
+        Changed();
+    }
+}
+
 void TControl::SetFocus() {
     form_.SetActiveControl(this);
     if (peer_ != nullptr) {

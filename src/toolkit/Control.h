@@ -61,6 +61,18 @@ public:
     void SetFocus();
     bool Focused() const;
 
+    // What a screen reader is told where the program answers for the control itself (see
+    // win32/AccessibleServer.h); elsewhere the system's rule names it: its caption, or the
+    // label right before it. The name is the caption of the label set here, else the
+    // control's own caption, without the mnemonic's "&".
+    std::string AccessibleName() const;
+    void SetNameLabel(const TControl* label) { nameLabel_ = label; }
+    // The value as read out; empty: the system's own.
+    virtual std::string AccessibleValue() const { return {}; }
+    // A line that says more about the control; empty: none.
+    const std::string& AccessibleDescription() const { return description_; }
+    void SetAccessibleDescription(const std::string& description);
+
     void AttachPeer(ControlPeer* peer);
     // Whether the state changed since the window last showed it.
     bool NeedsDrawing() const { return needsDrawing_; }
@@ -79,9 +91,14 @@ private:
     bool enabled_ = true;
     std::string hint_;
     bool showHint_ = false;
+    const TControl* nameLabel_ = nullptr;
+    std::string description_;
     ControlPeer* peer_ = nullptr;
     bool needsDrawing_ = false;
 };
+
+// A caption as read out: without the "&" that marks its mnemonic ("&&" is one "&").
+std::string WithoutMnemonic(const std::string& caption);
 
 class TLabel : public TControl {
 public:

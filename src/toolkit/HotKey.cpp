@@ -7,6 +7,10 @@ void THotKey::SetKey(std::uint16_t key) {
     Changed();
 }
 
+std::string THotKey::AccessibleValue() const {
+    return key_ != 0 && KeyName ? KeyName(key_) : std::string();
+}
+
 void THotKey::UserPressed(std::uint16_t key) {
     SetKey(key);
     Fire(OnChange);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 namespace toolkit {
 
@@ -19,6 +20,9 @@ public:
     void SetKey(std::uint16_t key);
     // A key the user pressed, with whatever modifiers: only the key is kept.
     void UserPressed(std::uint16_t key);
+    // The name of a key, as read out; unset or for no key: nothing.
+    std::function<std::string(std::uint16_t key)> KeyName;
+    std::string AccessibleValue() const override;
 
 private:
     std::uint16_t key_ = 0;

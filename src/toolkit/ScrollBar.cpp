@@ -21,6 +21,10 @@ void TScrollBar::SetPosition(int position) {
     Fire(OnChange);
 }
 
+std::string TScrollBar::AccessibleValue() const {
+    return Unit.empty() ? std::to_string(position_) : std::to_string(position_) + " " + Unit;
+}
+
 void TScrollBar::UserScroll(TScrollCode code, int thumbPosition) {
     // Computed wide: a step beside a limit must not overflow.
     const long long position = position_;

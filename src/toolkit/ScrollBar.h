@@ -4,6 +4,7 @@
 #include "toolkit/Control.h"
 
 #include <functional>
+#include <string>
 
 namespace toolkit {
 
@@ -27,6 +28,9 @@ public:
     // page keys).
     int SmallChange = 1;
     int LargeChange = 1;
+    // What the position counts ("Hz"): a screen reader reads "2350 Hz", not a percentage.
+    std::string Unit;
+    std::string AccessibleValue() const override;
 
     // Input from the window; the thumb position is used by Track and Position only.
     void UserScroll(TScrollCode code, int thumbPosition = 0);

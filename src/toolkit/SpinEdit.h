@@ -38,6 +38,8 @@ public:
     std::int32_t Limit(std::int64_t value) const;
     void StepUp();
     void StepDown();
+    // The arrows are read out as a spin button whose value is the text.
+    std::string AccessibleValue() const override { return Text(); }
 
     // Input from the window.
     // Up and Down step; the key goes on to the edit either way.

@@ -11,15 +11,16 @@ TMainForm::TMainForm(const settings::TStartupState& startup, settings::TSettings
       TabOptions(*this, IDC_TABOPTIONS, IDD_TABOPTIONS),
       TabSounds(*this, IDC_TABSOUNDS, IDD_TABSOUNDS), AcceptBtn(*this, IDC_ACCEPTBTN),
       OkBtn(*this, IDC_OKBTN), CancelBtn(*this, IDC_CANCELBTN),
-      MacroListView(*this, IDC_MACROLISTVIEW), NewBtn(*this, IDC_NEWBTN),
-      EditBtn(*this, IDC_EDITBTN), DeleteBtn(*this, IDC_DELETEBTN), ExportBtn(*this, IDC_EXPORTBTN),
-      ImportBtn(*this, IDC_IMPORTBTN), OptionsPage(*this, store),
+      MacroListLabel(*this, IDC_MACROLISTLABEL), MacroListView(*this, IDC_MACROLISTVIEW),
+      NewBtn(*this, IDC_NEWBTN), EditBtn(*this, IDC_EDITBTN), DeleteBtn(*this, IDC_DELETEBTN),
+      ExportBtn(*this, IDC_EXPORTBTN), ImportBtn(*this, IDC_IMPORTBTN), OptionsPage(*this, store),
       SoundsPage(*this, startup.IsWinNT), startup_(startup), store_(store), macroRows_(Macros),
       macroCommands_(Macros, MacroListView), macroTransfer_(Macros) {
     SetCaption("Tastor32 Einstellungen");
     TabMacros.SetCaption("Macros");
     TabOptions.SetCaption("Optionen");
     TabSounds.SetCaption("Sounds");
+    PageControl1.SetCaption("Seiten");
     PageControl1.AddPage(TabMacros);
     PageControl1.AddPage(TabOptions);
     PageControl1.AddPage(TabSounds);
@@ -35,6 +36,8 @@ TMainForm::TMainForm(const settings::TStartupState& startup, settings::TSettings
     OkBtn.OnClick = [this] { OkBtnClick(); };
     CancelBtn.OnClick = [this] { CancelBtnClick(); };
 
+    MacroListLabel.SetCaption("Makroliste");
+    MacroListView.SetNameLabel(&MacroListLabel);
     MacroListView.Columns = {{"Tasten", 90, 60}, {"Macro", 400, 400}};
     MacroListView.SetModel(&macroRows_);
     MacroListView.OnDblClick = [this] { macroCommands_.MacroListViewDblClick(); };

@@ -29,7 +29,8 @@ public:
     toolkit::TButton OkBtn;
     toolkit::TButton CancelBtn;
 
-    // Page "Macros"
+    // Page "Macros"; the label is hidden and names the list for a screen reader.
+    toolkit::TLabel MacroListLabel;
     toolkit::TListView MacroListView;
     toolkit::TButton NewBtn;
     toolkit::TButton EditBtn;

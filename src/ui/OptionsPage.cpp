@@ -10,10 +10,11 @@ namespace ui {
 TOptionsPage::TOptionsPage(toolkit::TForm& form, settings::TSettingsStore& store)
     : mainFunctionCB(form, IDC_MAINFUNCTIONCB), CBAutostart(form, IDC_CBAUTOSTART),
       HideCB(form, IDC_HIDECB), doBeepCB(form, IDC_DOBEEPCB), lockNumCB(form, IDC_LOCKNUMCB),
-      npDotCB(form, IDC_NPDOTCB), EdtDecimalDot(form, IDC_EDTDECIMALDOT),
-      EasyBSCB(form, IDC_EASYBSCB), EasyTabCB(form, IDC_EASYTABCB),
-      Label3(form, IDC_VERSIONCAPTION), TastorVersionLbl(form, IDC_TASTORVERSIONLBL),
-      BtnDoc(form, IDC_BTNDOC), ControlTastorBtn(form, IDC_CONTROLTASTORBTN), store_(store) {
+      npDotCB(form, IDC_NPDOTCB), DecimalDotLabel(form, IDC_DECIMALDOTLABEL),
+      EdtDecimalDot(form, IDC_EDTDECIMALDOT), EasyBSCB(form, IDC_EASYBSCB),
+      EasyTabCB(form, IDC_EASYTABCB), Label3(form, IDC_VERSIONCAPTION),
+      TastorVersionLbl(form, IDC_TASTORVERSIONLBL), BtnDoc(form, IDC_BTNDOC),
+      ControlTastorBtn(form, IDC_CONTROLTASTORBTN), store_(store) {
     mainFunctionCB.SetCaption("Tastor eingeschaltet [AltGr+F1]");
     mainFunctionCB.SetHint("Tastor-Funktionen aktivieren? (entspricht [AltGr+F1])", true);
     CBAutostart.SetCaption("Tastor mit Windows starten");
@@ -26,6 +27,8 @@ TOptionsPage::TOptionsPage(toolkit::TForm& form, settings::TSettingsStore& store
     lockNumCB.SetHint("<Num> Taste gegen versehentliches Umschalten schützen?", true);
     npDotCB.SetCaption("Zehnerblock Punkt");
     npDotCB.SetHint("Komma oder Punkt im Nummernblock?", true);
+    DecimalDotLabel.SetCaption("Dezimalzeichen im Zehnerblock");
+    EdtDecimalDot.SetNameLabel(&DecimalDotLabel);
     EdtDecimalDot.SetText(".");
     EasyBSCB.SetCaption("EasyBackslash");
     EasyBSCB.SetHint("\"\\\" auf der <#>-Taste?", true);

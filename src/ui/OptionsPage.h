@@ -20,6 +20,8 @@ public:
     toolkit::TCheckBox doBeepCB;
     toolkit::TCheckBox lockNumCB;
     toolkit::TCheckBox npDotCB;
+    // Hidden: names the edit for a screen reader.
+    toolkit::TLabel DecimalDotLabel;
     toolkit::TEdit EdtDecimalDot;
     toolkit::TCheckBox EasyBSCB;
     toolkit::TCheckBox EasyTabCB;

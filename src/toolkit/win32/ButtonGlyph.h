@@ -1,5 +1,7 @@
 // The picture of a push button, beside its caption: two icon resources (enabled and
 // disabled) loaded at the size that the button's DPI asks for, so that they stay sharp.
+// Under high contrast the picture is drawn in the system's colour of button text (grey text
+// when disabled) instead of its own colours; Show again after a change of the colours.
 #pragma once
 
 #include <windows.h>
@@ -15,7 +17,7 @@ public:
     ButtonGlyph(const ButtonGlyph&) = delete;
     ButtonGlyph& operator=(const ButtonGlyph&) = delete;
 
-    // Loads the pictures for this DPI and hands them to the button.
+    // Loads the pictures for this DPI and the system's colours and hands them to the button.
     void Show(int dpi);
 
 private:

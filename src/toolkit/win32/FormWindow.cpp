@@ -310,6 +310,18 @@ INT_PTR FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             }
         }
         return FALSE;
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        if (window == window_) {
+            for (const auto& peer : peers_) {
+                // Only top-level windows hear of new colours: the common controls are told.
+                if (message == WM_SYSCOLORCHANGE) {
+                    SendMessageW(peer->Window(), WM_SYSCOLORCHANGE, 0, 0);
+                }
+                peer->ColoursChanged();
+            }
+        }
+        return FALSE;
     case WM_CLOSE:
         if (window == window_) {
             if (modal_) {

@@ -4,7 +4,8 @@
 
 namespace toolkit::win32 {
 
-HotKeyPeer::HotKeyPeer(THotKey& hotKey, HWND window) : Win32Peer(hotKey, window), hotKey_(hotKey) {
+HotKeyPeer::HotKeyPeer(THotKey& hotKey, HWND window)
+    : Win32Peer(hotKey, window), hotKey_(hotKey), accessible_(window, hotKey) {
     // Every combination with a modifier counts as the key alone.
     SendMessageW(window_, HKM_SETRULES,
                  HKCOMB_S | HKCOMB_C | HKCOMB_A | HKCOMB_SC | HKCOMB_SA | HKCOMB_CA | HKCOMB_SCA,
@@ -17,6 +18,7 @@ void HotKeyPeer::Refresh() {
     if (shown != hotKey_.Key()) {
         SendMessageW(window_, HKM_SETHOTKEY, hotKey_.Key(), 0);
     }
+    accessible_.TellChanges();
 }
 
 void HotKeyPeer::Command(WORD code) {

@@ -31,7 +31,8 @@ void PageControlPeer::Refresh() {
             SetFocus(window_);
         }
     }
-    EnableWindow(window_, pages_.Enabled() ? TRUE : FALSE);
+    // The caption is never shown; it names the row of tabs for a screen reader.
+    RefreshCommon(true);
 }
 
 LRESULT PageControlPeer::Notify(NMHDR* header) {

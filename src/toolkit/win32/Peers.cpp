@@ -35,6 +35,12 @@ public:
             glyph_->Show(dpi);
         }
     }
+    void ColoursChanged() override {
+        if (glyph_ != nullptr) {
+            glyph_->Show(WindowDpi(window_));
+        }
+        Win32Peer::ColoursChanged();
+    }
 
 private:
     TButton& button_;

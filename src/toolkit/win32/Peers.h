@@ -30,6 +30,9 @@ public:
     virtual void Scroll(WORD /*code*/) {}
     // The window moved to a monitor with another DPI (dots per inch).
     virtual void DpiChanged(int /*dpi*/) {}
+    // The system's colours or its theme changed (high contrast on or off): what the peer
+    // draws itself is drawn again in the new colours.
+    virtual void ColoursChanged() { InvalidateRect(window_, nullptr, TRUE); }
 
 protected:
     void RefreshCommon(bool withText);

@@ -12,6 +12,7 @@ void ScrollBarPeer::Refresh() {
     info.nPage = 0;
     info.nPos = bar_.Position();
     SetScrollInfo(window_, SB_CTL, &info, TRUE);
+    accessible_.TellChanges();
 }
 
 void ScrollBarPeer::Scroll(WORD code) {

@@ -77,6 +77,10 @@ SpinEditPeer::SpinEditPeer(TSpinEdit& spin, HWND edit) : EditPeer(spin, edit), s
     RegisterArrowsClass(&SpinEditPeer::ArrowsProc);
     arrows_ = CreateWindowExW(0, kArrowsClass, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, edit,
                               nullptr, GetModuleHandleW(nullptr), this);
+    if (arrows_ != nullptr) {
+        accessibleArrows_ =
+            std::make_unique<AccessibleWindow>(arrows_, spin, ROLE_SYSTEM_SPINBUTTON);
+    }
     // The edit paints around its child, not over it.
     SetWindowLongPtrW(edit, GWL_STYLE, GetWindowLongPtrW(edit, GWL_STYLE) | WS_CLIPCHILDREN);
     Layout();
@@ -92,6 +96,17 @@ SpinEditPeer::~SpinEditPeer() {
 void SpinEditPeer::Refresh() {
     EditPeer::Refresh();
     SendMessageW(window_, EM_SETLIMITTEXT, static_cast<WPARAM>(spin_.MaxLength()), 0);
+    if (arrows_ != nullptr) {
+        InvalidateRect(arrows_, nullptr, FALSE);
+    }
+    // Each step, and each change typed, is a new value of the spin button.
+    if (accessibleArrows_ != nullptr) {
+        accessibleArrows_->TellChanges();
+    }
+}
+
+void SpinEditPeer::ColoursChanged() {
+    EditPeer::ColoursChanged();
     if (arrows_ != nullptr) {
         InvalidateRect(arrows_, nullptr, FALSE);
     }
@@ -130,6 +145,7 @@ RECT SpinEditPeer::HalfRect(TSpinHalf half) const {
     return area;
 }
 
+// Drawn by the system in its colours of scroll-bar arrows, high contrast included.
 void SpinEditPeer::PaintArrows() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(arrows_, &paint);

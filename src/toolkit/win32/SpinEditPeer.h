@@ -1,10 +1,14 @@
 // The Win32 side of TSpinEdit: the dialog's edit, subclassed to filter and step, with a
 // pair of arrow buttons made as a child window at its right edge. The edit's text area
-// ends before the arrows, so text never runs under them.
+// ends before the arrows, so text never runs under them. The arrows are one part of the field
+// for a screen reader: a spin button named and valued as the field.
 #pragma once
 
 #include "toolkit/SpinEdit.h"
+#include "toolkit/win32/AccessibleWindow.h"
 #include "toolkit/win32/EditPeer.h"
+
+#include <memory>
 
 namespace toolkit::win32 {
 
@@ -14,6 +18,7 @@ public:
     ~SpinEditPeer() override;
 
     void Refresh() override;
+    void ColoursChanged() override;
     HWND Arrows() const { return arrows_; }
 
 protected:
@@ -28,6 +33,7 @@ private:
 
     TSpinEdit& spin_;
     HWND arrows_ = nullptr; // a child of the edit, destroyed with it
+    std::unique_ptr<AccessibleWindow> accessibleArrows_;
     TSpinHalf pressed_ = TSpinHalf::Up;
 };
 
