@@ -18,6 +18,9 @@
 //   wintool items <title> <controlId>   prints the rows of the list view with that ID, one
 //                                       per line: "*" for the selected row or " ", then the
 //                                       columns separated by tabs (same bitness as the program)
+//   wintool focus <title>               prints the id of the control with the keyboard focus
+//                                       in the window's thread; 1 if it is not in the window
+//   wintool focusrow <title> <controlId>  prints the list view's focused row (-1 for none)
 //
 // Titles are matched exactly (FindWindowW, any class; "" a dialog box without a title). Output
 // is UTF-8. Exit code 0 for success or true, 1 for failure or false, 2 for a usage error.
@@ -327,11 +330,34 @@ int Items(const wchar_t* title, int id) {
     return kTrue;
 }
 
+// The focus belongs to the thread of the window: GetFocus would ask this process's own.
+int Focus(const wchar_t* title) {
+    const HWND top = FindTop(title);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (top == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) ||
+        info.hwndFocus == nullptr || (info.hwndFocus != top && !IsChild(top, info.hwndFocus))) {
+        return kFalse;
+    }
+    PrintLine(std::to_string(GetDlgCtrlID(info.hwndFocus)));
+    return kTrue;
+}
+
+int FocusRow(const wchar_t* title, int id) {
+    const HWND list = FindControlIn(title, id);
+    if (list == nullptr) {
+        return kFalse;
+    }
+    PrintLine(std::to_string(
+        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0))));
+    return kTrue;
+}
+
 int Usage() {
     std::fputs("usage: wintool "
                "find|wait|minimize|iconic|visible|foreground|close|acp|clipboard|click|text|"
                "enabled|center|hold|"
-               "items"
+               "items|focus|focusrow"
                " [title] [ms|controlId]\n",
                stderr);
     return kUsage;
@@ -374,6 +400,9 @@ int wmain(int argc, wchar_t** argv) {
         if (command == L"close") {
             return Close(title);
         }
+        if (command == L"focus") {
+            return Focus(title);
+        }
     }
     if (operands == 2 && ParseNumber(argv[3], number)) {
         const wchar_t* title = argv[2];
@@ -398,6 +427,9 @@ int wmain(int argc, wchar_t** argv) {
             }
             if (command == L"items") {
                 return Items(title, static_cast<int>(number));
+            }
+            if (command == L"focusrow") {
+                return FocusRow(title, static_cast<int>(number));
             }
         }
     }
