@@ -19,8 +19,7 @@
 //                                       per line: "*" for the selected row or " ", then the
 //                                       columns separated by tabs (same bitness as the program)
 //   wintool focus <title>               prints the id of the control with the keyboard focus
-//                                       in the window's thread; 1 if it is not in the window
-//   wintool focusrow <title> <controlId>  prints the list view's focused row (-1 for none)
+//                                       (of a list view also its focused row, -1 for none)
 //
 // Titles are matched exactly (FindWindowW, any class; "" a dialog box without a title). Output
 // is UTF-8. Exit code 0 for success or true, 1 for failure or false, 2 for a usage error.
@@ -336,20 +335,15 @@ int Focus(const wchar_t* title) {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
     if (top == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) ||
-        info.hwndFocus == nullptr || (info.hwndFocus != top && !IsChild(top, info.hwndFocus))) {
+        !IsChild(top, info.hwndFocus)) {
         return kFalse;
     }
-    PrintLine(std::to_string(GetDlgCtrlID(info.hwndFocus)));
-    return kTrue;
-}
-
-int FocusRow(const wchar_t* title, int id) {
-    const HWND list = FindControlIn(title, id);
-    if (list == nullptr) {
-        return kFalse;
-    }
-    PrintLine(std::to_string(
-        SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), MAKELPARAM(LVNI_FOCUSED, 0))));
+    wchar_t name[32] = L"";
+    GetClassNameW(info.hwndFocus, name, 32);
+    const bool list = std::wstring(name) == WC_LISTVIEWW;
+    PrintLine(
+        std::to_string(GetDlgCtrlID(info.hwndFocus)) +
+        (list ? " " + std::to_string(ListView_GetNextItem(info.hwndFocus, -1, LVNI_FOCUSED)) : ""));
     return kTrue;
 }
 
@@ -357,7 +351,7 @@ int Usage() {
     std::fputs("usage: wintool "
                "find|wait|minimize|iconic|visible|foreground|close|acp|clipboard|click|text|"
                "enabled|center|hold|"
-               "items|focus|focusrow"
+               "items|focus"
                " [title] [ms|controlId]\n",
                stderr);
     return kUsage;
@@ -427,9 +421,6 @@ int wmain(int argc, wchar_t** argv) {
             }
             if (command == L"items") {
                 return Items(title, static_cast<int>(number));
-            }
-            if (command == L"focusrow") {
-                return FocusRow(title, static_cast<int>(number));
             }
         }
     }
