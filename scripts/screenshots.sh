@@ -3,7 +3,9 @@
 # modes), of the macro editor (also with the line that says a key is taken), of the speaker
 # editor and of the dialogs of the installation and the uninstallation under Wine on a
 # virtual display, into build/screenshots/. Look at them for visual styles, German
-# characters, clipping, mnemonics and the button pictures.
+# characters, clipping, mnemonics and the button pictures. The pages and both editors are
+# taken once more under a high-contrast colour scheme (hc-*.png): every part of them should
+# follow its colours.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/setup.sh" || exit 1
@@ -98,4 +100,67 @@ shot "Tastor32 deinstallieren" uninstall.png
 wintool click "Tastor32 deinstallieren" 2 >/dev/null # Cancel
 tsetup_wait "$TSETUP_PID" 60
 e2e_cleanup
+store_clear
+
+# The high-contrast scheme, as Wine reads it when a program starts; the prefix's own colours
+# come back afterwards, so that the next run's shots show the usual scheme.
+colors_key='HKCU\Control Panel\Colors'
+high_contrast=(
+    "Window=0 0 0" "WindowText=255 255 255" "WindowFrame=255 255 255"
+    "ButtonFace=0 0 0" "ButtonText=255 255 255" "ButtonShadow=128 128 128"
+    "ButtonHilight=255 255 255" "ButtonLight=255 255 255" "ButtonDkShadow=255 255 255"
+    "Highlight=0 128 255" "HighlightText=255 255 255" "GrayText=0 255 0"
+    "Menu=0 0 0" "MenuText=255 255 255" "MenuBar=0 0 0" "MenuHilight=0 128 255"
+    "ActiveTitle=128 0 128" "GradientActiveTitle=128 0 128" "TitleText=255 255 255"
+    "InactiveTitle=0 128 0" "GradientInactiveTitle=0 128 0" "InactiveTitleText=255 255 255"
+    "ActiveBorder=192 192 192" "InactiveBorder=192 192 192" "AppWorkSpace=0 0 0"
+    "Background=0 0 0" "InfoWindow=0 0 0" "InfoText=255 255 0" "Scrollbar=0 0 0"
+    "HotTrackingColor=255 255 0"
+)
+saved_colors=()
+for pair in "${high_contrast[@]}"; do
+    name=${pair%%=*}
+    saved_colors+=("$name=$(reg_value "$colors_key" "$name" | sed 's/^REG_SZ *//')")
+    reg_add "$colors_key" "$name" REG_SZ "${pair#*=}"
+done
+store_with_settings
+reg_add "$key" 00080047 REG_SZ 'mit freundlichen Grüßen$0D  Ihr Tastor ;-)'
+reg_add "$key" 00000070 REG_SZ '^cmd.exe'
+reg_add 'HKCU\Software\Velmark\Tastor32\Settings' 'Speaker benutzen' REG_BINARY 01
+reg_add 'HKCU\Software\Velmark\Tastor32\Settings\Speaker' Ein REG_SZ 4000,10,1,50
+timeout 30 wine reg add "$version_key" /v Version /d win98 /f >/dev/null 2>&1
+tsetup_start
+window_wait "$MAIN_TITLE"
+keys_to "$MAIN_TITLE" alt
+shot "$MAIN_TITLE" hc-page-macros.png
+keys_to "$MAIN_TITLE" ctrl+Tab
+shot "$MAIN_TITLE" hc-page-options.png
+keys_to "$MAIN_TITLE" ctrl+Tab
+shot "$MAIN_TITLE" hc-page-sounds.png
+keys_to "$MAIN_TITLE" alt+e
+window_wait "Klangfunktion bearbeiten für: Ein"
+keys_to "Klangfunktion bearbeiten für: Ein" alt
+shot "Klangfunktion bearbeiten für: Ein" hc-speaker-editor.png
+keys_to "Klangfunktion bearbeiten für: Ein" Escape
+keys_to "$MAIN_TITLE" Escape
+e2e_cleanup
+# A window of its own for the macro editor: the closed speaker editor stays on the display
+# for a while.
+tsetup_start
+window_wait "$MAIN_TITLE"
+keys_to "$MAIN_TITLE" alt+b
+window_wait "Makro bearbeiten"
+keys_to "Makro bearbeiten" alt
+shot "Makro bearbeiten" hc-macro-editor.png
+keys_to "Makro bearbeiten" Escape
+keys_to "$MAIN_TITLE" Escape
+e2e_cleanup
+reg_delete_key "$version_key"
+for pair in "${saved_colors[@]}"; do
+    if [ -n "${pair#*=}" ]; then
+        reg_add "$colors_key" "${pair%%=*}" REG_SZ "${pair#*=}"
+    else
+        timeout 30 wine reg delete "$colors_key" /v "${pair%%=*}" /f >/dev/null 2>&1
+    fi
+done
 store_clear

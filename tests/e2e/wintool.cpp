@@ -18,6 +18,8 @@
 //   wintool items <title> <controlId>   prints the rows of the list view with that ID, one
 //                                       per line: "*" for the selected row or " ", then the
 //                                       columns separated by tabs (same bitness as the program)
+//   wintool focus <title>               prints the id of the control with the keyboard focus
+//                                       (of a list view also its focused row, -1 for none)
 //
 // Titles are matched exactly (FindWindowW, any class; "" a dialog box without a title). Output
 // is UTF-8. Exit code 0 for success or true, 1 for failure or false, 2 for a usage error.
@@ -327,11 +329,29 @@ int Items(const wchar_t* title, int id) {
     return kTrue;
 }
 
+// The focus belongs to the thread of the window: GetFocus would ask this process's own.
+int Focus(const wchar_t* title) {
+    const HWND top = FindTop(title);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (top == nullptr || !GetGUIThreadInfo(GetWindowThreadProcessId(top, nullptr), &info) ||
+        !IsChild(top, info.hwndFocus)) {
+        return kFalse;
+    }
+    wchar_t name[32] = L"";
+    GetClassNameW(info.hwndFocus, name, 32);
+    const bool list = std::wstring(name) == WC_LISTVIEWW;
+    PrintLine(
+        std::to_string(GetDlgCtrlID(info.hwndFocus)) +
+        (list ? " " + std::to_string(ListView_GetNextItem(info.hwndFocus, -1, LVNI_FOCUSED)) : ""));
+    return kTrue;
+}
+
 int Usage() {
     std::fputs("usage: wintool "
                "find|wait|minimize|iconic|visible|foreground|close|acp|clipboard|click|text|"
                "enabled|center|hold|"
-               "items"
+               "items|focus"
                " [title] [ms|controlId]\n",
                stderr);
     return kUsage;
@@ -373,6 +393,9 @@ int wmain(int argc, wchar_t** argv) {
         }
         if (command == L"close") {
             return Close(title);
+        }
+        if (command == L"focus") {
+            return Focus(title);
         }
     }
     if (operands == 2 && ParseNumber(argv[3], number)) {

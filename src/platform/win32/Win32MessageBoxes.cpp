@@ -46,7 +46,14 @@ bool Win32MessageBoxes::Show(BoxKind kind, const std::string& text, const std::s
     if (owner == nullptr) {
         style |= MB_TASKMODAL;
     }
+    // The box hands the focus back to whatever its owner restores, not to the control the
+    // user was on: that control gets it back, if it is still there to take it.
+    const HWND focus = ::GetFocus();
     const int answer = ::MessageBoxW(owner, Wide(text).c_str(), Wide(title).c_str(), style);
+    if (focus != nullptr && ::IsWindowVisible(focus) && ::IsWindowEnabled(focus) &&
+        ::GetFocus() != focus) {
+        ::SetFocus(focus);
+    }
     return kind == BoxKind::YesNo || kind == BoxKind::YesNoDefaultNo ? answer == IDYES
                                                                      : answer == IDOK;
 }

@@ -8,6 +8,7 @@
 #include "toolkit/win32/EditPeer.h"
 #include "toolkit/win32/HotKeyPeer.h"
 #include "toolkit/win32/ListViewPeer.h"
+#include "toolkit/win32/RadioButtonPeer.h"
 #include "toolkit/win32/ScrollBarPeer.h"
 #include "toolkit/win32/SpinEditPeer.h"
 
@@ -47,8 +48,8 @@ private:
     std::unique_ptr<ButtonGlyph> glyph_;
 };
 
-// A button that shows a checked state (the check box, the radio button and the toggle
-// button); Checked reads the state of the control.
+// A button that shows a checked state (the check box and the toggle button); Checked reads
+// the state of the control.
 template <class Button, bool (Button::*Checked)() const> class CheckablePeer : public Win32Peer {
 public:
     CheckablePeer(Button& button, HWND window) : Win32Peer(button, window), button_(button) {}
@@ -67,7 +68,6 @@ private:
 };
 using ToggleButtonPeer = CheckablePeer<TToggleButton, &TToggleButton::Down>;
 using CheckBoxPeer = CheckablePeer<TCheckBox, &TCheckBox::Checked>;
-using RadioButtonPeer = CheckablePeer<TRadioButton, &TRadioButton::Checked>;
 
 } // namespace
 
