@@ -3,11 +3,14 @@
 #pragma once
 
 #include "macros/KeyCode.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
 #include "toolkit/ComboBox.h"
-#include "toolkit/Control.h"
+#include "toolkit/Edit.h"
 #include "toolkit/Form.h"
 #include "toolkit/GroupBox.h"
 #include "toolkit/HotKey.h"
+#include "toolkit/Label.h"
 
 #include <functional>
 #include <string>

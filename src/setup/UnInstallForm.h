@@ -2,7 +2,8 @@
 // the uninstallation removes, and TRemoveItems, the choice.
 #pragma once
 
-#include "toolkit/Control.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
 #include "toolkit/GroupBox.h"
 

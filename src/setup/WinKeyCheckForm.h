@@ -2,8 +2,10 @@
 // keyboard has. The first-run installation puts its default program-start macros on them.
 #pragma once
 
-#include "toolkit/Control.h"
+#include "toolkit/Button.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/RadioButton.h"
 
 namespace setup {
 

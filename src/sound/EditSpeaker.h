@@ -3,8 +3,9 @@
 #pragma once
 
 #include "sound/SpeakerRec.h"
-#include "toolkit/Control.h"
+#include "toolkit/Button.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
 #include "toolkit/ScrollBar.h"
 #include "toolkit/SpinEdit.h"
 

@@ -3,10 +3,12 @@
 #pragma once
 
 #include "sound/SpeakerRec.h"
+#include "toolkit/Button.h"
 #include "toolkit/ComboBox.h"
-#include "toolkit/Control.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
 #include "toolkit/Panel.h"
+#include "toolkit/RadioButton.h"
 
 namespace sound {
 

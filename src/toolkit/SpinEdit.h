@@ -5,6 +5,7 @@
 
 #include "platform/Clock.h"
 #include "toolkit/Control.h"
+#include "toolkit/Edit.h"
 
 #include <cstdint>
 

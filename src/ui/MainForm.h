@@ -7,9 +7,12 @@
 #include "settings/SettingsStore.h"
 #include "settings/StartupState.h"
 #include "sound/SoundPage.h"
-#include "toolkit/Control.h"
+#include "toolkit/Button.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
 #include "toolkit/ListView.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/TabSheet.h"
 #include "ui/Options.h"
 #include "ui/OptionsPage.h"
 

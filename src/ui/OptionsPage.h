@@ -4,8 +4,12 @@
 
 #include "settings/Names.h"
 #include "settings/SettingsStore.h"
-#include "toolkit/Control.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Edit.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/ToggleButton.h"
 #include "ui/Options.h"
 
 namespace ui {

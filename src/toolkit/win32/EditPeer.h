@@ -4,6 +4,7 @@
 // is refused as a whole, with the error beep.
 #pragma once
 
+#include "toolkit/Edit.h"
 #include "toolkit/win32/Peers.h"
 
 namespace toolkit::win32 {

@@ -4,6 +4,8 @@
 #include "platform/win32/WideText.h"
 #include "toolkit/Control.h"
 #include "toolkit/ErrorDisplay.h"
+#include "toolkit/PageControl.h"
+#include "toolkit/TabSheet.h"
 #include "toolkit/win32/PageControlPeer.h"
 
 #include <commctrl.h>

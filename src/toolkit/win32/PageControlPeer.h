@@ -1,6 +1,7 @@
 // The tab control of a page control with its pages as child dialogs.
 #pragma once
 
+#include "toolkit/PageControl.h"
 #include "toolkit/win32/Peers.h"
 
 #include <vector>

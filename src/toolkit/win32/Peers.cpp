@@ -1,8 +1,12 @@
 #include "toolkit/win32/Peers.h"
 
 #include "platform/win32/WideText.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
 #include "toolkit/ErrorDisplay.h"
 #include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/ToggleButton.h"
 #include "toolkit/win32/ButtonGlyph.h"
 #include "toolkit/win32/ComboBoxPeer.h"
 #include "toolkit/win32/EditPeer.h"

@@ -2,6 +2,7 @@
 // move between the buttons of its group.
 #pragma once
 
+#include "toolkit/RadioButton.h"
 #include "toolkit/win32/Peers.h"
 
 #include <commctrl.h>

@@ -1,6 +1,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "settings/StoreError.h"
-#include "toolkit/Control.h"
+#include "toolkit/Button.h"
+#include "toolkit/CheckBox.h"
 #include "toolkit/Form.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "toolkit/Control.h"
+#include "toolkit/RadioButton.h"
 #include "toolkit/Form.h"
 
 #include <gtest/gtest.h>
