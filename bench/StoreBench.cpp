@@ -1,7 +1,9 @@
 // Measures, under Wine or on Windows, what the settings window costs with many macros:
-// starting TSetup to an idle window, LoadSettings and SaveSettings, against the system's
-// registry editor exporting and importing the same key.
-// Usage: bench.exe [COUNT...]   (default 1000 10000); TSetup.exe lies beside bench.exe.
+// starting TSetup to an idle window, against a bare dialog started the same way; LoadSettings
+// and SaveSettings, against the registry's own round trips and the system's registry editor
+// exporting and importing the same key.
+// Usage: bench.exe [COUNT...]   (default 1000 10000); TSetup.exe and baseline.exe lie beside
+// bench.exe.
 #include "macros/KeyCode.h"
 #include "platform/Services.h"
 #include "platform/fake/FakePlatform.h"
@@ -82,17 +84,21 @@ void FillStore(platform::Registry& registry, int count) {
     }
 }
 
-// A running TSetup.exe with its settings window loaded.
+// A running program (TSetup.exe or the baseline) with its window loaded.
 struct RunningSetup {
     platform::win32::KernelHandle thread;
     platform::win32::KernelHandle process;
     HWND window = nullptr;
 };
 
-// Starts TSetup.exe and waits until its window is shown and has finished loading; false when
-// the program does not start.
-bool StartSetup(RunningSetup& setup) {
-    const std::wstring exe = Folder() + L"TSetup.exe";
+constexpr wchar_t kSetupTitle[] = L"Tastor32 Einstellungen";
+constexpr wchar_t kBaselineTitle[] = L"TSetup Baseline";
+
+// Starts the program beside bench.exe and waits until its window with this title is shown
+// and has finished loading; false when the program does not start.
+bool StartSetup(RunningSetup& setup, const wchar_t* program = L"TSetup.exe",
+                const wchar_t* title = kSetupTitle) {
+    const std::wstring exe = Folder() + program;
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -108,7 +114,7 @@ bool StartSetup(RunningSetup& setup) {
     WaitForInputIdle(setup.process.Get(), 300000);
     const auto start = Clock::now();
     while (Seconds(start) < 300) {
-        setup.window = FindWindowW(nullptr, L"Tastor32 Einstellungen");
+        setup.window = FindWindowW(nullptr, title);
         if (setup.window != nullptr && IsWindowVisible(setup.window)) {
             break;
         }
@@ -128,11 +134,12 @@ void CloseSetup(RunningSetup& setup) {
     }
 }
 
-// From the start of TSetup.exe until its window is shown and the program waits for input.
-double StartToIdleWindow() {
+// From the start of the program until its window is shown and the program waits for input.
+double StartToIdleWindow(const wchar_t* program = L"TSetup.exe",
+                         const wchar_t* title = kSetupTitle) {
     RunningSetup setup;
     const auto start = Clock::now();
-    if (!StartSetup(setup)) {
+    if (!StartSetup(setup, program, title)) {
         return -1;
     }
     const double seconds = Seconds(start);
@@ -191,13 +198,15 @@ std::wstring RegistryEditor() {
 }
 
 struct Figures {
-    double startEmpty, startFull, load, save, exportSeconds, importSeconds;
+    // The baseline: the bare dialog, started in the same round as TSetup.
+    double baseline, startEmpty, startFull, load, save, exportSeconds, importSeconds;
     // The registry's own round trips alone: every value of the macro key read in one pass,
     // and the same values written into the key.
     double registryRead, registryWrite;
     // Each round measures both sides under the same conditions of the machine; the ratios
-    // are the medians of the rounds' ratios.
-    double startRatio, saveRatio;
+    // are the medians of the rounds' ratios. The remainder is the extra start over a full
+    // store beyond LoadSettings; fullRatio is the full start beyond the baseline per read.
+    double emptyRatio, extra, remainder, fullRatio, startRatio, saveRatio;
 };
 
 constexpr int kRounds = 9;
@@ -221,9 +230,11 @@ Figures Measure(int count) {
     const std::wstring editor = L"\"" + RegistryEditor() + L"\"";
 
     std::vector<double> startEmpty, startFull, load, save, exports, imports, startRatio, saveRatio;
-    std::vector<double> registryRead, registryWrite;
+    std::vector<double> registryRead, registryWrite, baseline, emptyRatio, extra, remainder;
+    std::vector<double> fullRatio;
     for (int round = 0; round < kRounds; ++round) {
         FillStore(registry, 0);
+        baseline.push_back(StartToIdleWindow(L"baseline.exe", kBaselineTitle));
         startEmpty.push_back(StartToIdleWindow());
         FillStore(registry, count);
         startFull.push_back(StartToIdleWindow());
@@ -264,16 +275,21 @@ Figures Measure(int count) {
             std::printf("regedit did not import the %d macros\n", count);
         }
 
-        startRatio.push_back((startFull.back() - startEmpty.back()) / exports.back());
+        extra.push_back(startFull.back() - startEmpty.back());
+        remainder.push_back(extra.back() - load.back());
+        emptyRatio.push_back(startEmpty.back() / baseline.back());
+        fullRatio.push_back((startFull.back() - baseline.back()) / registryRead.back());
+        startRatio.push_back(extra.back() / exports.back());
         saveRatio.push_back(save.back() / imports.back());
     }
     DeleteFileW(file.c_str());
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
     installed.reset();
-    return {MedianOf(startEmpty),   MedianOf(startFull),     MedianOf(load),
-            MedianOf(save),         MedianOf(exports),       MedianOf(imports),
-            MedianOf(registryRead), MedianOf(registryWrite), MedianOf(startRatio),
-            MedianOf(saveRatio)};
+    return {MedianOf(baseline),   MedianOf(startEmpty),   MedianOf(startFull),
+            MedianOf(load),       MedianOf(save),         MedianOf(exports),
+            MedianOf(imports),    MedianOf(registryRead), MedianOf(registryWrite),
+            MedianOf(emptyRatio), MedianOf(extra),        MedianOf(remainder),
+            MedianOf(fullRatio),  MedianOf(startRatio),   MedianOf(saveRatio)};
 }
 
 } // namespace
@@ -294,18 +310,32 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::printf("%zu-bit TSetup against %ls\n", sizeof(void*) * 8, RegistryEditor().c_str());
     if (!counts.empty()) {
-        std::printf("%8s %12s %12s %10s %10s %10s %10s %10s %10s %14s %14s\n", "macros",
-                    "start empty", "start full", "load", "save", "export", "import", "reg read",
-                    "reg write", "extra/export", "save/import");
+        std::vector<Figures> figures;
         for (int count : counts) {
-            const Figures f = Measure(count);
-            std::printf("%8d %11.3fs %11.3fs %9.3fs %9.3fs %9.3fs %9.3fs %9.3fs %9.3fs %14.2f "
-                        "%14.2f\n",
-                        count, f.startEmpty, f.startFull, f.load, f.save, f.exportSeconds,
-                        f.importSeconds, f.registryRead, f.registryWrite, f.startRatio,
-                        f.saveRatio);
-            std::fflush(stdout);
+            figures.push_back(Measure(count));
         }
+        std::printf(
+            "\nThe start, over an empty store against the baseline, and over a full one:\n");
+        std::printf("%8s %12s %10s %11s %11s %10s %10s %10s %10s %17s\n", "macros", "start empty",
+                    "baseline", "empty/base", "start full", "extra", "load", "reg read",
+                    "remainder", "(full-base)/read");
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            const Figures& f = figures[i];
+            std::printf("%8d %11.3fs %9.3fs %11.2f %10.3fs %9.3fs %9.3fs %9.3fs %9.3fs %17.2f\n",
+                        counts[i], f.startEmpty, f.baseline, f.emptyRatio, f.startFull, f.extra,
+                        f.load, f.registryRead, f.remainder, f.fullRatio);
+        }
+        std::printf("\nThe store, against the registry and its editor:\n");
+        std::printf("%8s %10s %10s %10s %10s %14s %14s\n", "macros", "save", "reg write", "export",
+                    "import", "extra/export", "save/import");
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            const Figures& f = figures[i];
+            std::printf("%8d %9.3fs %9.3fs %9.3fs %9.3fs %14.2f %14.2f\n", counts[i], f.save,
+                        f.registryWrite, f.exportSeconds, f.importSeconds, f.startRatio,
+                        f.saveRatio);
+        }
+        std::printf("\n");
+        std::fflush(stdout);
     }
     // Memory: one start, load and save of TSetup.exe per count.
     platform::win32::Win32Registry registry;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Measures the settings window with many macros under Wine, against Wine's regedit on the
-# same key, and prints the figures and their ratios. Not a test: nothing is asserted.
+# Measures the settings window with many macros under Wine, its start against a bare dialog
+# and its load and save against Wine's regedit on the same key, and prints the figures and
+# their ratios. Not a test: nothing is asserted.
 # Usage: scripts/bench.sh [COUNT...]   (default: 1000 10000)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,7 +20,12 @@ export WINEPREFIX="$root/build/wine-prefix-bench"
 wine_prefix_fresh "$WINEPREFIX"
 xvfb_start
 trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
-echo "extra/export: extra time to open the window over an empty store, per regedit export of the macros"
+echo "baseline:     a bare dialog with a tab control and a list view (baseline.exe), started the same way"
+echo "empty/base:   the start over an empty store, per start of the baseline"
+echo "extra:        the start over a full store beyond the start over an empty one"
+echo "remainder:    the extra start beyond LoadSettings"
+echo "(full-base)/read: the start over a full store beyond the baseline, per registry read of the macros"
+echo "extra/export: extra time to open the window over a full store, per regedit export of the macros"
 echo "save/import:  SaveSettings, per regedit import of the macros"
 # Each build against the registry editor of its own bitness.
 for arch in $archs; do
