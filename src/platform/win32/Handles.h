@@ -53,6 +53,15 @@ struct WindowTraits {
     static void Close(HWND h) { DestroyWindow(h); }
 };
 
+struct IconTraits {
+    static HICON Invalid() { return nullptr; }
+    static void Close(HICON h) { DestroyIcon(h); }
+};
+struct BitmapTraits {
+    static HBITMAP Invalid() { return nullptr; }
+    static void Close(HBITMAP h) { DeleteObject(h); }
+};
+
 struct LocalMemoryTraits {
     static HLOCAL Invalid() { return nullptr; }
     static void Close(HLOCAL h) { LocalFree(h); }
@@ -63,5 +72,7 @@ using LocalMemory = UniqueHandle<HLOCAL, LocalMemoryTraits>;
 using FileHandle = UniqueHandle<HANDLE, FileHandleTraits>;
 using KeyHandle = UniqueHandle<HKEY, RegKeyTraits>;
 using WindowHandle = UniqueHandle<HWND, WindowTraits>;
+using IconHandle = UniqueHandle<HICON, IconTraits>;
+using BitmapHandle = UniqueHandle<HBITMAP, BitmapTraits>;
 
 } // namespace platform::win32

@@ -1,5 +1,7 @@
 #include "toolkit/win32/ButtonGlyph.h"
 
+#include "platform/win32/Handles.h"
+
 #include <vsstyle.h>
 
 #include <cstdint>
@@ -8,43 +10,14 @@
 namespace toolkit::win32 {
 namespace {
 
+using platform::win32::BitmapHandle;
+using platform::win32::IconHandle;
+
 // Pictures are drawn for 96 dots per inch at this size.
 constexpr int kGlyphSize = 16;
 constexpr int kGlyphMargin = 3;
 // Normal, hot, pressed, disabled, default, and hot under a stylus.
 constexpr int kButtonStates = 6;
-
-class IconHandle {
-public:
-    explicit IconHandle(HICON icon) : icon_(icon) {}
-    ~IconHandle() {
-        if (icon_ != nullptr) {
-            DestroyIcon(icon_);
-        }
-    }
-    IconHandle(const IconHandle&) = delete;
-    IconHandle& operator=(const IconHandle&) = delete;
-    HICON Get() const { return icon_; }
-
-private:
-    HICON icon_;
-};
-
-class BitmapHandle {
-public:
-    explicit BitmapHandle(HBITMAP bitmap) : bitmap_(bitmap) {}
-    ~BitmapHandle() {
-        if (bitmap_ != nullptr) {
-            DeleteObject(bitmap_);
-        }
-    }
-    BitmapHandle(const BitmapHandle&) = delete;
-    BitmapHandle& operator=(const BitmapHandle&) = delete;
-    HBITMAP Get() const { return bitmap_; }
-
-private:
-    HBITMAP bitmap_;
-};
 
 HICON LoadGlyph(int id, int size) {
     return static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id),
