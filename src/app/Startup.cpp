@@ -2,6 +2,7 @@
 
 #include "app/PrevInst.h"
 #include "app/RunMode.h"
+#include "macros/MacroList.h"
 #include "platform/Services.h"
 #include "setup/Install.h"
 #include "setup/Uninstall.h"
@@ -35,6 +36,8 @@ int RunProgram(TProcessStart& start) {
         return 0;
     }
 
+    // The window's first load lists the macro key: it is read while the window is built.
+    macros::ReadMacroListAhead();
     toolkit::SetApplicationTitle(kApplicationTitle);
     ui::TMainForm form(state, *start.Store);
     toolkit::RunMainForm(form);

@@ -52,6 +52,10 @@ bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list) {
     return true;
 }
 
+void ReadMacroListAhead() {
+    platform::Reg().ReadAhead(settings::TRegistry().RootKey(), settings::kMacroKey);
+}
+
 void SaveMacroList(const TMacroTable& table) {
     std::vector<std::pair<std::string, platform::RegValue>> rows;
     rows.reserve(table.Entries().size());

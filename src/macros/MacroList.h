@@ -20,6 +20,8 @@ namespace macros {
 // be opened or read raises the store error naming the key and the reason, and a read
 // error of a value reaches the caller; the table then stays as it was.
 bool LoadMacroList(TMacroTable& table, toolkit::TListSelection& list);
+// Lets the store start reading the macro key now, for the next LoadMacroList to take.
+void ReadMacroListAhead();
 // Makes the macro key hold one text value per entry, named by the key code's eight hex
 // digits (a later entry wins over an earlier one with the same name), without deleting it
 // first: the entries are written, then the values the table does not hold are deleted;

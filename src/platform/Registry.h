@@ -116,6 +116,10 @@ public:
     virtual std::unique_ptr<RegKey> OpenReadOnly(Hive hive, const std::string& path,
                                                  bool createMissing,
                                                  RegStatus* status = nullptr) = 0;
+    // Says that the values of hive\path will soon be listed: a store may start reading them
+    // now, for the first listing of the key (through a key opened later) to take, as long as
+    // nothing was written to the key through this registry meanwhile.
+    virtual void ReadAhead(Hive /*hive*/, const std::string& /*path*/) {}
     // Deletes the key with everything below it.
     virtual RegStatus DeleteKey(Hive hive, const std::string& path) = 0;
     // Reads the key and every key below it, a key before its subkeys, as the store keeps

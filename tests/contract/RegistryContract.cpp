@@ -314,3 +314,82 @@ TEST_P(RegistryContract, AKeyWrittenAsATreeReadsBackAsWritten) {
     std::vector<platform::RegTreeKey> none;
     EXPECT_EQ(Reg().ReadTree(Hive::CurrentUser, path, none), platform::kRegFileNotFound);
 }
+
+// A listing after ReadAhead shows the key as it is then, whatever was done to it meanwhile
+// through the registry; so does the next listing after a change by another program.
+TEST_P(RegistryContract, AListingAfterAReadAheadShowsTheKeyAsItIsThen) {
+    const std::string parent = std::string(kTestRoot) + "\\Ahead";
+    const std::string path = parent + "\\Macros";
+    const auto write = [&](const std::string& name, const std::string& text) {
+        Reg().Open(Hive::CurrentUser, path, true)->WriteValue(name, kSz, Bytes(text));
+    };
+    const auto fill = [&](int count) {
+        std::vector<std::pair<std::string, platform::RegValue>> values;
+        for (int i = 0; i < count; ++i) {
+            values.emplace_back("V" + std::to_string(i), platform::RegValue(kSz, Bytes("t")));
+        }
+        std::size_t failed = 0;
+        Reg().Open(Hive::CurrentUser, path, true)->WriteValues(values, &failed);
+    };
+    using Listing = std::map<std::string, std::vector<std::uint8_t>>;
+    const auto listed = [&](const std::string& as) {
+        Listing values;
+        if (auto key = Reg().OpenReadOnly(Hive::CurrentUser, as, false)) {
+            for (auto& [name, value] : key->Values()) {
+                values[name] = value.data;
+            }
+        }
+        return values;
+    };
+    // The key as value by value reading finds it.
+    const auto stored = [&] {
+        Listing values;
+        if (auto key = Reg().OpenReadOnly(Hive::CurrentUser, path, false)) {
+            for (const std::string& name : key->ValueNames()) {
+                values[name] = key->ReadValue(name)->data;
+            }
+        }
+        return values;
+    };
+    // Only the real registry is one store for every instance, as for every program.
+    const bool oneStore = GetParam().name == "Win32";
+    struct Case {
+        const char* what;
+        int values; // in the key before the read ahead; -1: no key
+        std::function<void()> meanwhile;
+    } cases[] = {
+        {"nothing", 3, [] {}},
+        {"nothing, a key read in parts", 1500, [] {}},
+        {"a value written", 3, [&] { write("V1", "neu"); }},
+        {"a value deleted", 3,
+         [&] { Reg().Open(Hive::CurrentUser, path, false)->DeleteValue("V0"); }},
+        {"values written at once", 1500, [&] { fill(1600); }},
+        {"the key made", -1, [&] { write("V9", "neu"); }},
+        {"the parent deleted and made again", 3,
+         [&] {
+             Reg().DeleteKey(Hive::CurrentUser, parent);
+             write("W", "neu");
+         }},
+        {"the parent written as a tree", 3,
+         [&] {
+             Reg().WriteTree(Hive::CurrentUser, parent, {{u"Software\\TSetupTests\\Ahead", {}}});
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Reg().DeleteKey(Hive::CurrentUser, parent);
+        if (c.values >= 0) {
+            fill(c.values);
+        }
+        Reg().ReadAhead(Hive::CurrentUser, path);
+        c.meanwhile();
+        EXPECT_EQ(listed("software\\TSETUPTESTS\\ahead\\macros\\"), stored());
+        if (oneStore) {
+            GetParam()
+                .make()
+                ->Open(Hive::CurrentUser, path, true)
+                ->WriteValue("Andere", kSz, Bytes("x"));
+            EXPECT_EQ(listed(path), stored());
+        }
+    }
+}

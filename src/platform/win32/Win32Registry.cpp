@@ -2,6 +2,7 @@
 
 #include "platform/Cp1252.h"
 #include "platform/win32/Handles.h"
+#include "platform/win32/KeyReadAhead.h"
 #include "platform/win32/UnderWine.h"
 #include "platform/win32/WideText.h"
 #include "platform/win32/Win32Files.h"
@@ -114,6 +115,10 @@ RegValue ToProgram(DWORD type, const BYTE* raw, std::size_t size) {
 class Win32Key : public RegKey {
 public:
     explicit Win32Key(HKEY key) : key_(key) {}
+    // A key of the program's registry: its first listing may take the values read ahead,
+    // and its writes make them out of date.
+    Win32Key(HKEY key, HKEY root, std::wstring path, std::shared_ptr<KeyReadAhead> readAhead)
+        : key_(key), root_(root), path_(std::move(path)), readAhead_(std::move(readAhead)) {}
 
     std::optional<RegValueInfo> QueryValue(const std::string& name) override {
         DWORD type = 0;
@@ -150,11 +155,13 @@ public:
 
     RegStatus WriteValue(const std::string& name, std::uint32_t type,
                          const std::vector<std::uint8_t>& data) override {
+        Changing();
         return WriteOne(key_.Get(), name, type, data);
     }
 
     RegStatus WriteValues(const std::vector<std::pair<std::string, RegValue>>& values,
                           std::size_t* failed) override {
+        Changing();
         std::vector<std::size_t> order(values.size());
         for (std::size_t i = 0; i < order.size(); ++i) {
             order[i] = i;
@@ -200,6 +207,7 @@ public:
     }
 
     RegStatus DeleteValue(const std::string& name) override {
+        Changing();
         return static_cast<RegStatus>(RegDeleteValueW(key_.Get(), Wide(name).c_str()));
     }
 
@@ -233,6 +241,16 @@ public:
     std::vector<std::pair<std::string, RegValue>> Values(RegStatus* status) override {
         RegStatus ignored = kRegOk;
         RegStatus& result = status != nullptr ? *status : ignored;
+        if (readAhead_ != nullptr) {
+            if (auto values = readAhead_->Take(root_, path_)) {
+                result = kRegOk;
+                return std::move(*values);
+            }
+        }
+        return ListValues(result);
+    }
+
+    std::vector<std::pair<std::string, RegValue>> ListValues(RegStatus& result) {
         std::vector<std::pair<std::string, RegValue>> values;
         DWORD count = 0;
         DWORD longestName = 0;
@@ -325,6 +343,12 @@ public:
 private:
     static constexpr DWORD kToTheEnd = MAXDWORD;
 
+    void Changing() {
+        if (readAhead_ != nullptr) {
+            readAhead_->DropWithin(root_, path_);
+        }
+    }
+
     static RegStatus WriteOne(HKEY key, const std::string& name, std::uint32_t type,
                               const std::vector<std::uint8_t>& data,
                               const std::vector<std::uint8_t>& original = {}) {
@@ -397,6 +421,9 @@ private:
     }
 
     KeyHandle key_;
+    HKEY root_ = nullptr;
+    std::wstring path_;
+    std::shared_ptr<KeyReadAhead> readAhead_;
 };
 
 } // namespace
@@ -423,7 +450,7 @@ std::unique_ptr<RegKey> Win32Registry::Open(Hive hive, const std::string& path, 
     if (result != ERROR_SUCCESS) {
         return nullptr;
     }
-    return std::make_unique<Win32Key>(key);
+    return std::make_unique<Win32Key>(key, RootOf(hive), wpath, readAhead_);
 }
 
 std::unique_ptr<RegKey> Win32Registry::OpenReadOnly(Hive hive, const std::string& path,
@@ -442,7 +469,17 @@ std::unique_ptr<RegKey> Win32Registry::OpenReadOnly(Hive hive, const std::string
     if (result != ERROR_SUCCESS) {
         return nullptr;
     }
-    return std::make_unique<Win32Key>(key);
+    return std::make_unique<Win32Key>(key, RootOf(hive), wpath, readAhead_);
+}
+
+void Win32Registry::ReadAhead(Hive hive, const std::string& path) {
+    const HKEY root = RootOf(hive);
+    std::wstring wpath = KeyPath(path);
+    readAhead_->Start(root, wpath, [root, wpath](RegStatus& status) {
+        HKEY key = nullptr;
+        status = static_cast<RegStatus>(RegOpenKeyExW(root, wpath.c_str(), 0, KEY_READ, &key));
+        return status == kRegOk ? Win32Key(key).Values(&status) : KeyReadAhead::Values();
+    });
 }
 
 RegStatus Win32Registry::DeleteKey(Hive hive, const std::string& path) {
@@ -450,6 +487,7 @@ RegStatus Win32Registry::DeleteKey(Hive hive, const std::string& path) {
     if (wpath.empty()) {
         return ERROR_ACCESS_DENIED;
     }
+    readAhead_->DropWithin(RootOf(hive), wpath);
     // A key without subkeys goes with all its values in one call; otherwise the tree is
     // taken apart from below.
     if (RegDeleteKeyW(RootOf(hive), wpath.c_str()) == ERROR_SUCCESS) {
@@ -465,6 +503,7 @@ RegStatus Win32Registry::ReadTree(Hive hive, const std::string& path,
 
 RegStatus Win32Registry::WriteTree(Hive hive, const std::string& path,
                                    const std::vector<RegTreeKey>& keys) {
+    readAhead_->DropWithin(RootOf(hive), KeyPath(path));
     return WriteRegistryTree(RootOf(hive), KeyPath(path), keys);
 }
 
