@@ -50,9 +50,7 @@ shot "$MAIN_TITLE" page-options.png
 keys_to "$MAIN_TITLE" ctrl+Tab
 shot "$MAIN_TITLE" page-sounds.png
 keys_to "$MAIN_TITLE" ctrl+Tab
-list=$(wintool center "$MAIN_TITLE" 1200 | tr -d '\r')
-# shellcheck disable=SC2086
-xdotool mousemove --sync $list click 1
+mouse_click "$MAIN_TITLE" 1200
 keys_to "$MAIN_TITLE" Down Home alt+b
 window_wait "Makro bearbeiten"
 keys_to "Makro bearbeiten" alt

@@ -74,6 +74,8 @@ public:
     void SetAccessibleDescription(const std::string& description);
 
     void AttachPeer(ControlPeer* peer);
+    // Whether a window shows the control (none in tests, nor before its page is first shown).
+    bool HasPeer() const { return peer_ != nullptr; }
     // Whether the state changed since the window last showed it.
     bool NeedsDrawing() const { return needsDrawing_; }
     void MarkDrawn() { needsDrawing_ = false; }

@@ -212,9 +212,17 @@ app_title() { echo "TSetup - Einstellungsprogramm für Tastor32"; }
 # The text of the message box that is open (its text control has the id 0xFFFF).
 box_text() { wintool text "$(app_title)" 65535 | tr -d '\r'; }
 
-# mouse_click TITLE CONTROL_ID: moves the mouse onto the control and clicks it.
+# control_visible TITLE CONTROL_ID: the control exists and is shown. A page's controls are
+# made when the page is first shown, which happens after the key or click that chose it.
+control_visible() { wintool center "$1" "$2" >/dev/null; }
+# control_wait TITLE CONTROL_ID: waits until the control is shown.
+control_wait() { wait_until 20 control_visible "$1" "$2" || fail "control $2 in $1 is not shown"; }
+
+# mouse_click TITLE CONTROL_ID: waits until the control is shown, moves the mouse onto it and
+# clicks it.
 mouse_click() {
     local position
+    control_wait "$1" "$2" || return 1
     position=$(wintool center "$1" "$2" | tr -d '\r')
     [[ "$position" =~ ^-?[0-9]+\ -?[0-9]+$ ]] || { fail "no control $2 in $1: [$position]"; return 1; }
     # shellcheck disable=SC2086

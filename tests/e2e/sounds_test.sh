@@ -37,6 +37,7 @@ test_the_speaker_editor_on_the_9x_family_stores_exactly_the_edited_record() {
     tsetup_start
     window_wait "$MAIN_TITLE" || { fail "no settings window"; windows_family nt; return; }
     keys_to "$MAIN_TITLE" ctrl+Tab ctrl+Tab
+    control_wait "$MAIN_TITLE" 1409
     control_enabled "$MAIN_TITLE" 1409 && fail "the speaker button is enabled in wave mode"
     mouse_click "$MAIN_TITLE" 1405 # PC-"Lautsprecher" benutzen
     control_enabled "$MAIN_TITLE" 1409 || fail "the speaker button stays disabled"
@@ -83,6 +84,8 @@ test_on_the_nt_family_the_speaker_mode_is_off_and_stored_as_zero() {
     windows_family nt
     tsetup_start
     window_wait "$MAIN_TITLE" || { fail "no settings window"; return; }
+    keys_to "$MAIN_TITLE" ctrl+Tab ctrl+Tab
+    control_wait "$MAIN_TITLE" 1405
     control_enabled "$MAIN_TITLE" 1405 && fail "the speaker radio button is enabled"
     control_enabled "$MAIN_TITLE" 1409 && fail "the speaker button is enabled"
     control_enabled "$MAIN_TITLE" 1404 || fail "the sound-card button is disabled"

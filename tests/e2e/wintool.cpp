@@ -268,7 +268,8 @@ int SetText(const wchar_t* title, int id, const wchar_t* text) {
 int Center(const wchar_t* title, int id) {
     const HWND control = FindControlIn(title, id);
     RECT area;
-    if (control == nullptr || !GetWindowRect(control, &area)) {
+    // A click on a control nobody sees would land on whatever is shown there.
+    if (control == nullptr || !IsWindowVisible(control) || !GetWindowRect(control, &area)) {
         return kFalse;
     }
     PrintLine(std::to_string((area.left + area.right) / 2) + " " +

@@ -11,6 +11,7 @@
 #include "setup/UnInstallForm.h"
 #include "setup/WinKeyCheckForm.h"
 #include "sound/EditSpeaker.h"
+#include "toolkit/PageControl.h"
 #include "toolkit/win32/ComPtr.h"
 #include "toolkit/win32/FormWindow.h"
 #include "ui/MainForm.h"
@@ -139,6 +140,19 @@ struct Forms {
         host = std::make_unique<toolkit::win32::FormWindow>(*form);
         return host->CreateModeless(nullptr, false);
     }
+    // A page's controls exist once the page was shown: every page is shown once.
+    void ShowEveryPage() {
+        for (toolkit::TControl* control : form->Controls()) {
+            if (control->Kind() != TControlKind::PageControl) {
+                continue;
+            }
+            auto& pages = static_cast<toolkit::TPageControl&>(*control);
+            for (toolkit::TTabSheet* page : pages.Pages()) {
+                pages.SetActivePage(*page);
+                host->DrawChanges();
+            }
+        }
+    }
 };
 
 } // namespace
@@ -164,6 +178,7 @@ TEST(Accessibility, EveryControlOfEveryWindowIsNamedAsItsFormNamesIt) {
     for (const auto& [what, make] : windows) {
         const HWND window = forms.Show(make());
         ASSERT_NE(window, nullptr) << what;
+        forms.ShowEveryPage();
         int checked = 0;
         for (const toolkit::TControl* control : forms.form->Controls()) {
             if (control->Kind() == TControlKind::Plain ||

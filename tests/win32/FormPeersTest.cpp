@@ -2,6 +2,7 @@
 // the user does reaches the control objects, and what the program sets reaches the windows.
 #include "macros/EditMacroUnit.h"
 #include "platform/fake/FakePlatform.h"
+#include "platform/win32/WideText.h"
 #include "resource.h"
 #include "settings/Layout.h"
 #include "settings/SettingsStore.h"
@@ -70,6 +71,64 @@ protected:
                      reinterpret_cast<LPARAM>(&item));
         return buffer;
     }
+    // Shows the page as the program chooses it; a page's controls exist once it was shown.
+    void ShowPage(toolkit::TTabSheet& page) {
+        form.PageControl1.SetActivePage(page);
+        host.DrawChanges();
+    }
+    // Chooses the page on the row of tabs, as a click on its tab does.
+    void ChooseTab(int index) const {
+        HWND tabs = Control(IDC_PAGECONTROL);
+        SendMessageW(tabs, TCM_SETCURSEL, static_cast<WPARAM>(index), 0);
+        NMHDR change{tabs, static_cast<UINT_PTR>(IDC_PAGECONTROL),
+                     static_cast<UINT>(TCN_SELCHANGE)};
+        SendMessageW(window, WM_NOTIFY, IDC_PAGECONTROL, reinterpret_cast<LPARAM>(&change));
+    }
+    // The windows of the pages made so far, in z-order (the dialog's tab order).
+    std::vector<HWND> PageWindows() const {
+        std::vector<HWND> pages;
+        for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+             child = GetWindow(child, GW_HWNDNEXT)) {
+            wchar_t name[16] = L"";
+            GetClassNameW(child, name, 16);
+            if (std::wstring(name) == L"#32770") {
+                pages.push_back(child);
+            }
+        }
+        return pages;
+    }
+    // The tool tip window the form's window owns.
+    struct ToolTipSearch {
+        HWND owner;
+        HWND found;
+    };
+    static BOOL CALLBACK MatchToolTip(HWND top, LPARAM data) {
+        auto* search = reinterpret_cast<ToolTipSearch*>(data);
+        wchar_t name[64] = L"";
+        GetClassNameW(top, name, 64);
+        if (GetWindow(top, GW_OWNER) == search->owner && std::wstring(name) == TOOLTIPS_CLASSW) {
+            search->found = top;
+            return FALSE;
+        }
+        return TRUE;
+    }
+    // The text of the control's tool tip; empty when it has none.
+    std::wstring ToolTipOf(HWND control) const {
+        ToolTipSearch search{window, nullptr};
+        EnumThreadWindows(GetCurrentThreadId(), &FormPeers::MatchToolTip,
+                          reinterpret_cast<LPARAM>(&search));
+        wchar_t text[512] = L"";
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = GetParent(control);
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = text;
+        if (search.found == nullptr ||
+            !SendMessageW(search.found, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
+            return {};
+        }
+        return text;
+    }
     // The page itself is shown (the test never shows the whole window).
     static bool Shown(HWND page) { return (GetWindowLongW(page, GWL_STYLE) & WS_VISIBLE) != 0; }
     static bool Checked(HWND button) {
@@ -136,9 +195,11 @@ TEST_F(FormPeers, TheStoredStateShowsInTheWindows) {
     EXPECT_EQ(Cell(1, 1), L"Gr\u00FC\u00DFe");
     EXPECT_EQ(SendMessageW(list, LVM_GETITEMSTATE, 0, LVIS_SELECTED), LVIS_SELECTED);
     EXPECT_EQ(GetFocus(), list);
+    ShowPage(form.TabOptions);
     EXPECT_TRUE(Checked(Control(IDC_MAINFUNCTIONCB)));
     EXPECT_FALSE(Checked(Control(IDC_EASYTABCB)));
     EXPECT_EQ(Text(Control(IDC_EDTDECIMALDOT)), L",");
+    ShowPage(form.TabSounds);
     EXPECT_TRUE(Checked(Control(IDC_USEWAVRB)));
     EXPECT_FALSE(IsWindowEnabled(Control(IDC_USESPEAKERRB)));
     EXPECT_FALSE(IsWindowEnabled(Control(IDC_SPEAKERCB)));
@@ -147,6 +208,7 @@ TEST_F(FormPeers, TheStoredStateShowsInTheWindows) {
 }
 
 TEST_F(FormPeers, WhatTheUserDoesReachesTheControlObjects) {
+    ShowPage(form.TabOptions);
     SendMessageW(Control(IDC_EASYTABCB), BM_CLICK, 0, 0);
     EXPECT_TRUE(form.OptionsPage.EasyTabCB.Checked());
     EXPECT_TRUE(Checked(Control(IDC_EASYTABCB)));
@@ -173,6 +235,8 @@ TEST_F(FormPeers, WhatTheUserDoesReachesTheControlObjects) {
 }
 
 TEST_F(FormPeers, WhatTheProgramSetsReachesTheWindowsOnceDrawn) {
+    ShowPage(form.TabOptions);
+    ShowPage(form.TabSounds);
     form.OptionsPage.HideCB.SetChecked(true);
     form.OptionsPage.ControlTastorBtn.SetCaption("&Tastor schließen");
     form.OptionsPage.ControlTastorBtn.SetDown(true);
@@ -274,7 +338,72 @@ TEST_F(FormPeers, CtrlTabTurnsThePages) {
     EXPECT_FALSE(host.TranslatePageKeys(key));
 }
 
+TEST_F(FormPeers, APageIsMadeWhenFirstShownWithWhatWasSetBeforeAndOnlyOnce) {
+    // At the start only the page shown exists.
+    HWND tabs = Control(IDC_PAGECONTROL);
+    HWND list = Control(IDC_MACROLISTVIEW);
+    const std::vector<HWND> atStart = PageWindows();
+    ASSERT_EQ(atStart.size(), 1u);
+    HWND macros = atStart[0];
+    EXPECT_EQ(GetParent(list), macros);
+    EXPECT_EQ(Control(IDC_EASYTABCB), nullptr);
+    EXPECT_EQ(Control(IDC_USEWAVRB), nullptr);
+    // Set while their pages do not exist yet.
+    form.OptionsPage.EasyTabCB.SetChecked(true);
+    form.SoundsPage.UseSpeakerRB.SetEnabled(true);
+    host.DrawChanges();
+
+    // The last page first, on the row of tabs.
+    ChooseTab(2);
+    ASSERT_EQ(PageWindows().size(), 2u);
+    HWND sounds = GetParent(Control(IDC_USEWAVRB));
+    EXPECT_TRUE(Shown(sounds));
+    EXPECT_FALSE(Shown(macros));
+    EXPECT_EQ(GetFocus(), tabs);
+    EXPECT_TRUE(Checked(Control(IDC_USEWAVRB)));
+    EXPECT_TRUE(IsWindowEnabled(Control(IDC_USESPEAKERRB)));
+    EXPECT_FALSE(IsWindowEnabled(Control(IDC_SPEAKERCB)));
+    EXPECT_EQ(SendMessageW(Control(IDC_SPEAKERCB), CB_GETCOUNT, 0, 0),
+              static_cast<LRESULT>(form.SoundsPage.SpeakerCB.Items.size()));
+
+    // The page between, chosen by the program, which also gives a control of it the focus.
+    form.PageControl1.SetActivePage(form.TabOptions);
+    form.OptionsPage.EasyTabCB.SetFocus();
+    host.DrawChanges();
+    const std::vector<HWND> all = PageWindows();
+    ASSERT_EQ(all.size(), 3u);
+    HWND easyTab = Control(IDC_EASYTABCB);
+    HWND options = GetParent(easyTab);
+    EXPECT_TRUE(Shown(options));
+    EXPECT_FALSE(Shown(sounds));
+    EXPECT_EQ(GetFocus(), easyTab);
+    EXPECT_TRUE(Checked(easyTab));
+    EXPECT_TRUE(Checked(Control(IDC_MAINFUNCTIONCB)));
+    EXPECT_EQ(Text(Control(IDC_EDTDECIMALDOT)), L",");
+    EXPECT_EQ(ToolTipOf(easyTab), platform::win32::Wide(form.OptionsPage.EasyTabCB.Hint()));
+    // Right after the tabs in the order of the tabs, whatever order they were made in: the
+    // Tab key runs through them so.
+    EXPECT_EQ(all, (std::vector<HWND>{macros, options, sounds}));
+    EXPECT_EQ(GetWindow(macros, GW_HWNDPREV), tabs);
+
+    // Back and forth: nothing is made twice.
+    fake.keyboard.down[VK_CONTROL] = true;
+    MSG key{easyTab, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+    for (int turn = 0; turn < 4; ++turn) {
+        EXPECT_TRUE(host.TranslatePageKeys(key));
+    }
+    fake.keyboard.down[VK_CONTROL] = false;
+    ChooseTab(0);
+    ChooseTab(1);
+    EXPECT_EQ(PageWindows(), all);
+    EXPECT_EQ(Control(IDC_EASYTABCB), easyTab);
+    EXPECT_TRUE(Shown(options));
+    EXPECT_FALSE(Shown(macros));
+    EXPECT_FALSE(Shown(sounds));
+}
+
 TEST_F(FormPeers, CancelClosesTheWindowWithoutWriting) {
+    ShowPage(form.TabOptions);
     SendMessageW(Control(IDC_EASYTABCB), BM_CLICK, 0, 0);
     SendMessageW(Control(IDC_CANCELBTN), BM_CLICK, 0, 0);
     EXPECT_TRUE(form.Closed());
@@ -344,6 +473,7 @@ TEST_F(FormPeers, TypingTheFirstLettersOfAKeyFindsItsRowAmongAThousand) {
 }
 
 TEST_F(FormPeers, TheVersionStandsRightAlignedAndTheDocumentationButtonShowsItsPicture) {
+    ShowPage(form.TabOptions);
     EXPECT_EQ(GetWindowLongW(Control(IDC_TASTORVERSIONLBL), GWL_STYLE) & SS_TYPEMASK, SS_RIGHT);
     HWND button = Control(IDC_BTNDOC);
     EXPECT_EQ(Text(button), L"&Dokumentation");

@@ -11,12 +11,28 @@
 #include <commctrl.h>
 #include <uxtheme.h>
 
+#include <utility>
+
 namespace toolkit::win32 {
 namespace {
 
 HINSTANCE Instance() {
     return GetModuleHandleW(nullptr);
 }
+
+// Holds the form's drawing back while it lives, and gives back the earlier state on every path.
+class DrawingHeld {
+public:
+    explicit DrawingHeld(bool& drawing)
+        : drawing_(drawing), earlier_(std::exchange(drawing, true)) {}
+    ~DrawingHeld() { drawing_ = earlier_; }
+    DrawingHeld(const DrawingHeld&) = delete;
+    DrawingHeld& operator=(const DrawingHeld&) = delete;
+
+private:
+    bool& drawing_;
+    bool earlier_;
+};
 
 } // namespace
 
@@ -107,13 +123,20 @@ void FormWindow::DrawChanges() {
         return;
     }
     drawing_ = true;
-    for (const auto& peer : peers_) {
-        TControl& control = peer->Control();
-        if (control.NeedsDrawing()) {
-            control.MarkDrawn();
-            peer->Refresh();
+    // Showing a page for the first time makes its window, which can fail; the error is shown
+    // here, since some callers draw from a window procedure of their own.
+    Guarded([&] {
+        // By index: showing a page for the first time adds the peers of its controls, which
+        // are drawn in the same pass.
+        for (std::size_t i = 0; i < peers_.size(); ++i) {
+            Win32Peer& peer = *peers_[i];
+            TControl& control = peer.Control();
+            if (control.NeedsDrawing()) {
+                control.MarkDrawn();
+                peer.Refresh();
+            }
         }
-    }
+    });
     drawing_ = false;
 }
 
@@ -166,8 +189,9 @@ void FormWindow::Initialise(HWND window) {
         SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     }
     CreatePages();
-    AttachPeers();
-    CreateToolTips();
+    const std::size_t firstPeer = peers_.size();
+    AttachPeers(window_);
+    AddToolTips(firstPeer);
     Guarded([&] { form_.FormCreate(); });
     if (TControl* active = form_.ActiveControl()) {
         active->SetFocus();
@@ -184,42 +208,74 @@ void FormWindow::CreatePages() {
         if (tab == nullptr) {
             continue;
         }
-        RECT area;
-        GetWindowRect(tab, &area);
-        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&area), 2);
-        std::vector<HWND> windows;
-        for (TTabSheet* page : pages->Pages()) {
-            HWND pageWindow =
-                CreateDialogParamW(Instance(), MAKEINTRESOURCEW(page->TemplateId()), window_,
-                                   &FormWindow::PageProc, reinterpret_cast<LPARAM>(this));
-            windows.push_back(pageWindow);
-            pageWindows_.push_back(pageWindow);
-        }
-        // The tabs must exist before the display area can be measured.
-        auto peer = std::make_unique<PageControlPeer>(*pages, tab, windows);
-        RECT display = area;
-        TabCtrl_AdjustRect(tab, FALSE, &display);
-        HWND after = tab;
-        for (HWND pageWindow : windows) {
-            SetWindowPos(pageWindow, after, display.left, display.top, display.right - display.left,
-                         display.bottom - display.top, SWP_NOACTIVATE);
-            after = pageWindow;
-        }
-        pages->AttachPeer(peer.get());
+        const std::size_t pageSet = pageSets_.size();
+        pageSets_.push_back({pages, tab, std::vector<HWND>(pages->Pages().size(), nullptr)});
+        auto peer = std::make_unique<PageControlPeer>(
+            *pages, tab, [this, pageSet](int index) { return MakePage(pageSet, index); });
+        Win32Peer& attached = *peer;
         peers_.push_back(std::move(peer));
+        // Shows the active page, which makes it.
+        pages->AttachPeer(&attached);
     }
 }
 
-void FormWindow::AttachPeers() {
+HWND FormWindow::MakePage(std::size_t pageSet, int index) {
+    PageSet& set = pageSets_[pageSet];
+    if (index < 0 || index >= static_cast<int>(set.windows.size())) {
+        return nullptr;
+    }
+    // The new page and its controls send it messages while it is made; what they change is
+    // drawn once it is made, not half way through, which would ask for the page again.
+    const DrawingHeld held(drawing_);
+    HWND& page = set.windows[index];
+    if (page == nullptr) {
+        page = CreateDialogParamW(Instance(),
+                                  MAKEINTRESOURCEW(set.pages->Pages()[index]->TemplateId()),
+                                  window_, &FormWindow::PageProc, reinterpret_cast<LPARAM>(this));
+        if (page == nullptr) {
+            return nullptr;
+        }
+        // The pages follow the tabs in the order of their tabs, as if all were made at once:
+        // the dialog's tab order is the z-order.
+        HWND after = set.tab;
+        for (int earlier = index - 1; earlier >= 0; --earlier) {
+            if (set.windows[earlier] != nullptr) {
+                after = set.windows[earlier];
+                break;
+            }
+        }
+        // Measured now: a change of DPI may have moved the tabs since the start.
+        RECT display;
+        GetWindowRect(set.tab, &display);
+        MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&display), 2);
+        TabCtrl_AdjustRect(set.tab, FALSE, &display);
+        SetWindowPos(page, after, display.left, display.top, display.right - display.left,
+                     display.bottom - display.top, SWP_NOACTIVATE);
+    }
+    // Also when asked again after an error stopped the attaching half way: a control that has
+    // its peer is left as it is.
+    const std::size_t firstPeer = peers_.size();
+    AttachPeers(page);
+    AddToolTips(firstPeer);
+    // A control the program gave the focus before its page was made takes it now.
+    if (TControl* active = form_.ActiveControl()) {
+        for (std::size_t i = firstPeer; i < peers_.size(); ++i) {
+            if (&peers_[i]->Control() == active) {
+                peers_[i]->Focus();
+                break;
+            }
+        }
+    }
+    return page;
+}
+
+void FormWindow::AttachPeers(HWND parent) {
     for (TControl* control : form_.Controls()) {
         if (control->Kind() == TControlKind::PageControl ||
-            control->Kind() == TControlKind::TabSheet) {
+            control->Kind() == TControlKind::TabSheet || control->HasPeer()) {
             continue;
         }
-        HWND child = GetDlgItem(window_, control->Id());
-        for (std::size_t i = 0; child == nullptr && i < pageWindows_.size(); ++i) {
-            child = GetDlgItem(pageWindows_[i], control->Id());
-        }
+        HWND child = GetDlgItem(parent, control->Id());
         if (child == nullptr) {
             continue;
         }
@@ -229,9 +285,10 @@ void FormWindow::AttachPeers() {
     }
 }
 
-void FormWindow::CreateToolTips() {
-    for (const auto& peer : peers_) {
-        const TControl& control = peer->Control();
+void FormWindow::AddToolTips(std::size_t firstPeer) {
+    for (std::size_t i = firstPeer; i < peers_.size(); ++i) {
+        const Win32Peer& peer = *peers_[i];
+        const TControl& control = peer.Control();
         if (!control.ShowHint() || control.Hint().empty()) {
             continue;
         }
@@ -246,8 +303,8 @@ void FormWindow::CreateToolTips() {
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = GetParent(peer->Window());
-        tool.uId = reinterpret_cast<UINT_PTR>(peer->Window());
+        tool.hwnd = GetParent(peer.Window());
+        tool.uId = reinterpret_cast<UINT_PTR>(peer.Window());
         tool.lpszText = text.data();
         SendMessageW(toolTip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     }

@@ -1,13 +1,16 @@
 // Shows a form from its dialog template: attaches peers to the controls, hosts the pages
-// of a page control as child dialogs, hands every message to the form's handlers through
-// the error boundary, and then draws what the handlers changed.
+// of a page control as child dialogs (each made the first time it is shown), hands every
+// message to the form's handlers through the error boundary, and then draws what the
+// handlers changed.
 #pragma once
 
 #include "toolkit/Form.h"
+#include "toolkit/PageControl.h"
 #include "toolkit/win32/Peers.h"
 
 #include <windows.h>
 
+#include <cstddef>
 #include <memory>
 #include <vector>
 
@@ -40,16 +43,29 @@ private:
     static INT_PTR CALLBACK PageProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     INT_PTR Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     void Initialise(HWND window);
+    // Attaches the page controls; each shows (and so makes) its active page.
     void CreatePages();
-    void AttachPeers();
-    void CreateToolTips();
+    // Makes the window of a page, in its place, with its controls attached.
+    HWND MakePage(std::size_t pageSet, int index);
+    // Attaches a peer to each control that is a direct child of the window.
+    void AttachPeers(HWND parent);
+    // Adds the tool tips of the peers from the index on.
+    void AddToolTips(std::size_t firstPeer);
     Win32Peer* PeerOf(HWND control) const;
+
+    // The pages of one page control.
+    struct PageSet {
+        TPageControl* pages;
+        HWND tab;
+        // One per page; null for a page not made yet. Destroyed with the form's window.
+        std::vector<HWND> windows;
+    };
 
     TForm& form_;
     HWND window_ = nullptr;
     bool modal_ = false;
     bool quitOnClose_ = false;
-    std::vector<HWND> pageWindows_;
+    std::vector<PageSet> pageSets_;
     HWND toolTip_ = nullptr; // destroyed with its owner, the form's window
     std::vector<std::unique_ptr<Win32Peer>> peers_;
     bool drawing_ = false;

@@ -6,8 +6,9 @@
 
 namespace toolkit::win32 {
 
-PageControlPeer::PageControlPeer(TPageControl& pages, HWND tab, std::vector<HWND> pageWindows)
-    : Win32Peer(pages, tab), pages_(pages), pageWindows_(std::move(pageWindows)) {
+PageControlPeer::PageControlPeer(TPageControl& pages, HWND tab, PageMaker makePage)
+    : Win32Peer(pages, tab), pages_(pages), makePage_(std::move(makePage)),
+      pageWindows_(pages.Pages().size(), nullptr) {
     for (std::size_t i = 0; i < pages_.Pages().size(); ++i) {
         std::wstring caption = platform::win32::Wide(pages_.Pages()[i]->Caption());
         TCITEMW item{};
@@ -22,8 +23,15 @@ void PageControlPeer::Refresh() {
     if (SendMessageW(window_, TCM_GETCURSEL, 0, 0) != active) {
         SendMessageW(window_, TCM_SETCURSEL, static_cast<WPARAM>(active), 0);
     }
+    if (active >= 0 && active < static_cast<int>(pageWindows_.size()) &&
+        pageWindows_[active] == nullptr) {
+        pageWindows_[active] = makePage_(active);
+    }
     const HWND focus = GetFocus();
     for (std::size_t i = 0; i < pageWindows_.size(); ++i) {
+        if (pageWindows_[i] == nullptr) {
+            continue;
+        }
         const bool shown = static_cast<int>(i) == active;
         ShowWindow(pageWindows_[i], shown ? SW_SHOWNA : SW_HIDE);
         // The focus must not stay on a control nobody sees.
