@@ -97,36 +97,19 @@ protected:
         }
         return pages;
     }
-    // The tool tip window the form's window owns.
-    struct ToolTipSearch {
-        HWND owner;
-        HWND found;
-    };
-    static BOOL CALLBACK MatchToolTip(HWND top, LPARAM data) {
-        auto* search = reinterpret_cast<ToolTipSearch*>(data);
-        wchar_t name[64] = L"";
-        GetClassNameW(top, name, 64);
-        if (GetWindow(top, GW_OWNER) == search->owner && std::wstring(name) == TOOLTIPS_CLASSW) {
-            search->found = top;
-            return FALSE;
-        }
-        return TRUE;
-    }
     // The text of the control's tool tip; empty when it has none.
     std::wstring ToolTipOf(HWND control) const {
-        ToolTipSearch search{window, nullptr};
-        EnumThreadWindows(GetCurrentThreadId(), &FormPeers::MatchToolTip,
-                          reinterpret_cast<LPARAM>(&search));
+        HWND tips = nullptr;
+        do {
+            tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
+        } while (tips != nullptr && GetWindow(tips, GW_OWNER) != window);
         wchar_t text[512] = L"";
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
         tool.hwnd = GetParent(control);
         tool.uId = reinterpret_cast<UINT_PTR>(control);
         tool.lpszText = text;
-        if (search.found == nullptr ||
-            !SendMessageW(search.found, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool))) {
-            return {};
-        }
+        SendMessageW(tips, TTM_GETTOOLINFOW, 0, reinterpret_cast<LPARAM>(&tool));
         return text;
     }
     // The page itself is shown (the test never shows the whole window).
