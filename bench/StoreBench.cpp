@@ -37,6 +37,25 @@ double Seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
 }
 
+// The processor time this process has taken so far, all its threads, user and kernel.
+double ProcessorSeconds() {
+    FILETIME created, exited, kernel, user;
+    if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user) == FALSE) {
+        return 0;
+    }
+    const auto seconds = [](FILETIME time) {
+        return static_cast<double>((ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime) /
+               1e7;
+    };
+    return seconds(kernel) + seconds(user);
+}
+
+unsigned Processors() {
+    SYSTEM_INFO system;
+    GetSystemInfo(&system);
+    return system.dwNumberOfProcessors;
+}
+
 std::wstring Folder() {
     wchar_t path[MAX_PATH];
     GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -215,6 +234,9 @@ struct Figures {
     // are the medians of the rounds' ratios. The remainder is the extra start over a full
     // store beyond LoadSettings; fullRatio is the full start beyond the baseline per read.
     double emptyRatio, extra, remainder, fullRatio, startRatio, saveRatio;
+    // Processors kept busy by this program's side of the read: its processor time per second
+    // of the read. The wine server's share of each call comes on top.
+    double readBusy;
 };
 
 constexpr int kRounds = 9;
@@ -239,7 +261,7 @@ Figures Measure(int count) {
 
     std::vector<double> startEmpty, startFull, load, save, exports, imports, startRatio, saveRatio;
     std::vector<double> registryRead, registryWrite, baseline, emptyRatio, extra, remainder;
-    std::vector<double> fullRatio;
+    std::vector<double> fullRatio, readBusy;
     for (int round = 0; round < kRounds; ++round) {
         FillStore(registry, 0);
         Settle();
@@ -266,9 +288,11 @@ Figures Measure(int count) {
         }
         {
             auto macros = registry.Open(platform::Hive::CurrentUser, settings::kMacroKey, true);
+            const double processorBefore = ProcessorSeconds();
             start = Clock::now();
             const auto values = macros->Values();
             registryRead.push_back(Seconds(start));
+            readBusy.push_back((ProcessorSeconds() - processorBefore) / registryRead.back());
             std::size_t failed = 0;
             start = Clock::now();
             macros->WriteValues(values, &failed);
@@ -299,7 +323,8 @@ Figures Measure(int count) {
             MedianOf(load),       MedianOf(save),         MedianOf(exports),
             MedianOf(imports),    MedianOf(registryRead), MedianOf(registryWrite),
             MedianOf(emptyRatio), MedianOf(extra),        MedianOf(remainder),
-            MedianOf(fullRatio),  MedianOf(startRatio),   MedianOf(saveRatio)};
+            MedianOf(fullRatio),  MedianOf(startRatio),   MedianOf(saveRatio),
+            MedianOf(readBusy)};
 }
 
 } // namespace
@@ -326,14 +351,15 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::printf(
             "\nThe start, over an empty store against the baseline, and over a full one:\n");
-        std::printf("%8s %12s %10s %11s %11s %10s %10s %10s %10s %17s\n", "macros", "start empty",
-                    "baseline", "empty/base", "start full", "extra", "load", "reg read",
-                    "remainder", "(full-base)/read");
+        std::printf("%8s %12s %10s %11s %11s %10s %10s %10s %10s %17s %10s\n", "macros",
+                    "start empty", "baseline", "empty/base", "start full", "extra", "load",
+                    "reg read", "remainder", "(full-base)/read", "read busy");
         for (std::size_t i = 0; i < counts.size(); ++i) {
             const Figures& f = figures[i];
-            std::printf("%8d %11.3fs %9.3fs %11.2f %10.3fs %9.3fs %9.3fs %9.3fs %9.3fs %17.2f\n",
-                        counts[i], f.startEmpty, f.baseline, f.emptyRatio, f.startFull, f.extra,
-                        f.load, f.registryRead, f.remainder, f.fullRatio);
+            std::printf(
+                "%8d %11.3fs %9.3fs %11.2f %10.3fs %9.3fs %9.3fs %9.3fs %9.3fs %17.2f %6.2f of %u\n",
+                counts[i], f.startEmpty, f.baseline, f.emptyRatio, f.startFull, f.extra, f.load,
+                f.registryRead, f.remainder, f.fullRatio, f.readBusy, Processors());
         }
         std::printf("\nThe store, against the registry and its editor:\n");
         std::printf("%8s %10s %10s %10s %10s %14s %14s\n", "macros", "save", "reg write", "export",

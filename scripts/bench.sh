@@ -25,6 +25,8 @@ echo "empty/base:   the start over an empty store, per start of the baseline"
 echo "extra:        the start over a full store beyond the start over an empty one"
 echo "remainder:    the extra start beyond LoadSettings"
 echo "(full-base)/read: the start over a full store beyond the baseline, per registry read of the macros"
+echo "read busy:    processors kept busy by the program's side of that read (its processor time per"
+echo "              second of the read), of the machine's; the wine server's share comes on top"
 echo "extra/export: extra time to open the window over a full store, per regedit export of the macros"
 echo "save/import:  SaveSettings, per regedit import of the macros"
 # Each build against the registry editor of its own bitness.

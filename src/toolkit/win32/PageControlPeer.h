@@ -22,7 +22,9 @@ public:
 private:
     TPageControl& pages_;
     PageMaker makePage_;
-    // The pages' windows; null for a page not shown yet.
+    // The pages' windows once made and attached in full; null for a page not shown yet. The
+    // form keeps each window from its making: a page whose attaching an error stopped half way
+    // keeps its window there and is finished the next time it is shown.
     std::vector<HWND> pageWindows_;
 };
 
