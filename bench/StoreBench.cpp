@@ -319,12 +319,11 @@ Figures Measure(int count) {
     DeleteFileW(file.c_str());
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
     installed.reset();
-    return {MedianOf(baseline),   MedianOf(startEmpty),   MedianOf(startFull),
-            MedianOf(load),       MedianOf(save),         MedianOf(exports),
-            MedianOf(imports),    MedianOf(registryRead), MedianOf(registryWrite),
-            MedianOf(emptyRatio), MedianOf(extra),        MedianOf(remainder),
-            MedianOf(fullRatio),  MedianOf(startRatio),   MedianOf(saveRatio),
-            MedianOf(readBusy)};
+    return {
+        MedianOf(baseline),      MedianOf(startEmpty), MedianOf(startFull), MedianOf(load),
+        MedianOf(save),          MedianOf(exports),    MedianOf(imports),   MedianOf(registryRead),
+        MedianOf(registryWrite), MedianOf(emptyRatio), MedianOf(extra),     MedianOf(remainder),
+        MedianOf(fullRatio),     MedianOf(startRatio), MedianOf(saveRatio), MedianOf(readBusy)};
 }
 
 } // namespace
@@ -356,10 +355,10 @@ int wmain(int argc, wchar_t** argv) {
                     "reg read", "remainder", "(full-base)/read", "read busy");
         for (std::size_t i = 0; i < counts.size(); ++i) {
             const Figures& f = figures[i];
-            std::printf(
-                "%8d %11.3fs %9.3fs %11.2f %10.3fs %9.3fs %9.3fs %9.3fs %9.3fs %17.2f %6.2f of %u\n",
-                counts[i], f.startEmpty, f.baseline, f.emptyRatio, f.startFull, f.extra, f.load,
-                f.registryRead, f.remainder, f.fullRatio, f.readBusy, Processors());
+            std::printf("%8d %11.3fs %9.3fs %11.2f %10.3fs %9.3fs %9.3fs %9.3fs %9.3fs %17.2f "
+                        "%6.2f of %u\n",
+                        counts[i], f.startEmpty, f.baseline, f.emptyRatio, f.startFull, f.extra,
+                        f.load, f.registryRead, f.remainder, f.fullRatio, f.readBusy, Processors());
         }
         std::printf("\nThe store, against the registry and its editor:\n");
         std::printf("%8s %10s %10s %10s %10s %14s %14s\n", "macros", "save", "reg write", "export",
