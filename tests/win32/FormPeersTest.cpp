@@ -97,12 +97,20 @@ protected:
         }
         return pages;
     }
-    // The text of the control's tool tip; empty when it has none.
-    std::wstring ToolTipOf(HWND control) const {
+    // The form's tool tips; null while it has none.
+    HWND ToolTips() const {
         HWND tips = nullptr;
         do {
             tips = FindWindowExW(nullptr, tips, TOOLTIPS_CLASSW, nullptr);
         } while (tips != nullptr && GetWindow(tips, GW_OWNER) != window);
+        return tips;
+    }
+    // The text of the control's tool tip once the mouse has come over it; empty when it has
+    // none.
+    std::wstring ToolTipOf(HWND control) const {
+        SendMessageW(control, WM_SETCURSOR, reinterpret_cast<WPARAM>(control),
+                     MAKELPARAM(HTCLIENT, WM_MOUSEMOVE));
+        HWND tips = ToolTips();
         wchar_t text[512] = L"";
         TTTOOLINFOW tool{};
         tool.cbSize = sizeof tool;
@@ -363,6 +371,7 @@ TEST_F(FormPeers, APageIsMadeWhenFirstShownWithWhatWasSetBeforeAndOnlyOnce) {
     EXPECT_TRUE(Checked(easyTab));
     EXPECT_TRUE(Checked(Control(IDC_MAINFUNCTIONCB)));
     EXPECT_EQ(Text(Control(IDC_EDTDECIMALDOT)), L",");
+    EXPECT_EQ(ToolTips(), nullptr) << "the tool tips wait for the mouse";
     EXPECT_EQ(ToolTipOf(easyTab), platform::win32::Wide(form.OptionsPage.EasyTabCB.Hint()));
     // Right after the tabs in the order of the tabs, whatever order they were made in: the
     // Tab key runs through them so.

@@ -286,6 +286,9 @@ void FormWindow::AttachPeers(HWND parent) {
 }
 
 void FormWindow::AddToolTips(std::size_t firstPeer) {
+    if (!toolTipsWanted_) {
+        return;
+    }
     for (std::size_t i = firstPeer; i < peers_.size(); ++i) {
         const Win32Peer& peer = *peers_[i];
         const TControl& control = peer.Control();
@@ -353,6 +356,14 @@ INT_PTR FormWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         if (Win32Peer* peer = PeerOf(reinterpret_cast<HWND>(lParam))) {
             peer->Scroll(LOWORD(wParam));
             return TRUE;
+        }
+        return FALSE;
+    case WM_SETCURSOR:
+        // The tool tips are made when the mouse first comes over the window: the window opens
+        // without waiting for them, and one used from the keyboard never needs them.
+        if (!toolTipsWanted_) {
+            toolTipsWanted_ = true;
+            AddToolTips(0);
         }
         return FALSE;
     case WM_PAINT:

@@ -49,7 +49,8 @@ private:
     HWND MakePage(std::size_t pageSet, int index);
     // Attaches a peer to each control that is a direct child of the window.
     void AttachPeers(HWND parent);
-    // Adds the tool tips of the peers from the index on.
+    // Adds the tool tips of the peers from the index on, once the mouse has come over the
+    // window.
     void AddToolTips(std::size_t firstPeer);
     Win32Peer* PeerOf(HWND control) const;
 
@@ -67,6 +68,7 @@ private:
     bool quitOnClose_ = false;
     std::vector<PageSet> pageSets_;
     HWND toolTip_ = nullptr; // destroyed with its owner, the form's window
+    bool toolTipsWanted_ = false;
     std::vector<std::unique_ptr<Win32Peer>> peers_;
     bool drawing_ = false;
 };
