@@ -25,6 +25,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cwchar>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -48,6 +49,19 @@ double ProcessorSeconds() {
                1e7;
     };
     return seconds(kernel) + seconds(user);
+}
+
+// The processor time the wine server has taken so far, where scripts/bench.sh names its
+// process (TSETUP_BENCH_SERVER) and Wine shows the host's files as drive Z:; -1 elsewhere.
+double ServerSeconds() {
+    char id[32];
+    const DWORD length = GetEnvironmentVariableA("TSETUP_BENCH_SERVER", id, sizeof id);
+    if (length == 0 || length >= sizeof id) {
+        return -1;
+    }
+    std::ifstream schedule(std::string("Z:\\proc\\") + id + "\\schedstat");
+    unsigned long long nanoseconds = 0;
+    return schedule >> nanoseconds ? static_cast<double>(nanoseconds) / 1e9 : -1;
 }
 
 unsigned Processors() {
@@ -234,9 +248,9 @@ struct Figures {
     // are the medians of the rounds' ratios. The remainder is the extra start over a full
     // store beyond LoadSettings; fullRatio is the full start beyond the baseline per read.
     double emptyRatio, extra, remainder, fullRatio, startRatio, saveRatio;
-    // Processors kept busy by this program's side of the read: its processor time per second
-    // of the read. The wine server's share of each call comes on top.
-    double readBusy;
+    // Processors kept busy during the read by this program's side of it and by the wine
+    // server: their processor time per second of the read (the server's -1 when unknown).
+    double readBusy, serverBusy;
 };
 
 constexpr int kRounds = 9;
@@ -261,7 +275,7 @@ Figures Measure(int count) {
 
     std::vector<double> startEmpty, startFull, load, save, exports, imports, startRatio, saveRatio;
     std::vector<double> registryRead, registryWrite, baseline, emptyRatio, extra, remainder;
-    std::vector<double> fullRatio, readBusy;
+    std::vector<double> fullRatio, readBusy, serverBusy;
     for (int round = 0; round < kRounds; ++round) {
         FillStore(registry, 0);
         Settle();
@@ -289,10 +303,15 @@ Figures Measure(int count) {
         {
             auto macros = registry.Open(platform::Hive::CurrentUser, settings::kMacroKey, true);
             const double processorBefore = ProcessorSeconds();
+            const double serverBefore = ServerSeconds();
             start = Clock::now();
             const auto values = macros->Values();
             registryRead.push_back(Seconds(start));
             readBusy.push_back((ProcessorSeconds() - processorBefore) / registryRead.back());
+            const double serverAfter = ServerSeconds();
+            serverBusy.push_back(serverBefore < 0 || serverAfter < 0
+                                     ? -1
+                                     : (serverAfter - serverBefore) / registryRead.back());
             std::size_t failed = 0;
             start = Clock::now();
             macros->WriteValues(values, &failed);
@@ -319,11 +338,12 @@ Figures Measure(int count) {
     DeleteFileW(file.c_str());
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
     installed.reset();
-    return {
-        MedianOf(baseline),      MedianOf(startEmpty), MedianOf(startFull), MedianOf(load),
-        MedianOf(save),          MedianOf(exports),    MedianOf(imports),   MedianOf(registryRead),
-        MedianOf(registryWrite), MedianOf(emptyRatio), MedianOf(extra),     MedianOf(remainder),
-        MedianOf(fullRatio),     MedianOf(startRatio), MedianOf(saveRatio), MedianOf(readBusy)};
+    return {MedianOf(baseline),   MedianOf(startEmpty),   MedianOf(startFull),
+            MedianOf(load),       MedianOf(save),         MedianOf(exports),
+            MedianOf(imports),    MedianOf(registryRead), MedianOf(registryWrite),
+            MedianOf(emptyRatio), MedianOf(extra),        MedianOf(remainder),
+            MedianOf(fullRatio),  MedianOf(startRatio),   MedianOf(saveRatio),
+            MedianOf(readBusy),   MedianOf(serverBusy)};
 }
 
 } // namespace
@@ -350,15 +370,20 @@ int wmain(int argc, wchar_t** argv) {
         }
         std::printf(
             "\nThe start, over an empty store against the baseline, and over a full one:\n");
-        std::printf("%8s %12s %10s %11s %11s %10s %10s %10s %10s %17s %10s\n", "macros",
+        std::printf("%8s %12s %10s %11s %11s %10s %10s %10s %10s %17s %27s\n", "macros",
                     "start empty", "baseline", "empty/base", "start full", "extra", "load",
-                    "reg read", "remainder", "(full-base)/read", "read busy");
+                    "reg read", "remainder", "(full-base)/read", "read busy: program+server");
         for (std::size_t i = 0; i < counts.size(); ++i) {
             const Figures& f = figures[i];
+            char server[16] = "?";
+            if (f.serverBusy >= 0) {
+                std::snprintf(server, sizeof server, "%.2f", f.serverBusy);
+            }
             std::printf("%8d %11.3fs %9.3fs %11.2f %10.3fs %9.3fs %9.3fs %9.3fs %9.3fs %17.2f "
-                        "%6.2f of %u\n",
+                        "%13.2f+%s of %u\n",
                         counts[i], f.startEmpty, f.baseline, f.emptyRatio, f.startFull, f.extra,
-                        f.load, f.registryRead, f.remainder, f.fullRatio, f.readBusy, Processors());
+                        f.load, f.registryRead, f.remainder, f.fullRatio, f.readBusy, server,
+                        Processors());
         }
         std::printf("\nThe store, against the registry and its editor:\n");
         std::printf("%8s %10s %10s %10s %10s %14s %14s\n", "macros", "save", "reg write", "export",

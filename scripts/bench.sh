@@ -19,14 +19,18 @@ fi
 export WINEPREFIX="$root/build/wine-prefix-bench"
 wine_prefix_fresh "$WINEPREFIX"
 xvfb_start
+# The prefix's wine server, started here and kept running: bench.exe reads its processor time
+# around the registry's read.
+wineserver -f -p &
+export TSETUP_BENCH_SERVER=$!
 trap 'wineserver_stop "$WINEPREFIX"; xvfb_stop' EXIT
 echo "baseline:     a bare dialog with a tab control and a list view (baseline.exe), started the same way"
 echo "empty/base:   the start over an empty store, per start of the baseline"
 echo "extra:        the start over a full store beyond the start over an empty one"
 echo "remainder:    the extra start beyond LoadSettings"
 echo "(full-base)/read: the start over a full store beyond the baseline, per registry read of the macros"
-echo "read busy:    processors kept busy by the program's side of that read (its processor time per"
-echo "              second of the read), of the machine's; the wine server's share comes on top"
+echo "read busy:    processors kept busy during that read by the program's side of it and by the"
+echo "              wine server (processor time per second of the read), of the machine's"
 echo "extra/export: extra time to open the window over a full store, per regedit export of the macros"
 echo "save/import:  SaveSettings, per regedit import of the macros"
 # Each build against the registry editor of its own bitness.
