@@ -356,6 +356,9 @@ TEST_F(FormPeers, APageIsMadeWhenFirstShownWithWhatWasSetBeforeAndOnlyOnce) {
     EXPECT_FALSE(IsWindowEnabled(Control(IDC_SPEAKERCB)));
     EXPECT_EQ(SendMessageW(Control(IDC_SPEAKERCB), CB_GETCOUNT, 0, 0),
               static_cast<LRESULT>(form.SoundsPage.SpeakerCB.Items.size()));
+    // The tool tips wait for the mouse, then take the hints of the pages made so far.
+    EXPECT_EQ(ToolTips(), nullptr);
+    EXPECT_EQ(ToolTipOf(Control(IDC_NEWBTN)), platform::win32::Wide(form.NewBtn.Hint()));
 
     // The page between, chosen by the program, which also gives a control of it the focus.
     form.PageControl1.SetActivePage(form.TabOptions);
@@ -371,7 +374,6 @@ TEST_F(FormPeers, APageIsMadeWhenFirstShownWithWhatWasSetBeforeAndOnlyOnce) {
     EXPECT_TRUE(Checked(easyTab));
     EXPECT_TRUE(Checked(Control(IDC_MAINFUNCTIONCB)));
     EXPECT_EQ(Text(Control(IDC_EDTDECIMALDOT)), L",");
-    EXPECT_EQ(ToolTips(), nullptr) << "the tool tips wait for the mouse";
     EXPECT_EQ(ToolTipOf(easyTab), platform::win32::Wide(form.OptionsPage.EasyTabCB.Hint()));
     // Right after the tabs in the order of the tabs, whatever order they were made in: the
     // Tab key runs through them so.
