@@ -38,11 +38,12 @@ double Seconds(Clock::time_point since) {
     return std::chrono::duration<double>(Clock::now() - since).count();
 }
 
-// The processor time this process has taken so far, all its threads, user and kernel.
+// The processor time this process has taken so far, all its threads, user and kernel; -1
+// when it cannot be read.
 double ProcessorSeconds() {
     FILETIME created, exited, kernel, user;
     if (GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user) == FALSE) {
-        return 0;
+        return -1;
     }
     const auto seconds = [](FILETIME time) {
         return static_cast<double>((ULONGLONG{time.dwHighDateTime} << 32) | time.dwLowDateTime) /
@@ -62,6 +63,12 @@ double ServerSeconds() {
     std::ifstream schedule(std::string("Z:\\proc\\") + id + "\\schedstat");
     unsigned long long nanoseconds = 0;
     return schedule >> nanoseconds ? static_cast<double>(nanoseconds) / 1e9 : -1;
+}
+
+// Processor time per second of an interval, from the readings before and after it; -1 when
+// either could not be read.
+double BusyDuring(double before, double after, double seconds) {
+    return before < 0 || after < 0 ? -1 : (after - before) / seconds;
 }
 
 unsigned Processors() {
@@ -249,7 +256,7 @@ struct Figures {
     // store beyond LoadSettings; fullRatio is the full start beyond the baseline per read.
     double emptyRatio, extra, remainder, fullRatio, startRatio, saveRatio;
     // Processors kept busy during the read by this program's side of it and by the wine
-    // server: their processor time per second of the read (the server's -1 when unknown).
+    // server: their processor time per second of the read (-1 when unknown).
     double readBusy, serverBusy;
 };
 
@@ -307,11 +314,9 @@ Figures Measure(int count) {
             start = Clock::now();
             const auto values = macros->Values();
             registryRead.push_back(Seconds(start));
-            readBusy.push_back((ProcessorSeconds() - processorBefore) / registryRead.back());
-            const double serverAfter = ServerSeconds();
-            serverBusy.push_back(serverBefore < 0 || serverAfter < 0
-                                     ? -1
-                                     : (serverAfter - serverBefore) / registryRead.back());
+            readBusy.push_back(
+                BusyDuring(processorBefore, ProcessorSeconds(), registryRead.back()));
+            serverBusy.push_back(BusyDuring(serverBefore, ServerSeconds(), registryRead.back()));
             std::size_t failed = 0;
             start = Clock::now();
             macros->WriteValues(values, &failed);
@@ -375,14 +380,19 @@ int wmain(int argc, wchar_t** argv) {
                     "reg read", "remainder", "(full-base)/read", "read busy: program+server");
         for (std::size_t i = 0; i < counts.size(); ++i) {
             const Figures& f = figures[i];
-            char server[16] = "?";
-            if (f.serverBusy >= 0) {
-                std::snprintf(server, sizeof server, "%.2f", f.serverBusy);
+            char busy[2][16];
+            for (int side = 0; side < 2; ++side) {
+                const double value = side == 0 ? f.readBusy : f.serverBusy;
+                if (value < 0) {
+                    std::snprintf(busy[side], sizeof busy[side], "?");
+                } else {
+                    std::snprintf(busy[side], sizeof busy[side], "%.2f", value);
+                }
             }
             std::printf("%8d %11.3fs %9.3fs %11.2f %10.3fs %9.3fs %9.3fs %9.3fs %9.3fs %17.2f "
-                        "%13.2f+%s of %u\n",
+                        "%13s+%s of %u\n",
                         counts[i], f.startEmpty, f.baseline, f.emptyRatio, f.startFull, f.extra,
-                        f.load, f.registryRead, f.remainder, f.fullRatio, f.readBusy, server,
+                        f.load, f.registryRead, f.remainder, f.fullRatio, busy[0], busy[1],
                         Processors());
         }
         std::printf("\nThe store, against the registry and its editor:\n");
