@@ -1,9 +1,10 @@
 // Measures, under Wine or on Windows, what the settings window costs with many macros:
-// starting TSetup to an idle window, against a bare dialog started the same way; LoadSettings
-// and SaveSettings, against the registry's own round trips and the system's registry editor
-// exporting and importing the same key.
-// Usage: bench.exe [COUNT...]   (default 1000 10000); TSetup.exe and baseline.exe lie beside
-// bench.exe.
+// starting TSetup to an idle window, against a bare dialog started the same way (over a full
+// store also reading the macros, the way TSetup reads them); LoadSettings and SaveSettings,
+// against the registry's own round trips and the system's registry editor exporting and
+// importing the same key.
+// Usage: bench.exe [COUNT...]   (default 1000 10000); TSetup.exe, baseline.exe and
+// baseline-read.exe lie beside bench.exe.
 #include "macros/KeyCode.h"
 #include "platform/Services.h"
 #include "platform/fake/FakePlatform.h"
@@ -134,11 +135,19 @@ struct RunningSetup {
 constexpr wchar_t kSetupTitle[] = L"Tastor32 Einstellungen";
 constexpr wchar_t kBaselineTitle[] = L"TSetup Baseline";
 
-// Starts the program beside bench.exe and waits until its window with this title is shown
-// and has finished loading; false when the program does not start.
-bool StartSetup(RunningSetup& setup, const wchar_t* program = L"TSetup.exe",
-                const wchar_t* title = kSetupTitle) {
-    const std::wstring exe = Folder() + program;
+// A program beside bench.exe and the title of its window.
+struct Program {
+    const wchar_t* file;
+    const wchar_t* title;
+};
+constexpr Program kSetup{L"TSetup.exe", kSetupTitle};
+constexpr Program kBaseline{L"baseline.exe", kBaselineTitle};
+constexpr Program kBaselineReading{L"baseline-read.exe", kBaselineTitle};
+
+// Starts the program and waits until its window is shown and has finished loading; false
+// when the program does not start.
+bool StartSetup(RunningSetup& setup, const Program& program = kSetup) {
+    const std::wstring exe = Folder() + program.file;
     std::wstring commandLine = L"\"" + exe + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -154,7 +163,7 @@ bool StartSetup(RunningSetup& setup, const wchar_t* program = L"TSetup.exe",
     WaitForInputIdle(setup.process.Get(), 300000);
     const auto start = Clock::now();
     while (Seconds(start) < 300) {
-        setup.window = FindWindowW(nullptr, title);
+        setup.window = FindWindowW(nullptr, program.title);
         if (setup.window != nullptr && IsWindowVisible(setup.window)) {
             break;
         }
@@ -183,11 +192,10 @@ void Settle() {
 }
 
 // From the start of the program until its window is shown and the program waits for input.
-double StartToIdleWindow(const wchar_t* program = L"TSetup.exe",
-                         const wchar_t* title = kSetupTitle) {
+double StartToIdleWindow(const Program& program = kSetup) {
     RunningSetup setup;
     const auto start = Clock::now();
-    if (!StartSetup(setup, program, title)) {
+    if (!StartSetup(setup, program)) {
         return -1;
     }
     const double seconds = Seconds(start);
@@ -246,15 +254,18 @@ std::wstring RegistryEditor() {
 }
 
 struct Figures {
-    // The baseline: the bare dialog, started in the same round as TSetup.
-    double baseline, startEmpty, startFull, load, save, exportSeconds, importSeconds;
+    // The baseline: the bare dialog, started in the same round as TSetup; baseFull: the same
+    // over the full store, reading it.
+    double baseline, baseFull, startEmpty, startFull, load, save, exportSeconds, importSeconds;
     // The registry's own round trips alone: every value of the macro key read in one pass,
     // and the same values written into the key.
     double registryRead, registryWrite;
     // Each round measures both sides under the same conditions of the machine; the ratios
     // are the medians of the rounds' ratios. The remainder is the extra start over a full
-    // store beyond LoadSettings; fullRatio is the full start beyond the baseline per read.
-    double emptyRatio, extra, remainder, fullRatio, startRatio, saveRatio;
+    // store beyond LoadSettings; fullRatio is the full start beyond the baseline per read,
+    // floorRatio the same for the reading baseline, and ownFull TSetup's start over the full
+    // store beyond the reading baseline's.
+    double emptyRatio, extra, remainder, fullRatio, floorRatio, ownFull, startRatio, saveRatio;
     // Processors kept busy during the read by this program's side of it and by the wine
     // server: their processor time per second of the read (-1 when unknown).
     double readBusy, serverBusy;
@@ -282,14 +293,15 @@ Figures Measure(int count) {
 
     std::vector<double> startEmpty, startFull, load, save, exports, imports, startRatio, saveRatio;
     std::vector<double> registryRead, registryWrite, baseline, emptyRatio, extra, remainder;
-    std::vector<double> fullRatio, readBusy, serverBusy;
+    std::vector<double> fullRatio, readBusy, serverBusy, baseFull, floorRatio, ownFull;
     for (int round = 0; round < kRounds; ++round) {
         FillStore(registry, 0);
         Settle();
-        baseline.push_back(StartToIdleWindow(L"baseline.exe", kBaselineTitle));
+        baseline.push_back(StartToIdleWindow(kBaseline));
         startEmpty.push_back(StartToIdleWindow());
         FillStore(registry, count);
         Settle();
+        baseFull.push_back(StartToIdleWindow(kBaselineReading));
         startFull.push_back(StartToIdleWindow());
 
         DeleteFileW(file.c_str());
@@ -337,18 +349,21 @@ Figures Measure(int count) {
         remainder.push_back(extra.back() - load.back());
         emptyRatio.push_back(startEmpty.back() / baseline.back());
         fullRatio.push_back((startFull.back() - baseline.back()) / registryRead.back());
+        floorRatio.push_back((baseFull.back() - baseline.back()) / registryRead.back());
+        ownFull.push_back(startFull.back() - baseFull.back());
         startRatio.push_back(extra.back() / exports.back());
         saveRatio.push_back(save.back() / imports.back());
     }
     DeleteFileW(file.c_str());
     registry.DeleteKey(platform::Hive::CurrentUser, "Software\\Velmark");
     installed.reset();
-    return {MedianOf(baseline),   MedianOf(startEmpty),   MedianOf(startFull),
-            MedianOf(load),       MedianOf(save),         MedianOf(exports),
-            MedianOf(imports),    MedianOf(registryRead), MedianOf(registryWrite),
-            MedianOf(emptyRatio), MedianOf(extra),        MedianOf(remainder),
-            MedianOf(fullRatio),  MedianOf(startRatio),   MedianOf(saveRatio),
-            MedianOf(readBusy),   MedianOf(serverBusy)};
+    return {MedianOf(baseline),      MedianOf(baseFull),   MedianOf(startEmpty),
+            MedianOf(startFull),     MedianOf(load),       MedianOf(save),
+            MedianOf(exports),       MedianOf(imports),    MedianOf(registryRead),
+            MedianOf(registryWrite), MedianOf(emptyRatio), MedianOf(extra),
+            MedianOf(remainder),     MedianOf(fullRatio),  MedianOf(floorRatio),
+            MedianOf(ownFull),       MedianOf(startRatio), MedianOf(saveRatio),
+            MedianOf(readBusy),      MedianOf(serverBusy)};
 }
 
 } // namespace
@@ -394,6 +409,14 @@ int wmain(int argc, wchar_t** argv) {
                         counts[i], f.startEmpty, f.baseline, f.emptyRatio, f.startFull, f.extra,
                         f.load, f.registryRead, f.remainder, f.fullRatio, busy[0], busy[1],
                         Processors());
+        }
+        std::printf("\nThe start over a full store, against the baseline reading the same key:\n");
+        std::printf("%8s %10s %10s %18s %11s %17s\n", "macros", "start full", "base full",
+                    "(basefull-base)/read", "full-basefull", "(full-base)/read");
+        for (std::size_t i = 0; i < counts.size(); ++i) {
+            const Figures& f = figures[i];
+            std::printf("%8d %9.3fs %9.3fs %20.2f %12.3fs %17.2f\n", counts[i], f.startFull,
+                        f.baseFull, f.floorRatio, f.ownFull, f.fullRatio);
         }
         std::printf("\nThe store, against the registry and its editor:\n");
         std::printf("%8s %10s %10s %10s %10s %14s %14s\n", "macros", "save", "reg write", "export",
