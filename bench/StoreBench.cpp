@@ -132,15 +132,13 @@ struct RunningSetup {
     HWND window = nullptr;
 };
 
-constexpr wchar_t kSetupTitle[] = L"Tastor32 Einstellungen";
-constexpr wchar_t kBaselineTitle[] = L"TSetup Baseline";
-
 // A program beside bench.exe and the title of its window.
 struct Program {
     const wchar_t* file;
     const wchar_t* title;
 };
-constexpr Program kSetup{L"TSetup.exe", kSetupTitle};
+constexpr wchar_t kBaselineTitle[] = L"TSetup Baseline";
+constexpr Program kSetup{L"TSetup.exe", L"Tastor32 Einstellungen"};
 constexpr Program kBaseline{L"baseline.exe", kBaselineTitle};
 constexpr Program kBaselineReading{L"baseline-read.exe", kBaselineTitle};
 
@@ -411,7 +409,7 @@ int wmain(int argc, wchar_t** argv) {
                         Processors());
         }
         std::printf("\nThe start over a full store, against the baseline reading the same key:\n");
-        std::printf("%8s %10s %10s %18s %11s %17s\n", "macros", "start full", "base full",
+        std::printf("%8s %10s %10s %20s %13s %17s\n", "macros", "start full", "base full",
                     "(basefull-base)/read", "full-basefull", "(full-base)/read");
         for (std::size_t i = 0; i < counts.size(); ++i) {
             const Figures& f = figures[i];
